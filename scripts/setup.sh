@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build needs (only when something is missing), then configures and builds.
+# Usage: scripts/setup.sh BUILD_DIR [extra cmake arguments]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build_dir=${1:-build}
+shift || true
+
+packages=(g++ cmake ninja-build pkgconf qt6-base-dev qt6-svg-dev libgl-dev libsimpleini-dev libicu-dev
+          libxlsxwriter-dev libjpeg-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B "$build_dir" -G Ninja "$@"
+cmake --build "$build_dir"

@@ -1,0 +1,7 @@
+#include <iostream>
+
+int main()
+{
+    std::cout << "morvik-cli\n";
+    return 0;
+}

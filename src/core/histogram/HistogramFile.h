@@ -1,0 +1,63 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/Message.h"
+#include "histogram/Histogram.h"
+
+namespace morvik {
+
+// Which reader: the main window's (Total within 1:100000, message 12 for too many intervals) or a combination
+// or summation table row's (Total exact, message 32).
+enum class ReaderMode { Main, Component };
+
+// What a histogram file read gives. The histogram is the scratch record of the read: a caller adopts it only
+// when `message` is empty, so a refused file never spoils the histogram shown before.
+struct HistogramRead {
+    std::optional<Message> message;  // the refusal; empty on success
+    Histogram histogram;             // Min/Max as midpoints for Discrete
+    HistogramKind kind = HistogramKind::PureDiscrete;
+    int64_t frequencySum = 0;
+    // The header texts as the reader found them (for the input panel and table rows).
+    std::string minText, maxText, binsText, totalText;
+    int dataLines = 0;
+    bool ok() const { return !message; }
+};
+
+// Parses the text of a histogram file. `currentKind` is kept when the file has no "Type=" line.
+HistogramRead ParseHistogramText(std::string_view content, ReaderMode mode, HistogramKind currentKind);
+
+// Reads a histogram file; a file that cannot be opened gives message 9 with the path.
+HistogramRead ReadHistogramFile(const std::string& path, HistogramKind currentKind);
+// The combination and summation tables' reader; on success the kind is Discrete.
+HistogramRead ReadComponentFile(const std::string& path, HistogramKind currentKind);
+
+// The text of the histogram file of `histogram` as the program writes it (CR LF line ends).
+// `fileName` is the name with its extension, without folder.
+std::string HistogramFileText(const std::string& fileName, const Histogram& histogram, HistogramKind kind);
+
+// Writes the histogram file safely: an existing file is replaced only by a complete new one.
+// A failure gives message 22 with the file name.
+std::optional<Message> WriteHistogramFile(const std::string& path, const Histogram& histogram, HistogramKind kind);
+
+// The folder part of a path (without the trailing separator) and the file name part.
+std::string FolderOf(const std::string& path);
+std::string FileNameOf(const std::string& path);
+// The histogram name of a file: its name without folder and without everything from the first "." on.
+std::string HistogramNameOf(const std::string& path);
+
+// The six folders histograms are opened from, below the histograms root.
+extern const char* const CategoryFolderNames[6];
+// True ("refused") when the folder of `path` is not exactly one of the category folders of `histogramsRoot`.
+bool IsOutsideCategoryFolders(const std::string& path, const std::string& histogramsRoot);
+// Message 499 for a refused folder (a warning).
+Message CategoryFolderMessage(const std::string& histogramsRoot);
+
+}  // namespace morvik
+
+namespace morvik {
+// Shows message 499 through the dialog seam and returns true when the file's folder is refused.
+bool CheckCategoryFolder(const std::string& path, const std::string& histogramsRoot);
+}  // namespace morvik
