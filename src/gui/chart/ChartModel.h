@@ -1,0 +1,78 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "chart/ProgramColour.h"
+
+namespace morvik {
+
+// What the marks above the bars say.
+enum class MarkStyle {
+    Value,             // the bar's height in the value format ("P(x)")
+    Label,             // the bar's axis label ("x")
+    LabelAndValue,     // "x & P(x)"
+    Position,          // the bar's interval number, from 1 ("INT")
+    PositionAndValue,  // "INT & P(x)"
+};
+
+struct ChartMarks {
+    MarkStyle style = MarkStyle::Value;
+    int angle = 90;  // degrees counter-clockwise; 90 reads upward
+    bool visible = false;
+};
+
+struct ChartBar {
+    double height = 0;
+    ProgramColour colour = Rgb(0, 0, 255);
+    std::string label;  // the bottom-axis label of the bar; may be empty
+};
+
+struct ChartSeries {
+    std::vector<ChartBar> bars;
+    ChartMarks marks;
+};
+
+struct LegendEntry {
+    std::string text;
+    ProgramColour colour = Rgb(0, 0, 255);
+};
+
+struct ChartLegend {
+    bool visible = false;
+    std::string title;
+    std::vector<LegendEntry> entries;
+    ProgramColour gradientStart = Rgb(0, 0, 255);  // the legend box fades from this colour to white
+};
+
+// Everything a chart shows, plain data so that windows can fill it and tests can check it without a display.
+// Bar i of the overlay is drawn over bar i of the main series; an empty overlay shows nothing.
+struct ChartModel {
+    std::vector<std::string> titleLines;
+    ProgramColour titleColour = Rgb(0, 0, 128);
+
+    ChartSeries main;
+    ChartSeries overlay;
+
+    std::string bottomAxisTitle;
+    std::string leftAxisTitle;
+    std::string valueFormat = "#.### E-";  // the format of the values in the marks
+    int labelSeparation = 30;              // least gap in pixels between two bottom-axis labels
+
+    ChartLegend legend;
+    bool crossCursor = false;  // a cross-hair follows the mouse over the plot
+
+    ProgramColour backgroundColour = Rgb(255, 255, 255);  // the chart panel around the plot
+    ProgramColour plotColour = Rgb(255, 255, 255);        // the plot area behind the bars
+    ProgramColour axisColour = Rgb(0, 0, 0);              // axes, ticks, labels and axis titles
+    ProgramColour gridColour = Rgb(208, 208, 208);
+};
+
+// `value` as the value format says: '0' and '#' digit places, an optional decimal point, and "E-" or "E+" for
+// scientific notation (with "E-" the exponent shows its sign only when negative). Text between the digits and
+// the "E" is kept, so "#.### E-" turns 0.1234 into "1.234 E-1".
+std::string FormatChartValue(double value, const std::string& format);
+
+// The text of the mark above bar `index` (from 0) of `series`.
+std::string MarkText(const ChartSeries& series, int index, const std::string& valueFormat);
+
+}  // namespace morvik

@@ -1,0 +1,121 @@
+#include "dialogs/QtDialogSeam.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include "chart/ChartColour.h"
+
+namespace morvik {
+namespace {
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+QMessageBox::Icon IconOf(DialogKind kind)
+{
+    switch (kind) {
+    case DialogKind::Warning:
+        return QMessageBox::Warning;
+    case DialogKind::Error:
+        return QMessageBox::Critical;
+    case DialogKind::Information:
+        return QMessageBox::Information;
+    case DialogKind::Confirmation:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+QStringList QtNameFilters(const std::string& filter)
+{
+    static const QRegularExpression trailingPatterns(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+    QStringList names;
+    for (const FileFilter& entry : ParseFileFilter(filter)) {
+        QStringList patterns;
+        for (const std::string& pattern : entry.patterns) {
+            patterns << (pattern == "*.*" ? QStringLiteral("*") : Text(pattern));
+        }
+        QString description = Text(entry.description);
+        description.remove(trailingPatterns);
+        names << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return names;
+}
+
+QWidget* QtDialogSeam::DialogParent() const { return parent_ ? parent_.data() : QApplication::activeWindow(); }
+
+int QtDialogSeam::ShowMessage(const std::string& title, const std::string& text, DialogKind kind,
+                              DialogButtons buttons, int defaultResult)
+{
+    QString body = Text(text);
+    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(IconOf(kind), Text(title), body, QMessageBox::NoButton, DialogParent());
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == DialogButtons::YesNo) {
+        QPushButton* yes = box.addButton(QMessageBox::Yes);
+        QPushButton* no = box.addButton(QMessageBox::No);
+        box.setDefaultButton(defaultResult == DialogResultNo ? no : yes);
+        box.setEscapeButton(no);
+        box.exec();
+        return box.clickedButton() == yes ? DialogResultYes : DialogResultNo;
+    }
+    box.addButton(QMessageBox::Ok);
+    box.exec();
+    return DialogResultOk;
+}
+
+std::optional<std::string> QtDialogSeam::RunFileDialog(const FileDialogRequest& request, bool save)
+{
+    QFileDialog dialog(DialogParent(), Text(request.title), Text(request.folder));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (save) {
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);  // the program asks its own question
+    }
+    const QStringList filters = QtNameFilters(request.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.value(std::max(request.filterIndex, 1) - 1, filters.front()));
+    }
+    if (!request.defaultSuffix.empty()) {
+        dialog.setDefaultSuffix(Text(request.defaultSuffix));
+    }
+    if (!request.fileName.empty()) {
+        dialog.selectFile(Text(request.fileName));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().front().toStdString();
+}
+
+std::optional<std::string> QtDialogSeam::OpenFile(const FileDialogRequest& request)
+{
+    return RunFileDialog(request, false);
+}
+
+std::optional<std::string> QtDialogSeam::SaveFile(const FileDialogRequest& request)
+{
+    return RunFileDialog(request, true);
+}
+
+std::optional<std::string> QtDialogSeam::SavePicture(const FileDialogRequest& request)
+{
+    return RunFileDialog(request, true);
+}
+
+std::optional<ProgramColour> QtDialogSeam::ChooseColour(ProgramColour initial)
+{
+    const QColor chosen = QColorDialog::getColor(ToQColor(initial), DialogParent());
+    if (!chosen.isValid()) {
+        return std::nullopt;
+    }
+    return FromQColor(chosen);
+}
+
+}  // namespace morvik

@@ -1,0 +1,110 @@
+// Where the chart puts things: bottom-axis label thinning, the value axis and room for the marks.
+#include <QtTest>
+
+#include "GuiTest.h"
+#include "TestCharts.h"
+#include "chart/ChartLayout.h"
+
+using namespace morvik;
+
+namespace {
+
+ChartModel ValueLabelledChart(int bars)
+{
+    ChartModel chart;
+    for (int i = 0; i < bars; ++i) {
+        chart.main.bars.push_back({1.0 / bars, Rgb(0, 0, 255), QString::number(-12.5 + i * 0.0375).toStdString()});
+    }
+    return chart;
+}
+
+}  // namespace
+
+class ChartLayoutTest : public QObject {
+    Q_OBJECT
+private slots:
+    void thinsBottomLabelsToTheSeparation_data()
+    {
+        QTest::addColumn<int>("bars");
+        QTest::addColumn<int>("width");
+        QTest::newRow("1024 bars, narrow") << 1024 << 400;
+        QTest::newRow("1024 bars, window") << 1024 << 800;
+        QTest::newRow("1024 bars, wide") << 1024 << 1900;
+        QTest::newRow("40 bars") << 40 << 800;
+        QTest::newRow("3 bars") << 3 << 800;
+    }
+    void thinsBottomLabelsToTheSeparation()
+    {
+        QFETCH(int, bars);
+        QFETCH(int, width);
+        const ChartModel chart = ValueLabelledChart(bars);
+        const ChartLayout layout = MakeChartLayout(chart, QRect(0, 0, width, 400), DefaultChartFonts());
+
+        QVERIFY2(layout.labels.size() >= 3, "a chart always shows some bottom-axis labels");
+        const QFontMetrics metrics(DefaultChartFonts().text);
+        int widest = 0;
+        for (const ChartBar& bar : chart.main.bars) {
+            widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(bar.label)));
+        }
+        for (const BottomLabel& label : layout.labels) {
+            QCOMPARE(label.bar % layout.labelStep, 0);
+        }
+        for (size_t i = 1; i < layout.labels.size(); ++i) {
+            const int gap = layout.labels[i].rect.left() - layout.labels[i - 1].rect.right() - 1;
+            QVERIFY2(gap >= chart.labelSeparation - 1, qPrintable(QString("gap %1 px").arg(gap)));
+            // Not thinned more than needed: past the first steps the next round step is at most 1.5 times larger.
+            const int centres = layout.labels[i].rect.center().x() - layout.labels[i - 1].rect.center().x();
+            QVERIFY2(layout.labelStep <= 2 || centres <= 1.5 * (widest + chart.labelSeparation) + 2,
+                     qPrintable(QString("centres %1 px apart").arg(centres)));
+        }
+    }
+
+    void valueAxisCoversTheBars_data()
+    {
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::newRow("probabilities") << 0.0 << 0.123;
+        QTest::newRow("tiny") << 0.0 << 3.2e-7;
+        QTest::newRow("negative") << -2.5 << 7.1;
+        QTest::newRow("flat zero") << 0.0 << 0.0;
+    }
+    void valueAxisCoversTheBars()
+    {
+        QFETCH(double, low);
+        QFETCH(double, high);
+        const ValueAxis axis = NiceValueAxis(low, high, 8);
+        QVERIFY(axis.minimum <= low);
+        QVERIFY(axis.maximum >= high);
+        QVERIFY(axis.maximum > axis.minimum);
+        QVERIFY(axis.ticks.size() >= 2 && axis.ticks.size() <= 9 + 1);
+        QCOMPARE(axis.ticks.front(), axis.minimum);
+        // Neighbouring ticks must read differently.
+        for (size_t i = 1; i < axis.ticks.size(); ++i) {
+            QVERIFY(TickText(axis, axis.ticks[i]) != TickText(axis, axis.ticks[i - 1]));
+        }
+    }
+
+    void marksOfTheTallestBarStayInsideThePlot()
+    {
+        ChartModel chart = test::BarChart({0.1, 0.97, 0.3});
+        chart.main.marks = {MarkStyle::LabelAndValue, 90, true};
+        const ChartLayout layout = MakeChartLayout(chart, QRect(0, 0, 500, 300), DefaultChartFonts());
+        const QFontMetrics metrics(DefaultChartFonts().text);
+        const int reach = metrics.horizontalAdvance(QString::fromStdString(MarkText(chart.main, 1, chart.valueFormat)));
+        QVERIFY2(layout.ValueToY(0.97) - reach - 3 >= layout.plot.top(),
+                 "the axis is raised so the mark above the tallest bar is not cut off");
+    }
+
+    void zoomShowsOnlyTheChosenBars()
+    {
+        const ChartModel chart = test::IndexedChart(100);
+        const ChartLayout layout = MakeChartLayout(chart, QRect(0, 0, 600, 300), DefaultChartFonts(), {40, 10});
+        QCOMPARE(layout.barCount, 10);
+        QCOMPARE(layout.NearestBarAt(layout.plot.left()), 40);
+        QCOMPARE(layout.NearestBarAt(layout.plot.right()), 49);
+        QCOMPARE(layout.BarAt(layout.plot.right(), layout.plot.top() - 1), -1);
+    }
+};
+
+MORVIK_GUI_TEST(ChartLayoutTest);
+#include "ChartLayoutTest.moc"
