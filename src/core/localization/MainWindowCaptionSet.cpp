@@ -8,7 +8,10 @@ constexpr CaptionText Caption(std::string_view name, std::string_view text)
 {
     return {name, CaptionKind::Caption, 0, 0, text};
 }
-constexpr CaptionText Hint(std::string_view name, std::string_view text) { return {name, CaptionKind::Hint, 0, 0, text}; }
+constexpr CaptionText Hint(std::string_view name, std::string_view text)
+{
+    return {name, CaptionKind::Hint, 0, 0, text};
+}
 constexpr CaptionText Cell(std::string_view name, int column, int row, std::string_view text)
 {
     return {name, CaptionKind::Cell, column, row, text};
@@ -90,7 +93,8 @@ constexpr CaptionText Czech[] = {
     Hint("ReOpen1", "ReOtevřít histogram | Otevře dříve použitý datový soubor, obsahující popis histogramu "
                     "(uloženo max 10 souborů)"),
     Hint("N01", "Histogram, jehož popis je v uvedeném souboru, bude otevřen."),
-    Hint("PopisVysledku1", "Popis histogramu | Tabulka intervalů, hodnot a pravděpodobností výsledného histogramu"),
+    Hint("PopisVysledku1",
+         "Popis histogramu | Tabulka intervalů, hodnot a pravděpodobností výsledného histogramu"),
     Hint("VypisVstHist", "Výpis vstupního histogramu | Vypíše datový soubor vstupního histogramu"),
     Hint("OtevriWord1", "Dokument WORDu | Otevře nový dokument textového editoru"),
     Hint("Ulozit3", "Uložit histogram ( Ctrl+S ) | Uloží popis histogramu do datového souboru <.dis>"),
@@ -101,7 +105,8 @@ constexpr CaptionText Czech[] = {
     Hint("Konec1", "Ukončení programu ? ( Alt+X )| Ukončí program  M o r v i k"),
     Hint("BarZvy", "Barevné zvýraznění | Zapne nebo vypne barevné zvýraznění řádků v tabulkách intervalů"),
     Hint("Barvy1", "Barvy | Nastavení barev oken, textů a grafů"),
-    Hint("DefaultNast1", "Předvolené hodnoty | Vrátí polohy a velikosti oken, barvy a volby na předvolené hodnoty"),
+    Hint("DefaultNast1",
+         "Předvolené hodnoty | Vrátí polohy a velikosti oken, barvy a volby na předvolené hodnoty"),
     Hint("Zasobnik1", "Výmaz zásobníku | Vymaže seznam dříve otevřených histogramů (ReOpen)"),
     Hint("VolejPicture1", "Prohlížeč grafů | Spustí prohlížeč grafických souborů"),
     Hint("ProhlSoubor1", "Prohlížeč souborů | Spustí prohlížeč textových souborů"),

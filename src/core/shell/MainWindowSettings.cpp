@@ -96,7 +96,9 @@ void WriteMainWindowSettings(SettingsFile& settings, const MainWindowSettings& m
     settings.WriteBool(SettingSection, "jazyk anglicky", main.language == Language::English);
     settings.WriteBool(SettingSection, "Barevné zvýraznění Ano", main.colourHighlight);
     settings.WriteBool(SettingSection, "Barevné zvýraznění Ne", !main.colourHighlight);
-    for (const ColourKey& colour : ColourKeys) settings.WriteColour(SettingSection, colour.key, main.colours.*colour.field);
+    for (const ColourKey& colour : ColourKeys) {
+        settings.WriteColour(SettingSection, colour.key, main.colours.*colour.field);
+    }
     settings.WriteInteger(SettingSection, "Prob_u-Form1.CBMarks.ItemIndex", main.CBMarksItemIndex);
     settings.WriteInteger(SettingSection, "Prob_u-Form1.SpinEdAngle.Value", main.SpinEdAngleValue);
     settings.WriteInteger(SettingSection, "DateSeparator", main.DateSeparator);

@@ -60,7 +60,9 @@ TEST(MainWindowCaptionSet, BothLanguagesNameTheSameElementsAndEveryHint)
     }
     // Every button that copies a menu item's hint finds one.
     for (const auto sources : {ToolbarHintSources(), NamedHintSources()}) {
-        for (const HintSource& source : sources) EXPECT_TRUE(hinted.count(std::string(source.menuItem))) << source.control;
+        for (const HintSource& source : sources) {
+            EXPECT_TRUE(hinted.count(std::string(source.menuItem))) << source.control;
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "shell/ChartWindowSettings.h"
 #include "shell/MainWindowSettings.h"
 #include "shell/WindowPlacement.h"
 
@@ -164,4 +165,28 @@ TEST(WindowPlacement, KeySpellingsAndSizes)
     EXPECT_EQ(ResetWindowPlacement(7, 0), (WindowPlacement{0, 0, 770, 440}));
     EXPECT_EQ(ResetWindowPlacement(1, 0), (WindowPlacement{0, 0, 720, 500}));
     EXPECT_EQ(DefaultWindowPlacement(1, 0), (WindowPlacement{0, 0, 700, 496}));
+}
+
+TEST(ChartWindowSettings, EachChartWindowKeepsItsOwnOptions)
+{
+    SettingsFile settings;
+    WriteChartWindowSettings(settings, 10, {0x112233, 1, 45});
+    WriteChartWindowSettings(settings, 14, {ButtonFaceColour, 4, 0});
+    WriteChartWindowSettings(settings, 3, {0x445566, 0, 0});  // keeps none
+    WriteGenerationFields(settings, 12, {"1E-5", "256"});
+    const std::string text = settings.Text();
+    EXPECT_NE(text.find("KrivkaTrvani-Form10.Color- GRAF pozadí KTZ=1122867\n"), std::string::npos);
+    EXPECT_NE(text.find("PrvotniData-Form14.CBMarks.ItemIndex=4\n"), std::string::npos);
+    EXPECT_NE(text.find("ParamRozdel-Form12.PocetIntervalu=256\n"), std::string::npos);
+    EXPECT_EQ(text.find("445566"), std::string::npos);
+
+    const SettingsFile back = SettingsFile::FromText(text);
+    EXPECT_EQ(ReadChartWindowSettings(back, 10), (ChartWindowSettings{0x112233, 1, 45}));
+    EXPECT_EQ(ReadChartWindowSettings(back, 14), (ChartWindowSettings{ButtonFaceColour, 4, 0}));
+    EXPECT_EQ(ReadChartWindowSettings(back, 12), ChartWindowSettings{});
+    EXPECT_EQ(ReadGenerationFields(back, 12), (GenerationFields{"1E-5", "256"}));
+    EXPECT_EQ(ReadGenerationFields(back, 14), GenerationFields{});
+    EXPECT_EQ(ReadChartWindowSettings(
+                  SettingsFile::FromText("[--  Setting  --]\nParamRozdel-Form12.SpinEdAngle.Value=999\n"), 12),
+              ChartWindowSettings{});
 }
