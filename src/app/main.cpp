@@ -19,14 +19,14 @@ using namespace morvik;
 // Loads of a beam: a skewed bell over 0.5 .. 39.5 kN, with a value query up to the 24th interval.
 ChartModel ExampleChart(int bars)
 {
-    const ProgramColour barColour = Rgb(0, 0, 255);
-    const ProgramColour queryColour = Rgb(255, 0, 0);
+    const Colour barColour = RgbColour(0, 0, 255);
+    const Colour queryColour = RgbColour(255, 0, 0);
     ChartModel chart;
     chart.titleLines = {" ( " + QDate::currentDate().toString("d.M.yyyy").toStdString() + " , " +
                             QTime::currentTime().toString("hh:mm:ss").toStdString() + " )",
                         "Histogram :     Beam-load.dis   * A  (A=1)"};
-    chart.titleColour = Rgb(0, 0, 128);
-    chart.backgroundColour = Rgb(236, 236, 236);
+    chart.titleColour = RgbColour(0, 0, 128);
+    chart.backgroundColour = RgbColour(236, 236, 236);
     chart.bottomAxisTitle = "Value  x";
     chart.leftAxisTitle = "P(x)";
     chart.crossCursor = true;

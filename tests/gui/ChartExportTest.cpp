@@ -24,7 +24,7 @@ QByteArray FileBytes(const QString& path)
 
 ChartModel ExportedChart()
 {
-    ChartModel chart = test::BarChart({0.2, 0.5, 0.3}, Rgb(255, 0, 0));
+    ChartModel chart = test::BarChart({0.2, 0.5, 0.3}, RgbColour(255, 0, 0));
     chart.titleLines = {"Histogram :     beam.dis   * A  (A=1)"};
     chart.bottomAxisTitle = "Value  x";
     chart.main.marks.visible = true;

@@ -13,7 +13,7 @@ ChartModel ValueLabelledChart(int bars)
 {
     ChartModel chart;
     for (int i = 0; i < bars; ++i) {
-        chart.main.bars.push_back({1.0 / bars, Rgb(0, 0, 255), QString::number(-12.5 + i * 0.0375).toStdString()});
+        chart.main.bars.push_back({1.0 / bars, RgbColour(0, 0, 255), QString::number(-12.5 + i * 0.0375).toStdString()});
     }
     return chart;
 }

@@ -27,7 +27,7 @@ class ChartPaintTest : public QObject {
 private slots:
     void paintsEachBarUpToItsHeight()
     {
-        const ProgramColour blue = Rgb(0, 0, 255);
+        const Colour blue = RgbColour(0, 0, 255);
         const ChartModel chart = test::BarChart({0.1, 0.37, 0.2, 0.3}, blue);
         const QImage image = RenderChartImage(chart, PictureSize);
         const ChartLayout layout = MakeChartLayout(chart, QRect(QPoint(0, 0), PictureSize), DefaultChartFonts());
@@ -46,8 +46,8 @@ private slots:
 
     void overlayIsDrawnOverTheMainSeries()
     {
-        const ProgramColour blue = Rgb(0, 0, 255);
-        const ProgramColour red = Rgb(255, 0, 0);
+        const Colour blue = RgbColour(0, 0, 255);
+        const Colour red = RgbColour(255, 0, 0);
         ChartModel chart = test::BarChart({0.4, 0.4, 0.4}, blue);
         chart.overlay.bars = {{0.4, red, "0"}, {0.2, red, "1"}};  // bar 2 has no overlay bar
         const QImage image = RenderChartImage(chart, PictureSize);
@@ -66,7 +66,7 @@ private slots:
         std::vector<double> heights(1024, 0.1);
         heights[700] = 1.0;
         ChartModel chart = test::BarChart(heights);
-        chart.main.bars[700].colour = Rgb(0, 160, 0);
+        chart.main.bars[700].colour = RgbColour(0, 160, 0);
         const QImage image = RenderChartImage(chart, PictureSize);
         const ChartLayout layout = MakeChartLayout(chart, QRect(QPoint(0, 0), PictureSize), DefaultChartFonts());
         QVERIFY(layout.plot.width() < 1024);
@@ -74,7 +74,7 @@ private slots:
         const int y = layout.ValueToY(0.9);
         int peakColumns = 0;
         for (int x = layout.plot.left(); x <= layout.plot.right(); ++x) {
-            if (SameColour(image.pixel(x, y), Rgb(0, 160, 0))) {
+            if (SameColour(image.pixel(x, y), RgbColour(0, 160, 0))) {
                 ++peakColumns;
                 QCOMPARE(layout.BarAt(x, y), 700);
             }
@@ -85,7 +85,7 @@ private slots:
     void drawsTheThinnedBottomLabels()
     {
         ChartModel chart = test::BarChart(std::vector<double>(1024, 0.5));
-        chart.axisColour = Rgb(0, 0, 0);
+        chart.axisColour = RgbColour(0, 0, 0);
         const QImage image = RenderChartImage(chart, PictureSize);
         const ChartLayout layout = MakeChartLayout(chart, QRect(QPoint(0, 0), PictureSize), DefaultChartFonts());
         QVERIFY(layout.labels.size() >= 3);
@@ -104,7 +104,7 @@ private slots:
     {
         ChartModel chart = test::BarChart({0.5});
         chart.titleLines = {"Histogram :     beam.dis   * A  (A=1)", "WWWWWWWWWWWW"};
-        chart.titleColour = Rgb(200, 0, 0);
+        chart.titleColour = RgbColour(200, 0, 0);
         const QImage image = RenderChartImage(chart, PictureSize);
         const ChartLayout layout = MakeChartLayout(chart, QRect(QPoint(0, 0), PictureSize), DefaultChartFonts());
         int titlePixels = 0;

@@ -103,7 +103,7 @@ private slots:
         ChartModel chart = test::IndexedChart(30);
         chart.titleLines = {"Histogram :     beam.dis"};
         chart.main.marks.visible = true;
-        chart.legend = {true, "Legend", {{"f(x)", Rgb(0, 0, 255)}}, Rgb(0, 0, 255)};
+        chart.legend = {true, "Legend", {{"f(x)", RgbColour(0, 0, 255)}}, RgbColour(0, 0, 255)};
         ChartView view;
         view.setModel(chart);
         view.resize(500, 350);

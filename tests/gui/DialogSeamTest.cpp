@@ -54,13 +54,13 @@ private slots:
         ScopedDialogSeam installed(dialogs);
         dialogs.AnswerPath("/data/beam.dis");
         dialogs.AnswerNo();
-        dialogs.AnswerColour(Rgb(1, 2, 3));
+        dialogs.AnswerColour(RgbColour(1, 2, 3));
         dialogs.AnswerCancel();
 
         FileDialogRequest request{"Open", "/data", HistogramFilter, 1, "dis", ""};
         QCOMPARE(Dialogs().OpenFile(request), std::optional<std::string>("/data/beam.dis"));
         QVERIFY(!AskYesNo("Overwrite?"));
-        QCOMPARE(Dialogs().ChooseColour(Rgb(9, 9, 9)), std::optional<ProgramColour>(Rgb(1, 2, 3)));
+        QCOMPARE(Dialogs().ChooseColour(RgbColour(9, 9, 9)), std::optional<Colour>(RgbColour(1, 2, 3)));
         QCOMPARE(Dialogs().SavePicture(request), std::nullopt);
         QCOMPARE(dialogs.PendingAnswers(), size_t{0});
 
@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(seen[1].text, std::string("Overwrite?"));
         QCOMPARE(seen[1].kind, DialogKind::Confirmation);
         QCOMPARE(seen[1].buttons, DialogButtons::YesNo);
-        QCOMPARE(seen[2].initialColour, Rgb(9, 9, 9));
+        QCOMPARE(seen[2].initialColour, RgbColour(9, 9, 9));
         QCOMPARE(seen[3].type, DialogType::SavePicture);
         QVERIFY(dialogs.Mismatches().empty());
     }

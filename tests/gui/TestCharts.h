@@ -9,11 +9,11 @@
 namespace morvik::test {
 
 // A plain chart: one bar per height, all in `colour`, labelled by their index.
-inline ChartModel BarChart(const std::vector<double>& heights, ProgramColour colour = Rgb(0, 0, 255))
+inline ChartModel BarChart(const std::vector<double>& heights, Colour colour = RgbColour(0, 0, 255))
 {
     ChartModel chart;
-    chart.backgroundColour = Rgb(240, 240, 240);
-    chart.plotColour = Rgb(255, 255, 255);
+    chart.backgroundColour = RgbColour(240, 240, 240);
+    chart.plotColour = RgbColour(255, 255, 255);
     for (size_t i = 0; i < heights.size(); ++i) {
         chart.main.bars.push_back({heights[i], colour, std::to_string(i)});
     }
@@ -21,7 +21,7 @@ inline ChartModel BarChart(const std::vector<double>& heights, ProgramColour col
 }
 
 // Bar i is coloured by its own index, so a pixel tells which bar was painted there.
-inline ProgramColour IndexColour(int index) { return Rgb(index & 0xFF, (index >> 8) & 0xFF, 200); }
+inline Colour IndexColour(int index) { return RgbColour(index & 0xFF, (index >> 8) & 0xFF, 200); }
 inline int IndexOfColour(QRgb pixel) { return qBlue(pixel) == 200 ? qRed(pixel) | qGreen(pixel) << 8 : -1; }
 
 // `count` bars of uneven heights (between 0.3 and 1), each in its index colour.
@@ -35,6 +35,6 @@ inline ChartModel IndexedChart(int count)
     return chart;
 }
 
-inline bool SameColour(QRgb pixel, ProgramColour colour) { return QColor(pixel).rgb() == ToQColor(colour).rgb(); }
+inline bool SameColour(QRgb pixel, Colour colour) { return QColor(pixel).rgb() == ToQColor(colour).rgb(); }
 
 }  // namespace morvik::test

@@ -48,21 +48,18 @@ QPalette::ColorRole RoleOfSystemIndex(unsigned index)
 
 }  // namespace
 
-bool IsSystemColour(ProgramColour colour) { return (colour >> 24) == 0xFF; }
-
-QColor ToQColor(ProgramColour colour)
+QColor ToQColor(Colour colour)
 {
     if (IsSystemColour(colour)) {
-        return QGuiApplication::palette().color(RoleOfSystemIndex(colour & 0xFF));
+        return QGuiApplication::palette().color(RoleOfSystemIndex(static_cast<unsigned>(SystemColourIndex(colour))));
     }
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
+    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
 
-ProgramColour FromQColor(const QColor& colour)
+Colour FromQColor(const QColor& colour)
 {
     const QColor rgb = colour.toRgb();
-    return Rgb(rgb.red(), rgb.green(), rgb.blue());
+    return RgbColour(rgb.red(), rgb.green(), rgb.blue());
 }
 
 }  // namespace morvik

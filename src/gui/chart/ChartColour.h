@@ -1,17 +1,15 @@
 #pragma once
 #include <QColor>
 
-#include "chart/ChartModel.h"
+#include "shell/Colour.h"
 
 namespace morvik {
 
 // A program colour as a QColor. A system colour (high byte 0xFF) maps to the matching role of the
 // application palette; an unknown system index gives the window text colour.
-QColor ToQColor(ProgramColour colour);
+QColor ToQColor(Colour colour);
 
 // A QColor as a program colour 0x00BBGGRR (the alpha channel is dropped).
-ProgramColour FromQColor(const QColor& colour);
-
-bool IsSystemColour(ProgramColour colour);
+Colour FromQColor(const QColor& colour);
 
 }  // namespace morvik

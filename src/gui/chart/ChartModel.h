@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/ProgramColour.h"
+#include "shell/Colour.h"
 
 namespace morvik {
 
@@ -23,7 +23,7 @@ struct ChartMarks {
 
 struct ChartBar {
     double height = 0;
-    ProgramColour colour = Rgb(0, 0, 255);
+    Colour colour = RgbColour(0, 0, 255);
     std::string label;  // the bottom-axis label of the bar; may be empty
 };
 
@@ -34,21 +34,21 @@ struct ChartSeries {
 
 struct LegendEntry {
     std::string text;
-    ProgramColour colour = Rgb(0, 0, 255);
+    Colour colour = RgbColour(0, 0, 255);
 };
 
 struct ChartLegend {
     bool visible = false;
     std::string title;
     std::vector<LegendEntry> entries;
-    ProgramColour gradientStart = Rgb(0, 0, 255);  // the legend box fades from this colour to white
+    Colour gradientStart = RgbColour(0, 0, 255);  // the legend box fades from this colour to white
 };
 
 // Everything a chart shows, plain data so that windows can fill it and tests can check it without a display.
 // Bar i of the overlay is drawn over bar i of the main series; an empty overlay shows nothing.
 struct ChartModel {
     std::vector<std::string> titleLines;
-    ProgramColour titleColour = Rgb(0, 0, 128);
+    Colour titleColour = RgbColour(0, 0, 128);
 
     ChartSeries main;
     ChartSeries overlay;
@@ -61,10 +61,10 @@ struct ChartModel {
     ChartLegend legend;
     bool crossCursor = false;  // a cross-hair follows the mouse over the plot
 
-    ProgramColour backgroundColour = Rgb(255, 255, 255);  // the chart panel around the plot
-    ProgramColour plotColour = Rgb(255, 255, 255);        // the plot area behind the bars
-    ProgramColour axisColour = Rgb(0, 0, 0);              // axes, ticks, labels and axis titles
-    ProgramColour gridColour = Rgb(208, 208, 208);
+    Colour backgroundColour = RgbColour(255, 255, 255);  // the chart panel around the plot
+    Colour plotColour = RgbColour(255, 255, 255);        // the plot area behind the bars
+    Colour axisColour = RgbColour(0, 0, 0);              // axes, ticks, labels and axis titles
+    Colour gridColour = RgbColour(208, 208, 208);
 };
 
 // `value` as the value format says: '0' and '#' digit places, an optional decimal point, and "E-" or "E+" for

@@ -17,7 +17,7 @@ public:
     std::optional<std::string> OpenFile(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<std::string> SaveFile(const FileDialogRequest&) override { return std::nullopt; }
     std::optional<std::string> SavePicture(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<ProgramColour> ChooseColour(ProgramColour) override { return std::nullopt; }
+    std::optional<Colour> ChooseColour(Colour) override { return std::nullopt; }
 };
 
 DialogSeam* installedSeam = nullptr;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/ProgramColour.h"
+#include "shell/Colour.h"
 #include "statlib/MessageDialog.h"
 
 namespace morvik {
@@ -36,7 +36,7 @@ public:
     virtual std::optional<std::string> SaveFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> SavePicture(const FileDialogRequest& request) = 0;
     // The chosen colour, or nothing when the user cancels.
-    virtual std::optional<ProgramColour> ChooseColour(ProgramColour initial) = 0;
+    virtual std::optional<Colour> ChooseColour(Colour initial) = 0;
 };
 
 // Installs `seam` (not owned) for every dialog and for the core's message boxes; nullptr uninstalls it.

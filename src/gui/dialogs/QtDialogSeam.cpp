@@ -109,7 +109,7 @@ std::optional<std::string> QtDialogSeam::SavePicture(const FileDialogRequest& re
     return RunFileDialog(request, true);
 }
 
-std::optional<ProgramColour> QtDialogSeam::ChooseColour(ProgramColour initial)
+std::optional<Colour> QtDialogSeam::ChooseColour(Colour initial)
 {
     const QColor chosen = QColorDialog::getColor(ToQColor(initial), DialogParent());
     if (!chosen.isValid()) {

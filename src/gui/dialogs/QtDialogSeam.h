@@ -19,7 +19,7 @@ public:
     std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
     std::optional<std::string> SavePicture(const FileDialogRequest& request) override;
-    std::optional<ProgramColour> ChooseColour(ProgramColour initial) override;
+    std::optional<Colour> ChooseColour(Colour initial) override;
 
 private:
     QWidget* DialogParent() const;

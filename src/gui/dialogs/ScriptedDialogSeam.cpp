@@ -9,7 +9,7 @@ void ScriptedDialogSeam::AnswerPath(std::string path)
 {
     answers_.push_back({Answer::Kind::Path, 0, std::move(path), 0});
 }
-void ScriptedDialogSeam::AnswerColour(ProgramColour colour)
+void ScriptedDialogSeam::AnswerColour(Colour colour)
 {
     answers_.push_back({Answer::Kind::Colour, 0, {}, colour});
 }
@@ -97,7 +97,7 @@ std::optional<std::string> ScriptedDialogSeam::SavePicture(const FileDialogReque
     return AnswerFileDialog(DialogType::SavePicture, request);
 }
 
-std::optional<ProgramColour> ScriptedDialogSeam::ChooseColour(ProgramColour initial)
+std::optional<Colour> ScriptedDialogSeam::ChooseColour(Colour initial)
 {
     RecordedDialog dialog;
     dialog.type = DialogType::Colour;

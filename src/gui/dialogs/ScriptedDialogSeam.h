@@ -22,7 +22,7 @@ struct RecordedDialog {
     // File dialogs (their title is also in `title`).
     FileDialogRequest file;
     // The colour dialog.
-    ProgramColour initialColour = 0;
+    Colour initialColour = 0;
 };
 
 // A seam for tests: records every dialog and answers from a queue of prepared answers, one per dialog, in order.
@@ -41,7 +41,7 @@ public:
     void AnswerNo();
     void AnswerOk();
     void AnswerPath(std::string path);
-    void AnswerColour(ProgramColour colour);
+    void AnswerColour(Colour colour);
     void AnswerCancel();  // cancels a file or colour dialog; a message box gets its default
 
     const std::vector<RecordedDialog>& Recorded() const { return recorded_; }
@@ -57,14 +57,14 @@ public:
     std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
     std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
     std::optional<std::string> SavePicture(const FileDialogRequest& request) override;
-    std::optional<ProgramColour> ChooseColour(ProgramColour initial) override;
+    std::optional<Colour> ChooseColour(Colour initial) override;
 
 private:
     struct Answer {
         enum class Kind { Result, Path, Colour, Cancel } kind = Kind::Cancel;
         int result = 0;
         std::string path;
-        ProgramColour colour = 0;
+        Colour colour = 0;
     };
     std::optional<Answer> TakeAnswer();
     std::optional<std::string> AnswerFileDialog(DialogType type, const FileDialogRequest& request);
