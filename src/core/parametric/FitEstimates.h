@@ -1,0 +1,36 @@
+#pragma once
+#include <array>
+#include <optional>
+#include <string>
+
+#include "parametric/DistributionCatalogue.h"
+
+namespace morvik {
+
+// What the raw-data fit hands to a generation, at full precision.
+struct FitInputs {
+    double mean = 0, stdDev = 0, skewness = 0;        // of the raw data
+    double xMin = 0, xMax = 0, median = 0, mode = 0;  // of the histogram built from the raw data
+    double weibullShape = 1.5;                        // the fit's current Weibull shape k
+    bool FitUserRange = false;                        // the raw-data window supplies its own range
+    double userMin = 0, userMax = 0;                  // that range (the window's Min and Max)
+};
+
+// The parameter texts the estimates overwrite (empty slots keep their text), or a rejection of the type.
+struct FitEstimate {
+    bool rejected = false;
+    std::array<std::optional<std::string>, 4> texts;
+};
+
+// Estimates the parameters of `type` from the raw data. `rangeMin`..`rangeMax` is the current range of the
+// generation (Beta_universal takes it as its a and b). Arithmetic faults show in the floating-point flags.
+// Copied statistics are written at full precision, computed estimates with five decimals.
+FitEstimate EstimateParameters(int type, const FitInputs& fit, double rangeMin, double rangeMax);
+
+// The short parameter text kept for the fit ranking table, e.g. "Mi=10,Sigma=1)"; empty for a type without one.
+std::string ParameterDescription(int type, const ParameterTexts& texts);
+
+// A number as fixed-point text with five decimals and "." as decimal separator.
+std::string FixedFiveDecimals(double value);
+
+}  // namespace morvik

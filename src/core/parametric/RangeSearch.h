@@ -1,0 +1,43 @@
+#pragma once
+#include <functional>
+
+namespace morvik {
+
+// The most steps any one search, scan or climb may take before the generation is refused.
+inline constexpr long long MaxSearchSteps = 100'000'000;
+
+// Thrown when a search cannot end: its step no longer moves x, or it ran out of steps.
+struct SearchRefused {};
+// Thrown by a scan that meets a flat density where the fit rejects the type.
+struct ScanRejected {};
+
+// The density as the searches evaluate it.
+using DensityFunction = std::function<long double(long double)>;
+
+struct SearchRange {
+    long double min = 0;
+    long double max = 0;
+};
+
+// From x0 both ways to the first points x0 +- k Step where f is at or below f(x0) Eps.
+SearchRange ThresholdSearch(const DensityFunction& f, long double x0, long double step, long double eps);
+// From x0 both ways to the first points where |f / f(x0)| is at or below Eps (downwards also where f = f(x0)).
+SearchRange RatioSearch(const DensityFunction& f, long double x0, long double step, long double eps);
+// From x0 both ways to the first points where f itself is at or below Eps, where f stops changing, or
+// (downwards) where x falls below 0.
+SearchRange SearchFromZero(const DensityFunction& f, long double x0, long double step, long double eps);
+// Climbs from `start` while f does not decrease (with `stopWhenFlat` also not when it stays equal); the mode.
+long double ClimbToMode(const DensityFunction& f, long double start, long double step, bool stopWhenFlat);
+// Beta in [0, 1]: from the mode both ways to the first points at or below f(mode) Eps, clamped to 0 and 1.
+SearchRange UnitScan(const DensityFunction& f, long double mode, long double step, long double eps);
+// Beta in [a, b]: climbs from a to the mode, then keeps the last points above f(mode) Eps. A flat step on the
+// way up ends the scan, or throws ScanRejected with `rejectFlat`.
+SearchRange IntervalScan(const DensityFunction& f, long double a, long double b, long double step, long double eps,
+                         bool rejectFlat);
+// Pareto: upwards from P1 to the last point above f(P1) Eps; a flat step ends it, or throws ScanRejected.
+long double ParetoScanMax(const DensityFunction& f, long double p1, long double step, long double eps,
+                          bool rejectFlat);
+// Upwards from P1 to the last point above `threshold`.
+long double UpwardScanMax(const DensityFunction& f, long double p1, long double step, long double threshold);
+
+}  // namespace morvik
