@@ -14,6 +14,13 @@ namespace {
 // False for values a double cannot hold, NaN included.
 bool FitsDouble(long double value) { return std::fabs(value) <= std::numeric_limits<double>::max(); }
 
+// Rounds to the nearest whole number, halves to even, for |t| < 2^51 (in the default rounding mode).
+double RoundHalfEven(double t)
+{
+    constexpr double shifter = 0x1.8p52;
+    return (t + shifter) - shifter;
+}
+
 // A scaled operand of one pairwise step: its values lo, lo + w, ..., hi, ascending, with their probabilities.
 struct Operand {
     long double lo = 0, hi = 0, w = 0;
@@ -51,17 +58,36 @@ std::optional<int> AddOperand(Operand& first, const Operand& second, int q, long
     const long double resMin = u + width / 2;
     const long double resMax = t - width / 2;
 
-    std::array<long double, MaxBins> sum{};
+    // The index of a value is ((x - resMin) / width) rounded, halves to even, with x formed in extended
+    // precision; a position that rounding puts past either end stays in the end interval. The position is
+    // first estimated in double precision as a + k b; only an estimate within `margin` of a half can round
+    // differently from the extended formula, and only then is that formula evaluated.
+    const long double magnitude = std::max({std::fabs(first.lo), std::fabs(first.hi), std::fabs(second.lo),
+                                            std::fabs(second.hi), std::fabs(resMin), std::fabs(resMax)});
+    const double margin = static_cast<double>(1e-9L + 64 * magnitude * 0x1p-53L / width);
+    const bool estimate = margin < 0.25;
+    const double step = static_cast<double>(second.w / width);
+    const double last = q - 1;
+
+    std::array<double, MaxBins> sum{};
     for (int j = 0; j < first.n; ++j) {
         const double pj = first.prob[j];
         if (pj == 0) continue;  // adds nothing
         const long double xj = first.lo + j * first.w + second.lo;
+        auto exactPosition = [&](int k) {
+            return std::rint(std::clamp((xj + k * second.w - resMin) / width, 0.0L, static_cast<long double>(last)));
+        };
+        const double start = static_cast<double>((xj - resMin) / width);
         for (int k = 0; k < second.n; ++k) {
-            const long double x = xj + k * second.w;
-            // Rounded halves to even; a position that rounding puts past either end stays in the end interval.
-            const long double position = std::clamp((x - resMin) / width, 0.0L, static_cast<long double>(q - 1));
-            const int index = static_cast<int>(static_cast<double>(std::rint(position)));
-            sum[index] += pj * second.prob[k];
+            double position = 0;
+            if (estimate) {
+                const double t = start + k * step;
+                position = RoundHalfEven(t);
+                if (std::fabs(t - position) > 0.5 - margin) position = static_cast<double>(exactPosition(k));
+            } else {
+                position = static_cast<double>(exactPosition(k));
+            }
+            sum[static_cast<int>(std::clamp(position, 0.0, last))] += pj * second.prob[k];
         }
     }
 
@@ -69,7 +95,7 @@ std::optional<int> AddOperand(Operand& first, const Operand& second, int q, long
     first.hi = resMax;
     first.w = width;
     first.n = q;
-    for (int i = 0; i < MaxBins; ++i) first.prob[i] = static_cast<double>(sum[i]);
+    first.prob = sum;
     range = t - u;
     return std::nullopt;
 }

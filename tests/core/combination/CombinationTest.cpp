@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "TableTestSupport.h"
@@ -134,4 +136,59 @@ TEST(CombineRows, RefusesValuesBeyondTheRangeOfNumbers)
     const ComputationResult result = Combine({{&huge, 1e10}, {&huge, 1e10}}, 2);
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.message->text, TextCis(141));
+}
+
+TEST(CombineRows, BinsEveryPairAsTheExtendedFormulaDoes)
+{
+    // The reference: every pair's index from ((x - resMin) / width) in extended precision, halves to even.
+    struct Operand {
+        long double lo, hi, w;
+        std::vector<double> p;
+    };
+    auto operand = [](const RowHistogram& r, double m) {
+        Operand op{static_cast<long double>(m) * r.Min, static_cast<long double>(m) * r.Max,
+                   std::fabs(static_cast<long double>(m) * r.Width),
+                   std::vector<double>(r.Prob.begin(), r.Prob.begin() + static_cast<int>(r.Bins))};
+        if (op.hi < op.lo) {
+            std::swap(op.lo, op.hi);
+            std::reverse(op.p.begin(), op.p.end());
+        }
+        return op;
+    };
+    auto reference = [&](const RowHistogram& a, double ma, const RowHistogram& b, double mb, int q) {
+        const Operand first = operand(a, ma), second = operand(b, mb);
+        const long double u = (first.lo + second.lo) - (first.w + second.w) / 2;
+        const long double t = (first.hi + second.hi) + (first.w + second.w) / 2;
+        const long double width = (t - u) / q, resMin = u + width / 2;
+        std::vector<double> sum(static_cast<size_t>(q));
+        for (size_t j = 0; j < first.p.size(); ++j) {
+            for (size_t k = 0; k < second.p.size(); ++k) {
+                const long double x = first.lo + j * first.w + second.lo + k * second.w;
+                const long double position = std::clamp((x - resMin) / width, 0.0L, q - 1.0L);
+                sum[static_cast<size_t>(std::rint(position))] += first.p[j] * second.p[k];
+            }
+        }
+        return sum;
+    };
+    const RowHistogram dyadic = MakeUniformRow(0.5, 1, 7);
+    const RowHistogram awkward = MakeUniformRow(0.1, 0.3, 23);
+    const RowHistogram far = MakeUniformRow(1e6 + 0.001, 0.002, 40);
+    struct Case {
+        const RowHistogram* a;
+        double ma;
+        const RowHistogram* b;
+        double mb;
+    };
+    const Case cases[] = {{&dyadic, 1, &dyadic, 1}, {&dyadic, -2, &dyadic, 1}, {&awkward, -1.7, &dyadic, 2.3},
+                          {&awkward, 0.3, &awkward, 1}, {&far, 1, &awkward, -1e-3}};
+    for (const Case& c : cases) {
+        const int q = std::max(static_cast<int>(c.a->Bins), static_cast<int>(c.b->Bins));
+        const ComputationResult result = CombineRows(std::vector<ScaledRow>{{c.a, c.ma}, {c.b, c.mb}}, q);
+        ASSERT_TRUE(result.ok());
+        const std::vector<double> expected = reference(*c.a, c.ma, *c.b, c.mb, q);
+        // The result starts at the first interval that holds weight.
+        const auto first = std::find_if(expected.begin(), expected.end(), [](double p) { return p != 0; });
+        const std::vector<double> got(result.histogram.Prob.begin(), result.histogram.Prob.begin() + result.histogram.Bins);
+        EXPECT_EQ(got, std::vector<double>(first, first + result.histogram.Bins)) << c.ma << " " << c.mb;
+    }
 }
