@@ -64,10 +64,14 @@ std::optional<int> AddOperand(Operand& first, const Operand& second, int q, long
     // differently from the extended formula, and only then is that formula evaluated.
     const long double magnitude = std::max({std::fabs(first.lo), std::fabs(first.hi), std::fabs(second.lo),
                                             std::fabs(second.hi), std::fabs(resMin), std::fabs(resMax)});
-    const double margin = static_cast<double>(1e-9L + 64 * magnitude * 0x1p-53L / width);
-    const bool estimate = margin < 0.25;
+    const long double bound = 1e-9L + 64 * magnitude * 0x1p-53L / width;
+    const bool estimate = bound < 0.25L;  // and so every estimate stays far below 2^51
+    const double margin = estimate ? static_cast<double>(bound) : 0;
     const double step = static_cast<double>(second.w / width);
     const double last = q - 1;
+
+    std::array<double, MaxBins> offsets;  // k * step, the same product for every j
+    for (int k = 0; k < second.n; ++k) offsets[k] = k * step;
 
     std::array<double, MaxBins> sum{};
     for (int j = 0; j < first.n; ++j) {
@@ -75,17 +79,18 @@ std::optional<int> AddOperand(Operand& first, const Operand& second, int q, long
         if (pj == 0) continue;  // adds nothing
         const long double xj = first.lo + j * first.w + second.lo;
         auto exactPosition = [&](int k) {
-            return std::rint(std::clamp((xj + k * second.w - resMin) / width, 0.0L, static_cast<long double>(last)));
+            return static_cast<double>(
+                std::rint(std::clamp((xj + k * second.w - resMin) / width, 0.0L, static_cast<long double>(last))));
         };
         const double start = static_cast<double>((xj - resMin) / width);
         for (int k = 0; k < second.n; ++k) {
             double position = 0;
             if (estimate) {
-                const double t = start + k * step;
+                const double t = start + offsets[k];
                 position = RoundHalfEven(t);
-                if (std::fabs(t - position) > 0.5 - margin) position = static_cast<double>(exactPosition(k));
+                if (std::fabs(t - position) > 0.5 - margin) position = exactPosition(k);
             } else {
-                position = static_cast<double>(exactPosition(k));
+                position = exactPosition(k);
             }
             sum[static_cast<int>(std::clamp(position, 0.0, last))] += pj * second.prob[k];
         }
