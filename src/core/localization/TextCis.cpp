@@ -400,6 +400,11 @@ std::string FormatPlaceholder(std::string_view text, std::string_view argument)
     return result;
 }
 
+std::string FormatText(int number, std::string_view argument, Language language)
+{
+    return FormatPlaceholder(TextCis(number, language), argument);
+}
+
 std::string FormatText(int number, std::string_view argument)
 {
     return FormatPlaceholder(TextCis(number), argument);

@@ -17,6 +17,7 @@ std::string TextCis(int number, Language language);
 
 // A catalogue text with its single "%s" replaced by `argument` (texts without "%s" are returned unchanged).
 std::string FormatText(int number, std::string_view argument);
+std::string FormatText(int number, std::string_view argument, Language language);
 std::string FormatPlaceholder(std::string_view text, std::string_view argument);
 
 }  // namespace morvik

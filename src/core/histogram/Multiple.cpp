@@ -1,0 +1,56 @@
+#include "histogram/Multiple.h"
+
+#include <cmath>
+
+#include "localization/TextCis.h"
+#include "statlib/NumberParse.h"
+#include "statlib/NumberText.h"
+
+namespace morvik {
+
+MultipleCheck CheckMultiple(const std::string& text, HistogramKind kind)
+{
+    MultipleCheck check;
+    if (text.empty()) return check;
+    std::string entry = text;
+    for (char& c : entry) {
+        if (c == ',') c = '.';
+    }
+    auto value = entry.starts_with("E") ? std::nullopt : ParseDouble(entry);
+    if (!value) {
+        check.message = Message::Error(TextCis(20) + text);
+        return check;
+    }
+    double a = *value;
+    if (kind == HistogramKind::PureDiscrete && a != std::floor(a)) {
+        check.message = Message::Information(TextCis(130));
+        return check;
+    }
+    if (a == 0) {
+        check.message = Message::Error(TextCis(23));
+        a = 1;
+    }
+    if (std::fabs(a) < 0.0001) {
+        check.message = Message::Error(TextCis(24));
+        a = 0.0001;
+    }
+    check.multiple = a;
+    check.text = StrNaCarku(a);
+    return check;
+}
+
+std::optional<char> FilterNumericKey(char key)
+{
+    switch (key) {
+    case ',': return '.';
+    case 'e': return 'E';
+    case '\b': case '-': case '.': case 'E': return key;
+    default: break;
+    }
+    if (key >= '0' && key <= '9') return key;
+    return std::nullopt;
+}
+
+bool KeyDeservesBeep(char key) { return key != '\r' && key != '\n' && !FilterNumericKey(key); }
+
+}  // namespace morvik

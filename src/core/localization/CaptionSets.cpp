@@ -1,0 +1,49 @@
+#include "localization/CaptionSets.h"
+
+#include <algorithm>
+
+namespace morvik {
+namespace {
+
+std::optional<std::string_view> Find(std::span<const CaptionText> set, std::string_view objectName,
+                                     CaptionKind kind, int column, int row)
+{
+    auto found = std::find_if(set.begin(), set.end(), [&](const CaptionText& entry) {
+        return entry.objectName == objectName && entry.kind == kind && entry.column == column && entry.row == row;
+    });
+    if (found == set.end()) return std::nullopt;
+    return found->text;
+}
+
+}  // namespace
+
+std::span<const CaptionText> CaptionSet(int formNumber, Language language)
+{
+    switch (formNumber) {
+    case 1: return MainWindowCaptionSet(language);
+    default: return {};
+    }
+}
+
+std::optional<std::string_view> FindCaption(std::span<const CaptionText> set, std::string_view objectName)
+{
+    return Find(set, objectName, CaptionKind::Caption, 0, 0);
+}
+
+std::optional<std::string_view> FindHint(std::span<const CaptionText> set, std::string_view objectName)
+{
+    return Find(set, objectName, CaptionKind::Hint, 0, 0);
+}
+
+std::optional<std::string_view> FindCell(std::span<const CaptionText> set, std::string_view objectName, int column,
+                                         int row)
+{
+    return Find(set, objectName, CaptionKind::Cell, column, row);
+}
+
+std::optional<std::string_view> FindItem(std::span<const CaptionText> set, std::string_view objectName, int index)
+{
+    return Find(set, objectName, CaptionKind::Item, index, 0);
+}
+
+}  // namespace morvik

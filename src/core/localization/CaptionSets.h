@@ -1,0 +1,42 @@
+#pragma once
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "localization/TextCis.h"
+
+namespace morvik {
+
+// What a caption-set text is applied to.
+enum class CaptionKind {
+    Caption,      // the element's caption (menu item, label, group box, button, check box)
+    Hint,         // "short|long": the tooltip before the "|", the status-bar text after it
+    Cell,         // a grid cell (column, row)
+    Item,         // a combo-box item (index in `column`)
+    WindowTitle,  // the window's title (objectName empty)
+};
+
+// One text of a caption set, naming its element by objectName.
+struct CaptionText {
+    std::string_view objectName;
+    CaptionKind kind;
+    int column;  // Cell: the column; Item: the item index
+    int row;     // Cell: the row
+    std::string_view text;
+};
+
+// The caption set of a window (1 to 19, as the forms are numbered) in one language, in the order the texts
+// are applied. A window without texts of its own gives an empty set.
+std::span<const CaptionText> CaptionSet(int formNumber, Language language);
+
+// The main window's set (TForm1).
+std::span<const CaptionText> MainWindowCaptionSet(Language language);
+
+// Looks a text up in a set.
+std::optional<std::string_view> FindCaption(std::span<const CaptionText> set, std::string_view objectName);
+std::optional<std::string_view> FindHint(std::span<const CaptionText> set, std::string_view objectName);
+std::optional<std::string_view> FindCell(std::span<const CaptionText> set, std::string_view objectName, int column,
+                                         int row);
+std::optional<std::string_view> FindItem(std::span<const CaptionText> set, std::string_view objectName, int index);
+
+}  // namespace morvik
