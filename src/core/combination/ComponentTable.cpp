@@ -195,8 +195,7 @@ std::optional<Message> ComponentTable::LoadRowFile(int row, const std::string& p
 
 std::optional<Message> ComponentTable::ReadRow(int row, const std::string& path, const std::string& folderColumn)
 {
-    // The table's rows are all Discrete after a read; a file without a "Type=" line is taken as Discrete too.
-    const HistogramRead read = ReadComponentFile(path, HistogramKind::Discrete);
+    const HistogramRead read = ReadComponentFile(path, untypedKind_);
     if (!read.ok()) {
         EmptyRow(row, TableColumn::FileName);
         records_[row] = RowHistogram{};

@@ -91,6 +91,9 @@ public:
     std::optional<Message> LoadRow(int row, const std::string& path, const std::string& histogramsRoot);
     // The same without the folder rule, for batch use.
     std::optional<Message> LoadRowFile(int row, const std::string& path);
+    // The kind a file without a "Type=" line is read as: the main window's kind when the table was opened
+    // (Pure Discrete before any histogram). Every such file of one table is read alike.
+    void SetKindOfUntypedFiles(HistogramKind kind) { untypedKind_ = kind; }
 
     // "|  label  |  cell 1  |  ...  |  " over the row's columns.
     std::string RowText(int row) const;
@@ -123,6 +126,7 @@ private:
     std::vector<std::string> headings_;
     std::vector<RowHistogram> records_;  // index 0 unused
     int selectedRow_ = 0;
+    HistogramKind untypedKind_ = HistogramKind::PureDiscrete;
     bool delRowEnabled_ = false, saveEnabled_ = false, computeEnabled_ = false;
     bool done_ = false;
     Histogram result_;

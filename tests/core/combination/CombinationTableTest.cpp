@@ -219,3 +219,20 @@ TEST_F(CombinationTableTest, RefusesMultiplesThatCollapseEveryRow)
     EXPECT_EQ(table.Compute(answers.Fn())->text, TextCis(70));
     EXPECT_FALSE(table.CombinationDone());
 }
+
+TEST_F(CombinationTableTest, ReadsFilesWithoutTypeAlikeAndWithoutTheFolderRuleForBatchUse)
+{
+    // Values 1 to 6 read as Pure Discrete, then the same file as Discrete intervals from 1 to 6.
+    const std::string dice = tree.Write("elsewhere/Histograms/Tests/dice.dis",
+                                        "[Parameters]\nMin=1\nMax=6\nBins=6\nTotal=6\n[Bins]\n1\n1\n1\n1\n1\n1\n");
+    ASSERT_FALSE(table.LoadRowFile(1, dice));
+    ASSERT_FALSE(table.LoadRowFile(2, dice));
+    EXPECT_EQ(table.Record(2), table.Record(1));  // the second read does not depend on the first
+    EXPECT_DOUBLE_EQ(table.Record(1).Width, 1);
+    EXPECT_EQ(table.Cell(1, 6), "Histograms/Tests");
+
+    table.SetKindOfUntypedFiles(HistogramKind::Discrete);
+    ASSERT_FALSE(table.LoadRowFile(2, dice));
+    EXPECT_DOUBLE_EQ(table.Record(2).Width, 5.0 / 6);
+    EXPECT_EQ(table.Cell(2, 2), "dice.dis");
+}
