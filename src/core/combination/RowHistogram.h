@@ -23,8 +23,8 @@ struct RowHistogram {
 // Bins rounded to a whole number, halves to even.
 int RoundedBins(const RowHistogram& row);
 
-// True when the record can take part in a computation: a whole number of intervals from 1 to 1024, finite values, Min <= Max,
-// a non-negative Width, a positive Total and probabilities that are finite and not negative.
+// True when the record can take part in a computation: a whole number of intervals from 1 to 1024, finite
+// values, Min <= Max, a non-negative Width, a positive Total and probabilities that are finite and not negative.
 bool IsUsableRowHistogram(const RowHistogram& row);
 
 // The record of a histogram read into a row; probabilities past Bins keep the values of `previous`.

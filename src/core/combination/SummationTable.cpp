@@ -24,7 +24,9 @@ std::optional<Message> SummationTable::Compute(const AskYesNoFn& ask)
         }
     }
     // Missing multiples, then missing weights: each may be filled with "1.0" and the computation goes on.
-    for (auto [column, question] : {std::pair{TableColumn::Multiple, 69}, std::pair{TableColumn::Weight, 65}}) {
+    const std::pair<int, int> missingValues[] = {{TableColumn::Multiple, 69}, {TableColumn::Weight, 65}};
+    for (const auto& missing : missingValues) {
+        const int column = missing.first, question = missing.second;
         auto isEmpty = [&](int row) { return Cell(row, column).empty(); };
         if (!std::any_of(rows.begin(), rows.end(), isEmpty)) continue;
         if (!ask(Message::Error(TextCis(question)))) return std::nullopt;

@@ -188,7 +188,8 @@ TEST(CombineRows, BinsEveryPairAsTheExtendedFormulaDoes)
         const std::vector<double> expected = reference(*c.a, c.ma, *c.b, c.mb, q);
         // The result starts at the first interval that holds weight.
         const auto first = std::find_if(expected.begin(), expected.end(), [](double p) { return p != 0; });
-        const std::vector<double> got(result.histogram.Prob.begin(), result.histogram.Prob.begin() + result.histogram.Bins);
+        const Histogram& h = result.histogram;
+        const std::vector<double> got(h.Prob.begin(), h.Prob.begin() + h.Bins);
         EXPECT_EQ(got, std::vector<double>(first, first + result.histogram.Bins)) << c.ma << " " << c.mb;
     }
 }

@@ -16,9 +16,10 @@ TEST(RowGraph, ShowsTheSelectedRowAsLoaded)
     HistogramTree tree;
     CombinationTable table;
     // Values 0.1, 0.4, 0.7: the sum of widths drifts, but the last label is Max itself.
-    ASSERT_FALSE(table.LoadRow(1, tree.Write("Histograms/Loads/wind.v2.dis", DisText("Discrete", "-0.05", "0.85", {1, 2, 1})),
-                               tree.Root()));
-    ASSERT_FALSE(table.LoadRow(2, tree.Write("Histograms/Loads/nodot", DisText("Discrete", "0", "2", {1, 1})), tree.Root()));
+    const std::string wind = tree.Write("Histograms/Loads/wind.v2.dis", DisText("Discrete", "-0.05", "0.85", {1, 2, 1}));
+    const std::string noDot = tree.Write("Histograms/Loads/nodot", DisText("Discrete", "0", "2", {1, 1}));
+    ASSERT_FALSE(table.LoadRow(1, wind, tree.Root()));
+    ASSERT_FALSE(table.LoadRow(2, noDot, tree.Root()));
     table.SetCell(1, 1, "-3");
 
     table.SelectCell(3, 6);

@@ -20,7 +20,9 @@ public:
         std::string pattern = (std::filesystem::temp_directory_path() / "morvik-comb-XXXXXX").string();
         base_ = mkdtemp(pattern.data());
         root_ = base_ / "Histograms";
-        for (const char* category : {"Calculated", "Loads", "Tests"}) std::filesystem::create_directories(root_ / category);
+        for (const char* category : {"Calculated", "Loads", "Tests"}) {
+            std::filesystem::create_directories(root_ / category);
+        }
     }
     ~HistogramTree() { std::filesystem::remove_all(base_); }
     HistogramTree(const HistogramTree&) = delete;
