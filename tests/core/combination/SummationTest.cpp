@@ -120,3 +120,20 @@ TEST(SumRows, RefusesAWeightedTotalThatRoundsToNothing)
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.message->text, TextCis(140));
 }
+
+TEST(SumRows, KeepsSingleValuesAtTheOuterEdgesInsideTheResult)
+{
+    // Single values (no width) at both outer edges fall half an interval outside the end intervals'
+    // midpoints; rounding would put them one interval past either end.
+    const RowHistogram eleven = MakeUniformRow(0, 1, 11, 11);  // 0 .. 10, edges -0.5 and 10.5
+    const RowHistogram low = MakeRow(-0.5, 0, {1}, 1);
+    const RowHistogram high = MakeRow(10.5, 0, {1}, 1);
+    const std::vector<ScaledRow> rows{{&eleven, 1, 1}, {&low, 1, 1}, {&high, 1, 1}};
+    const ComputationResult result = SumRows(rows, 11);
+    ASSERT_TRUE(result.ok());
+    const Histogram& h = result.histogram;
+    EXPECT_EQ(h.Bins, 11);
+    EXPECT_NEAR(h.ProbabilitySum(), 1, 1e-15);
+    EXPECT_NEAR(h.Prob[0], 2 / 13.0, 1e-15);
+    EXPECT_NEAR(h.Prob[10], 2 / 13.0, 1e-15);
+}
