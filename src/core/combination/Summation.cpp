@@ -1,0 +1,120 @@
+// The summation: a weighted mixture of scaled histograms over one common set of intervals.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "combination/Computation.h"
+#include "localization/TextCis.h"
+#include "statlib/NumberText.h"
+
+namespace morvik {
+namespace {
+
+// The row whose first histogram has this many intervals switches the result to intervals of width 1.
+constexpr int UnitWidthBins = 6;
+
+bool FitsDouble(long double value) { return std::fabs(value) <= std::numeric_limits<double>::max(); }
+
+// One row scaled in value by its multiple and in weight by its weight, its values ascending.
+struct WeightedRow {
+    long double lo = 0, hi = 0;
+    long double scaledWidth = 0;  // |A| Width: the spacing of the scaled values
+    int n = 0;
+    std::array<long double, MaxBins> frequency{};
+};
+
+WeightedRow Weighted(const ScaledRow& row)
+{
+    const RowHistogram& h = *row.histogram;
+    WeightedRow weighted;
+    weighted.n = std::clamp(RoundedBins(h), 0, MaxBins);
+    for (int k = 0; k < weighted.n; ++k) {
+        weighted.frequency[k] = static_cast<long double>(h.Prob[k]) * h.Total * row.weight;
+    }
+    const long double a = row.multiple;
+    weighted.lo = a * h.Min;
+    weighted.hi = a * h.Max;
+    if (a < 0) {
+        std::swap(weighted.lo, weighted.hi);
+        std::reverse(weighted.frequency.begin(), weighted.frequency.begin() + weighted.n);
+    }
+    weighted.scaledWidth = std::fabs(a) * h.Width;
+    return weighted;
+}
+
+ComputationResult Refused(Message message)
+{
+    ComputationResult result;
+    result.message = std::move(message);
+    return result;
+}
+
+}  // namespace
+
+ComputationResult SumRows(std::span<const ScaledRow> rows, int intervals)
+{
+    if (rows.size() < 2) return Refused(Message::Error(TextCis(64)));
+
+    std::vector<WeightedRow> weighted;
+    weighted.reserve(rows.size());
+    long double low = 0, high = 0;  // the outer edges, widened by each row's own half Width (not the scaled one)
+    long double total = 0;
+    for (size_t s = 0; s < rows.size(); ++s) {
+        weighted.push_back(Weighted(rows[s]));
+        const long double halfWidth = static_cast<long double>(rows[s].histogram->Width) / 2;
+        const long double rowLow = weighted.back().lo - halfWidth;
+        const long double rowHigh = weighted.back().hi + halfWidth;
+        low = s == 0 ? rowLow : std::min(low, rowLow);
+        high = s == 0 ? rowHigh : std::max(high, rowHigh);
+        total += std::nearbyint(static_cast<long double>(rows[s].histogram->Total)) * rows[s].weight;
+    }
+    if (!FitsDouble(low) || !FitsDouble(high) || !FitsDouble(total)) return Refused(Message::Error(TextCis(141)));
+
+    const long double range = high - low;
+    int q = std::clamp(intervals, 1, MaxBins);
+    long double width = range / q;
+    if (RoundedBins(*rows[0].histogram) == UnitWidthBins) {
+        const long double unitIntervals = std::nearbyint(range);
+        if (unitIntervals > MaxBins) {
+            const std::string count = unitIntervals < 1e18L ? std::to_string(static_cast<long long>(unitIntervals))
+                                                            : ShortestText(static_cast<double>(unitIntervals));
+            return Refused(Message::Error(FormatText(32, std::to_string(MaxBins)) + count));
+        }
+        // A range narrower than half a unit has no unit interval; it keeps the usual division.
+        if (unitIntervals >= 1) {
+            q = static_cast<int>(unitIntervals);
+            width = 1;
+        }
+    }
+    total = std::nearbyint(total);
+    if (!(width > 0) || total == 0) return Refused(Message::Error(TextCis(140)));
+
+    const long double resMin = low + width / 2;
+    const long double resMax = high - width / 2;
+    std::array<long double, MaxBins> sum{};
+    for (const WeightedRow& row : weighted) {
+        for (int k = 0; k < row.n; ++k) {
+            const long double position = (k * row.scaledWidth + row.lo - resMin + width) / width;
+            // Halves to even; a value that rounding puts past either end stays in the end interval.
+            const int index = static_cast<int>(static_cast<double>(std::rint(std::clamp(position, 1.0L,
+                                                                              static_cast<long double>(q))))) - 1;
+            sum[index] += row.frequency[k];
+        }
+    }
+
+    ComputationResult result;
+    Histogram& h = result.histogram;
+    h.Bins = q;
+    h.Min = static_cast<double>(resMin);
+    h.Max = static_cast<double>(resMax);
+    h.Width = static_cast<double>(width);
+    h.Range = static_cast<double>(range);
+    h.Total = static_cast<double>(total);
+    for (int i = 0; i < q; ++i) h.Prob[i] = static_cast<double>(sum[i] / total);
+    return result;
+}
+
+}  // namespace morvik
