@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# Sets everything up and starts Morvik.
+# Sets everything up and starts Morvik. Until the desktop main window is in, this shows the batch companion's help.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh build
-if [ -x build/src/app/morvik ]; then
-  exec build/src/app/morvik "$@"
-fi
 exec build/src/cli/morvik-cli --help
