@@ -104,6 +104,7 @@ long double DensityAt(const DensityState& s, long double x)
     switch (s.type) {
     case NormalType: return 1 / (s.A * Exp((x - P1) * (x - P1) / s.B));
     case LogNormal2PType: {
+        if (x <= 0) return 0;  // the log-normal density lives on x > 0 (a range can start at 0)
         const long double lnA = Ln(s.A);
         const long double l = Ln(std::sqrt(s.A) * x / P1);
         return std::exp(-(l * l) / (2 * lnA)) / (std::sqrt(lnA) * x * s.B);
