@@ -5,22 +5,13 @@
 #include "histogram/AbsoluteValue.h"
 #include "statlib/Statistics.h"
 
+#include "support/TestFiles.h"
+
 using namespace morvik;
 
 namespace {
 
-Histogram Make(double min, double width, std::vector<double> prob)
-{
-    Histogram h;
-    h.Bins = static_cast<int>(prob.size());
-    h.Min = min;
-    h.Width = width;
-    h.Max = min + (h.Bins - 1) * width;
-    h.Range = h.Max - h.Min;
-    h.Total = 1000;
-    std::copy(prob.begin(), prob.end(), h.Prob.begin());
-    return h;
-}
+Histogram Make(double min, double width, std::vector<double> prob) { return test::MakeHistogram(min, width, prob, 1000); }
 
 std::vector<double> Probs(const Histogram& h) { return {h.Prob.begin(), h.Prob.begin() + h.Bins}; }
 

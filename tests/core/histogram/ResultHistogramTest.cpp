@@ -5,28 +5,14 @@
 #include "histogram/Multiple.h"
 #include "localization/TextCis.h"
 
+#include "support/TestFiles.h"
+
 using namespace morvik;
-
-namespace {
-
-Histogram Make(double min, double width, std::vector<double> prob, double total = 100)
-{
-    Histogram h;
-    h.Bins = static_cast<int>(prob.size());
-    h.Min = min;
-    h.Width = width;
-    h.Max = min + (h.Bins - 1) * width;
-    h.Range = h.Max - h.Min;
-    h.Total = total;
-    std::copy(prob.begin(), prob.end(), h.Prob.begin());
-    return h;
-}
-
-}  // namespace
+using morvik::test::MakeHistogram;
 
 TEST(ResultHistogram, NegativeMultipleReversesTheIntervals)
 {
-    const Histogram input = Make(1, 1, {0.1, 0.2, 0.3, 0.4, 0});
+    const Histogram input = MakeHistogram(1, 1, {0.1, 0.2, 0.3, 0.4, 0});
     Histogram r = ScaleHistogram(input, -1);
     EXPECT_DOUBLE_EQ(r.Min, -5);
     EXPECT_DOUBLE_EQ(r.Max, -1);
@@ -42,7 +28,7 @@ TEST(ResultHistogram, NegativeMultipleReversesTheIntervals)
 
 TEST(ResultHistogram, TrimRemovesOnlyEmptyEnds)
 {
-    Histogram h = Make(10, 2, {0, 0, 0.5, 0, 0.5, 0});
+    Histogram h = MakeHistogram(10, 2, {0, 0, 0.5, 0, 0.5, 0});
     TrimEmptyEnds(h);
     EXPECT_EQ(h.Bins, 3);
     EXPECT_DOUBLE_EQ(h.Min, 14);
@@ -50,7 +36,7 @@ TEST(ResultHistogram, TrimRemovesOnlyEmptyEnds)
     EXPECT_DOUBLE_EQ(h.Range, 4);
     EXPECT_EQ((std::vector<double>(h.Prob.begin(), h.Prob.begin() + 4)), (std::vector<double>{0.5, 0, 0.5, 0}));
 
-    Histogram empty = Make(0, 1, {0, 0, 0});  // nothing to keep: left alone
+    Histogram empty = MakeHistogram(0, 1, {0, 0, 0});  // nothing to keep: left alone
     TrimEmptyEnds(empty);
     EXPECT_EQ(empty.Bins, 3);
 }
@@ -97,7 +83,7 @@ TEST(ResultHistogram, KeyFilterPassesOnlyNumberKeys)
 TEST(ResultHistogram, CharacteristicsGridAndText)
 {
     SetLanguage(Language::English);
-    Histogram h = Make(0.5, 1, std::vector<double>(10, 0.1), 999999);
+    Histogram h = MakeHistogram(0.5, 1, std::vector<double>(10, 0.1), 999999);
     auto grid = ShowCharacteristics(h);
     EXPECT_EQ(grid, (std::array<std::string, 5>{" 10", "0.500000", "9.50000", "1.00000", " 999999"}));
     h.Total = 1000000;

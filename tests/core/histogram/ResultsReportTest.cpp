@@ -6,7 +6,10 @@
 #include "histogram/ResultsReport.h"
 #include "localization/TextCis.h"
 
+#include "support/TestFiles.h"
+
 using namespace morvik;
+using morvik::test::MakeHistogram;
 
 namespace {
 
@@ -24,18 +27,6 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
-Histogram Make(double min, double width, std::vector<double> prob, double total)
-{
-    Histogram h;
-    h.Bins = static_cast<int>(prob.size());
-    h.Min = min;
-    h.Width = width;
-    h.Max = min + (h.Bins - 1) * width;
-    h.Total = total;
-    std::copy(prob.begin(), prob.end(), h.Prob.begin());
-    return h;
-}
-
 const ReportHeading heading{"dead load", "1.00", "10.12.2026", "14:05:09", "1.0.0"};
 
 }  // namespace
@@ -43,7 +34,7 @@ const ReportHeading heading{"dead load", "1.00", "10.12.2026", "14:05:09", "1.0.
 TEST(ResultsReport, DiscreteReportHasFixedHeadingAndEdgeRows)
 {
     SetLanguage(Language::English);
-    const auto lines = Lines(ResultsReportText(heading, Make(0.5, 1, {0.25, 0.5, 0.25}, 4), HistogramKind::Discrete, 4));
+    const auto lines = Lines(ResultsReportText(heading, MakeHistogram(0.5, 1, {0.25, 0.5, 0.25}, 4), HistogramKind::Discrete, 4));
     const std::vector<std::string> head{
         "   R E S U L T I N G   P R O B A B I L I T I E S   ",
         std::string(52, '_'),
@@ -85,7 +76,7 @@ TEST(ResultsReport, DiscreteReportHasFixedHeadingAndEdgeRows)
 TEST(ResultsReport, PureDiscreteRowsAndCzechHeading)
 {
     SetLanguage(Language::Czech);
-    const auto lines = Lines(ResultsReportText(heading, Make(1, 1, {0.5, 0.5}, 3), HistogramKind::PureDiscrete, 3));
+    const auto lines = Lines(ResultsReportText(heading, MakeHistogram(1, 1, {0.5, 0.5}, 3), HistogramKind::PureDiscrete, 3));
     SetLanguage(Language::English);
     ASSERT_GE(lines.size(), 7u);
     EXPECT_EQ(lines[0], " V Ý S L E D N É   P R A V D Ě P O D O B N O S T I ");

@@ -1,8 +1,11 @@
 #pragma once
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "histogram/Histogram.h"
 
 namespace morvik::test {
 
@@ -17,6 +20,20 @@ inline std::string DisText(const std::string& type, const std::string& min, cons
             std::to_string(bins) + "\r\nTotal=" + std::to_string(total) + "\r\n\r\n[Bins]\r\n";
     for (long long f : frequencies) text += std::to_string(f) + "\r\n";
     return text;
+}
+
+// A histogram of values min, min + width, ... with the given probabilities.
+inline Histogram MakeHistogram(double min, double width, const std::vector<double>& prob, double total = 100)
+{
+    Histogram h;
+    h.Bins = static_cast<int>(prob.size());
+    h.Min = min;
+    h.Width = width;
+    h.Max = min + (h.Bins - 1) * width;
+    h.Range = h.Max - h.Min;
+    h.Total = total;
+    std::copy(prob.begin(), prob.end(), h.Prob.begin());
+    return h;
 }
 
 // A fresh folder under the system's temporary folder, removed at the end of the test.
