@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "parametric/DistributionCatalogue.h"
-#include "parametric/SpecialFunctions.h"
+#include "parametric/SafeFunctions.h"
 
 namespace morvik {
 namespace {

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "parametric/SpecialFunctions.h"
+#include "parametric/SafeFunctions.h"
 #include "statlib/NumberText.h"
 
 namespace morvik {

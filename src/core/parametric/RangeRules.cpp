@@ -7,7 +7,7 @@
 #include "parametric/FloatingPointGuard.h"
 #include "parametric/GenerationWork.h"
 #include "parametric/RangeSearch.h"
-#include "parametric/SpecialFunctions.h"
+#include "parametric/SafeFunctions.h"
 
 namespace morvik {
 namespace {

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "parametric/SpecialFunctions.h"
+#include "parametric/SafeFunctions.h"
 
 namespace morvik {
 namespace {
@@ -18,7 +18,7 @@ struct Case {
 };
 
 // Every edge value: the exact fallback or result, and no division-by-zero, overflow or invalid flag left behind.
-TEST(SpecialFunctions, EdgeValuesGiveTheirFallbacksWithoutRaisingFlags)
+TEST(SafeFunctions, EdgeValuesGiveTheirFallbacksWithoutRaisingFlags)
 {
     const double sqrtPi = std::sqrt(3.14159265358979323846);
     const Case cases[] = {
@@ -65,7 +65,7 @@ TEST(SpecialFunctions, EdgeValuesGiveTheirFallbacksWithoutRaisingFlags)
     }
 }
 
-TEST(SpecialFunctions, HugeValueLiesJustBelowTheLargestDouble)
+TEST(SafeFunctions, HugeValueLiesJustBelowTheLargestDouble)
 {
     EXPECT_LT(HugeValue, std::numeric_limits<double>::max());
     double d = HugeValue;
@@ -73,7 +73,7 @@ TEST(SpecialFunctions, HugeValueLiesJustBelowTheLargestDouble)
     EXPECT_EQ(d, std::numeric_limits<double>::max());
 }
 
-TEST(SpecialFunctions, GammaFollowsTheFunctionOnEveryBranch)
+TEST(SafeFunctions, GammaFollowsTheFunctionOnEveryBranch)
 {
     // The recurrence, the small-argument forms, the rational form, Stirling and the reflection.
     for (double x : {0.01, 0.03125, 0.03, -0.01, -0.5, -1.5, -2.5, 1.7, 7.25, 12.9, 13.1, 20.0, 50.0, 100.0, 170.5,
@@ -82,7 +82,7 @@ TEST(SpecialFunctions, GammaFollowsTheFunctionOnEveryBranch)
     }
 }
 
-TEST(SpecialFunctions, LargeNegativeGammaStaysFiniteAndSmall)
+TEST(SafeFunctions, LargeNegativeGammaStaysFiniteAndSmall)
 {
     std::feclearexcept(FE_ALL_EXCEPT);
     const double g = SafeGamma(-171.5);
@@ -91,7 +91,7 @@ TEST(SpecialFunctions, LargeNegativeGammaStaysFiniteAndSmall)
     EXPECT_LT(g, 1e-300);
 }
 
-TEST(SpecialFunctions, ElementaryFunctionsInsideTheirRange)
+TEST(SafeFunctions, ElementaryFunctionsInsideTheirRange)
 {
     EXPECT_DOUBLE_EQ(SafeExp(1), std::exp(1.0));
     EXPECT_DOUBLE_EQ(SafeExp(709), std::exp(709.0));
@@ -101,7 +101,7 @@ TEST(SpecialFunctions, ElementaryFunctionsInsideTheirRange)
     EXPECT_DOUBLE_EQ(SafeIntPower(1.5, 7), std::pow(1.5, 7));
 }
 
-TEST(SpecialFunctions, PolynomialIsHornerFromTheHighestPower)
+TEST(SafeFunctions, PolynomialIsHornerFromTheHighestPower)
 {
     const double c[] = {1, 2, 3};
     EXPECT_EQ(Polynomial(c, 2), 11);

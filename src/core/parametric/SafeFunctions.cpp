@@ -1,4 +1,4 @@
-#include "parametric/SpecialFunctions.h"
+#include "parametric/SafeFunctions.h"
 
 #include <array>
 #include <cfloat>
