@@ -56,19 +56,23 @@ std::optional<Message> MainModel::SetMultiple(const std::string& text)
     return check.message;
 }
 
+std::optional<double> MainModel::ReadQueryField(const std::string& text, std::optional<Message>& message)
+{
+    if (text.empty()) {
+        Query = QueryMode::None;
+        return std::nullopt;
+    }
+    QueryEntry entry = ReadQueryEntry(text);
+    message = entry.message;
+    return entry.value;
+}
+
 MainModel::ValueAnswer MainModel::AskValue(const std::string& text)
 {
     ValueAnswer answer;
-    if (text.empty()) {
-        Query = QueryMode::None;
-        return answer;
-    }
-    QueryEntry entry = ReadQueryEntry(text);
-    if (entry.message) {
-        answer.message = entry.message;
-        return answer;
-    }
-    answer.result = ValueQuery(ResultHistogram, Kind, *entry.value);
+    auto x = ReadQueryField(text, answer.message);
+    if (!x) return answer;
+    answer.result = ValueQuery(ResultHistogram, Kind, *x);
     Query = answer.result.inRange ? QueryMode::Value : QueryMode::None;
     return answer;
 }
@@ -76,18 +80,11 @@ MainModel::ValueAnswer MainModel::AskValue(const std::string& text)
 MainModel::QuantileAnswer MainModel::AskQuantile(const std::string& text)
 {
     QuantileAnswer answer;
-    if (text.empty()) {
-        Query = QueryMode::None;
-        return answer;
-    }
-    QueryEntry entry = ReadQueryEntry(text);
-    if (entry.message) {
-        answer.message = entry.message;
-        return answer;
-    }
-    QuantileText = QuantileTextOf(*entry.value);
-    answer.result = QuantileQuery(ResultHistogram, Kind, *entry.value);
-    answer.isOne = *entry.value == 1;
+    auto p = ReadQueryField(text, answer.message);
+    if (!p) return answer;
+    QuantileText = QuantileTextOf(*p);
+    answer.result = QuantileQuery(ResultHistogram, Kind, *p);
+    answer.isOne = *p == 1;
     Query = answer.result.inRange ? QueryMode::Quantile : QueryMode::None;
     return answer;
 }

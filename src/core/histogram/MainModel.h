@@ -100,6 +100,8 @@ public:
 
 private:
     void Rescale();
+    // The number of a query field, or nothing (an empty field ends the query; a bad entry sets `message`).
+    std::optional<double> ReadQueryField(const std::string& text, std::optional<Message>& message);
 };
 
 }  // namespace morvik

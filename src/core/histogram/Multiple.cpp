@@ -12,11 +12,7 @@ MultipleCheck CheckMultiple(const std::string& text, HistogramKind kind)
 {
     MultipleCheck check;
     if (text.empty()) return check;
-    std::string entry = text;
-    for (char& c : entry) {
-        if (c == ',') c = '.';
-    }
-    auto value = entry.starts_with("E") ? std::nullopt : ParseDouble(entry);
+    auto value = ParseFieldNumber(text);  // refuses a leading "E" too
     if (!value) {
         check.message = Message::Error(TextCis(20) + text);
         return check;

@@ -78,11 +78,7 @@ QuantileQueryResult QuantileQuery(const Histogram& h, HistogramKind kind, double
 QueryEntry ReadQueryEntry(const std::string& text)
 {
     QueryEntry entry;
-    std::string value = text;
-    for (char& c : value) {
-        if (c == ',') c = '.';
-    }
-    entry.value = ParseDouble(value);
+    entry.value = ParseFieldNumber(text);
     if (!entry.value) entry.message = Message::Error(TextCis(20) + text);
     return entry;
 }
@@ -98,11 +94,7 @@ RangeChange ChangeRangeEnd(const Histogram& result, HistogramKind kind, RangeEnd
 {
     RangeChange change;
     if (text.empty() || text == "-") return change;
-    std::string entry = text;
-    for (char& c : entry) {
-        if (c == ',') c = '.';
-    }
-    auto value = entry.starts_with("E") ? std::nullopt : ParseDouble(entry);
+    auto value = ParseFieldNumber(text);  // refuses a leading "E" too
     const bool isMin = end == RangeEnd::Min;
     if (!value) {
         change.message = Message::Error(TextCis(20) + text);

@@ -70,6 +70,15 @@ std::optional<double> ParseDouble(std::string_view text)
     return value;
 }
 
+std::optional<double> ParseFieldNumber(std::string_view text)
+{
+    std::string entry(text);
+    for (char& c : entry) {
+        if (c == ',') c = '.';
+    }
+    return ParseDouble(entry);
+}
+
 std::optional<int32_t> ParseInt32(std::string_view text) { return ParseWhole<int32_t>(text); }
 std::optional<int64_t> ParseInt64(std::string_view text) { return ParseWhole<int64_t>(text); }
 

@@ -9,6 +9,8 @@ namespace morvik {
 // Strict conversions: an optional sign, digits with a decimal point, an optional exponent; nothing else
 // (no blanks, no commas, no "inf" or "nan"). A value that does not fit is refused.
 std::optional<double> ParseDouble(std::string_view text);
+// The number of an entry field: a decimal comma is read as a point.
+std::optional<double> ParseFieldNumber(std::string_view text);
 std::optional<int32_t> ParseInt32(std::string_view text);
 std::optional<int64_t> ParseInt64(std::string_view text);
 
