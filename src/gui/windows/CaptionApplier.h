@@ -1,0 +1,15 @@
+#pragma once
+#include <span>
+
+#include "localization/CaptionSets.h"
+
+class QWidget;
+
+namespace morvik {
+
+// Puts a caption set onto a window: captions onto actions, menus, buttons, labels and group boxes, hints onto
+// tooltips ("short") and status tips ("long"), cells onto table widgets and items onto combo boxes. Elements are
+// found by objectName below `window`; a text whose element the window does not have is skipped.
+void ApplyCaptionSet(QWidget* window, std::span<const CaptionText> set);
+
+}  // namespace morvik

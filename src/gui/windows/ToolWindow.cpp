@@ -1,0 +1,55 @@
+#include "windows/ToolWindow.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "localization/CaptionSets.h"
+#include "shell/SettingsFile.h"
+#include "shell/WindowPlacement.h"
+#include "windows/CaptionApplier.h"
+
+namespace morvik {
+namespace {
+
+int ScreenWidth()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().width() : 1024;
+}
+
+}  // namespace
+
+ToolWindow::ToolWindow(int formNumber, SettingsFile& settings, QWidget* parent)
+    : QWidget(parent, Qt::Window), formNumber_(formNumber), settings_(settings)
+{
+    setObjectName(QStringLiteral("TForm%1").arg(formNumber));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void ToolWindow::ApplyLanguage(Language language) { ApplyCaptionSet(this, CaptionSet(formNumber_, language)); }
+
+void ToolWindow::ReadSettings()
+{
+    if (!HasPositionKeys(formNumber_)) return;
+    const WindowPlacement place = ReadWindowPlacement(settings_, formNumber_, ScreenWidth());
+    move(place.left, place.top);
+    resize(place.width, place.height);
+}
+
+void ToolWindow::WriteSettings()
+{
+    if (!HasPositionKeys(formNumber_)) return;
+    const QRect frame = geometry();
+    WriteWindowPlacement(settings_, formNumber_, {frame.left(), frame.top(), frame.width(), frame.height()});
+}
+
+void ToolWindow::closeEvent(QCloseEvent* event)
+{
+    WriteSettings();
+    if (std::optional<PublishedResult> result = TakeResult()) emit resultReady(*result);
+    emit closed();
+    event->accept();
+}
+
+}  // namespace morvik
