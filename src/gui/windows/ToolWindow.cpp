@@ -8,6 +8,7 @@
 #include "shell/SettingsFile.h"
 #include "shell/WindowPlacement.h"
 #include "windows/CaptionApplier.h"
+#include "windows/WindowContext.h"
 
 namespace morvik {
 namespace {
@@ -20,19 +21,23 @@ int ScreenWidth()
 
 }  // namespace
 
-ToolWindow::ToolWindow(int formNumber, SettingsFile& settings, QWidget* parent)
-    : QWidget(parent, Qt::Window), formNumber_(formNumber), settings_(settings)
+ToolWindow::ToolWindow(int formNumber, WindowContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window), formNumber_(formNumber), context_(context)
 {
     setObjectName(QStringLiteral("TForm%1").arg(formNumber));
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
+
+SettingsFile& ToolWindow::Settings() { return context_.settings; }
+
+const Folders& ToolWindow::AppFolders() const { return context_.folders; }
 
 void ToolWindow::ApplyLanguage(Language language) { ApplyCaptionSet(this, CaptionSet(formNumber_, language)); }
 
 void ToolWindow::ReadSettings()
 {
     if (!HasPositionKeys(formNumber_)) return;
-    const WindowPlacement place = ReadWindowPlacement(settings_, formNumber_, ScreenWidth());
+    const WindowPlacement place = ReadWindowPlacement(context_.settings, formNumber_, ScreenWidth());
     move(place.left, place.top);
     resize(place.width, place.height);
 }
@@ -41,7 +46,7 @@ void ToolWindow::WriteSettings()
 {
     if (!HasPositionKeys(formNumber_)) return;
     const QRect frame = geometry();
-    WriteWindowPlacement(settings_, formNumber_, {frame.left(), frame.top(), frame.width(), frame.height()});
+    WriteWindowPlacement(context_.settings, formNumber_, {frame.left(), frame.top(), frame.width(), frame.height()});
 }
 
 void ToolWindow::closeEvent(QCloseEvent* event)

@@ -8,7 +8,9 @@
 
 namespace morvik {
 
+struct WindowContext;
 class SettingsFile;
+struct Folders;
 
 // A histogram a tool window hands to the main window when it closes.
 struct PublishedResult {
@@ -27,10 +29,12 @@ struct PublishedResult {
 class ToolWindow : public QWidget {
     Q_OBJECT
 public:
-    ToolWindow(int formNumber, SettingsFile& settings, QWidget* parent = nullptr);
+    ToolWindow(int formNumber, WindowContext& context, QWidget* parent = nullptr);
 
     int FormNumber() const { return formNumber_; }
-    SettingsFile& Settings() { return settings_; }
+    WindowContext& Context() { return context_; }
+    SettingsFile& Settings();
+    const Folders& AppFolders() const;
 
     // Applies the window's caption set in `language`; derived windows re-apply texts that depend on state.
     virtual void ApplyLanguage(Language language);
@@ -53,7 +57,7 @@ protected:
 
 private:
     int formNumber_;
-    SettingsFile& settings_;
+    WindowContext& context_;
 };
 
 }  // namespace morvik

@@ -1,0 +1,14 @@
+#pragma once
+#include "shell/Folders.h"
+#include "shell/SettingsFile.h"
+
+namespace morvik {
+
+// What every window of a run shares: the settings file, loaded at start and saved once at the end (windows
+// write their keys into it as they close), and the folders fixed at start-up.
+struct WindowContext {
+    SettingsFile settings;
+    Folders folders;
+};
+
+}  // namespace morvik
