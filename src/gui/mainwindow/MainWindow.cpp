@@ -142,6 +142,7 @@ MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* par
     ApplyLanguage(options_.language);
     RefreshReOpenMenu();
 
+    Act("SouborText")->setChecked(true);  // results are offered as a text file first
     ResetHistogramDisplay();
     ShowInputPanel();
     grid3_->item(1, 0)->setText(QString::fromUtf8(ResultMinLabel.data(), ResultMinLabel.size()));
@@ -359,7 +360,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    if (grid1_->isVisible()) grid1_->setGeometry(chart_->geometry());
+    if (!grid1_->isHidden()) grid1_->setGeometry(chart_->geometry());
 }
 
 }  // namespace morvik

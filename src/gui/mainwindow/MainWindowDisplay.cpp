@@ -208,7 +208,7 @@ void MainWindow::ResetHistogramDisplay()
 
 void MainWindow::UpdateAbsoluteValueActions()
 {
-    const bool enabled = model_.AbsoluteValueEnabled() && !grid1_->isVisible();
+    const bool enabled = model_.AbsoluteValueEnabled() && grid1_->isHidden();
     Act("AbsHodHist1")->setEnabled(enabled);
     findChild<QWidget*>(QStringLiteral("AbsHodHist"))->setEnabled(enabled);
 }

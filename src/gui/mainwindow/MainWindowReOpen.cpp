@@ -67,7 +67,7 @@ void MainWindow::StringGrid1Click(int row)
     const std::string file = stack_.Entry(index).file;
     if (!std::ifstream(file)) {
         HideReOpenTable();
-        if (ShowMessage(ReOpenMissingFileQuestion(file)) == DialogResultYes) {
+        if (AskYesNo(ReOpenMissingFileQuestion(file).text)) {
             stack_.Remove(index);
             RefreshReOpenMenu();
         }
@@ -87,7 +87,7 @@ void MainWindow::StringGrid1Click(int row)
 
 void MainWindow::HideReOpenTable()
 {
-    if (!grid1_->isVisible()) return;
+    if (grid1_->isHidden()) return;
     grid1_->hide();
     UpdateAbsoluteValueActions();
 }
