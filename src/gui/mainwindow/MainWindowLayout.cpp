@@ -304,7 +304,7 @@ void MainWindow::BuildResultPanel()
     options->addWidget(MakeLabel(resultPanel_, "Label2"), 3, 0);
     layout->addLayout(options);
     layout->addStretch(1);
-    resultPanel_->setFixedWidth(270);
+    resultPanel_->setFixedWidth(256);
 
     for (QLineEdit* edit : {edit3_, editMin_, editMax_, editXY_, editP_}) {
         edit->installEventFilter(new NumericEditFilter(edit));
@@ -326,9 +326,9 @@ void MainWindow::BuildCentre()
     chart_->setObjectName(QStringLiteral("Chart1"));
     chart_->setMinimumSize(300, 200);
     grid2_ = MakeGrid(centre, "StringGrid2", 0, 3);
-    grid2_->setFixedWidth(262);
+    grid2_->setFixedWidth(244);
     grid2_->setColumnWidth(0, 44);
-    grid2_->setColumnWidth(1, 100);
+    grid2_->setColumnWidth(1, 92);
     body->addWidget(chart_, 1);
     body->addWidget(grid2_);
     body->addWidget(resultPanel_);
