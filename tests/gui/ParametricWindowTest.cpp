@@ -95,7 +95,8 @@ private slots:
         QCOMPARE(f.Edit("EdMin")->text(), QString::fromStdString(StrNaCarku(f.window.Model().Shown()->min)));
         QVERIFY(f.Edit("EdMin")->isEnabled());
         QVERIFY(f.Find<ChartView>("Chart1L")->isVisible());
-        QCOMPARE(f.Chart().titleLines.at(1), std::string("Parametric distribution : Normal  F ( x |  Mi=10 , Sigma=1 )"));
+        QCOMPARE(f.Chart().titleLines.at(1),
+                 std::string("Parametric distribution : Normal  F ( x |  Mi=10 , Sigma=1 )"));
         QCOMPARE(f.Chart().main.bars.size(), size_t(128));
         QCOMPARE(f.Find<QTableWidget>("StringGrid2")->rowCount(), 2 * 128 + 3);
         QVERIFY(!f.Cell("StringGrid1", 2, 1).isEmpty());  // the median

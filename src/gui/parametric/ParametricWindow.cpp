@@ -58,7 +58,8 @@ std::string DateTimeLine(const MainWindowSettings& main)
 
 }  // namespace
 
-ParametricWindow::ParametricWindow(WindowContext& context, QWidget* parent) : ToolWindow(ParametricForm, context, parent)
+ParametricWindow::ParametricWindow(WindowContext& context, QWidget* parent)
+    : ToolWindow(ParametricForm, context, parent)
 {
     BuildControls();
     ConnectControls();

@@ -261,7 +261,7 @@ TEST(ParametricDisplay, IntervalTablesOfBothKinds)
     h.Prob[0] = 0.25;
     h.Prob[1] = 0.75;
     const auto discrete = IntervalTableRows(h, HistogramKind::Discrete);
-    ASSERT_EQ(discrete.size(), 7u);  // heading, 2 Bins + 3 rows... counted with the heading as row 0
+    ASSERT_EQ(discrete.size(), 7u);  // 2 Bins + 3 rows, the heading row included
     EXPECT_EQ(discrete[1][1], "0.00000");  // lower edge of the first interval
     EXPECT_EQ(discrete[2], (std::array<std::string, 3>{TCetnost(4, 1), "1.00000", "0.250000"}));
     EXPECT_EQ(discrete[5][1], "4.00000");  // upper edge of the last interval
