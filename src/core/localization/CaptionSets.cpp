@@ -3,6 +3,9 @@
 #include <algorithm>
 
 namespace morvik {
+
+std::span<const CaptionText> ParametricWindowCaptionSet(Language language);  // TForm12
+
 namespace {
 
 std::optional<std::string_view> Find(std::span<const CaptionText> set, std::string_view objectName,
@@ -21,6 +24,7 @@ std::span<const CaptionText> CaptionSet(int formNumber, Language language)
 {
     switch (formNumber) {
     case 1: return MainWindowCaptionSet(language);
+    case 12: return ParametricWindowCaptionSet(language);
     default: return {};
     }
 }

@@ -1,0 +1,362 @@
+#include "parametric/ParametricWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTime>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QToolButton>
+
+#include "chart/ChartColour.h"
+#include "chart/ChartView.h"
+#include "dialogs/DialogSeam.h"
+#include "localization/CaptionSets.h"
+#include "localization/MainWindowTexts.h"
+#include "localization/TextCis.h"
+#include "shell/ChartWindowSettings.h"
+#include "statlib/MessageDialog.h"
+#include "windows/WindowContext.h"
+
+namespace morvik {
+namespace {
+
+constexpr int ParametricForm = 12;
+constexpr Colour EvenRowColour = 16769505;  // light blue-grey
+constexpr Colour TotalRowColour = 11783167;  // light orange
+
+QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+
+void SetTextIfChanged(QLineEdit* edit, const std::string& text)
+{
+    const QString wanted = ToQString(text);
+    if (edit->text() != wanted) edit->setText(wanted);
+}
+
+MarkStyle MarkStyleOf(int item)
+{
+    static constexpr MarkStyle styles[] = {MarkStyle::Value, MarkStyle::Label, MarkStyle::LabelAndValue,
+                                           MarkStyle::Position, MarkStyle::PositionAndValue};
+    return item >= 0 && item < 5 ? styles[item] : MarkStyle::LabelAndValue;
+}
+
+// Line 1 of the chart title in the date and time formats of the settings.
+std::string DateTimeLine(const MainWindowSettings& main)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString date = now.date().toString(ToQString(ShortDateFormat(main.DateSeparator)).replace('m', 'M'));
+    const QString time = now.time().toString(ToQString(LongTimeFormat(main.TimeSeparator)));
+    return (date + QStringLiteral(" , ") + time).toStdString();
+}
+
+}  // namespace
+
+ParametricWindow::ParametricWindow(WindowContext& context, QWidget* parent)
+    : ToolWindow(ParametricForm, context, parent)
+{
+    BuildControls();
+    ConnectControls();
+    ReadSettings();
+    ApplyLanguage(CurrentLanguage());
+}
+
+void ParametricWindow::ConnectControls()
+{
+    const std::pair<QLineEdit*, FieldBinding> bindings[] = {
+        {EdPara[0], {ParametricField::Para1, KeySet::Real}},
+        {EdPara[1], {ParametricField::Para2, KeySet::Real}},
+        {EdPara[2], {ParametricField::Para3, KeySet::Real}},
+        {EdPara[3], {ParametricField::Para4, KeySet::UnsignedReal}},
+        {EdEps, {ParametricField::Eps, KeySet::Real}},
+        {EdPocetIntervalu, {ParametricField::Intervals, KeySet::Digits}},
+        {EdMin, {ParametricField::Min, KeySet::Real}},
+        {EdMax, {ParametricField::Max, KeySet::Real}},
+    };
+    for (const auto& [edit, binding] : bindings) {
+        fields_[edit] = binding;
+        edit->installEventFilter(this);
+        const ParametricField field = binding.field;
+        connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+            model_.EditText(field, text.toStdString());
+            Chart1L->setVisible(false);
+        });
+    }
+    CBTypRozdeleni->installEventFilter(this);
+
+    connect(VypocetParaRoz, &QPushButton::clicked, this, &ParametricWindow::VypocetParaRozClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
+    connect(CBTypRozdeleni, &QComboBox::activated, this,
+            [this](int index) { Run([this, index] { return model_.ChangeType(index); }); });
+    connect(ChB_TypHist, &QCheckBox::clicked, this,
+            [this](bool checked) { Run([this, checked] { return model_.SetPureDiscrete(checked); }); });
+    connect(BChar, &QPushButton::clicked, this, [this] {
+        Dialogs().ShowMessage(TextCis(79), model_.CharacteristicsDialogText(), DialogKind::Information,
+                              DialogButtons::Ok, DialogResultOk);
+    });
+    connect(StringGrid1, &QTableWidget::cellClicked, this, [] {
+        Dialogs().ShowMessage(TextCis(1), TextCis(154), DialogKind::Information, DialogButtons::Ok, DialogResultOk);
+    });
+    connect(CheckBox1, &QCheckBox::toggled, this, [this] {
+        if (model_.ChartShown()) Redisplay();
+    });
+    connect(CBMarks, &QComboBox::currentIndexChanged, this, [this] {
+        if (CheckBox1->isChecked() && model_.ChartShown()) Redisplay();
+    });
+    // A new angle hides the marks until they are ticked again; they then take the angle.
+    connect(SpinEdAngle, &QSpinBox::valueChanged, this, [this] { CheckBox1->setChecked(false); });
+    connect(CBValInd, &QComboBox::activated, this, [this](int index) {
+        main_.index1 = index != 1;
+        emit indexLabelsChanged(main_.index1);
+        if (model_.ChartShown()) Redisplay();
+    });
+    connect(UlozGraf, &QToolButton::clicked, this, &ParametricWindow::ExportGraph);
+    for (size_t i = 0; i < graphTargets_.size(); ++i) {
+        connect(graphTargets_[i], &QAction::triggered, this,
+                [this, i] { ChooseGraphTarget(static_cast<GraphTarget>(i)); });
+    }
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { CopyWindowToClipboard(); });
+}
+
+void ParametricWindow::Start()
+{
+    model_.Start();
+    CheckBox1->blockSignals(true);
+    CheckBox1->setChecked(false);
+    CheckBox1->blockSignals(false);
+    Refresh();
+    show();
+    raise();
+    activateWindow();
+    VypocetParaRozClick();
+}
+
+void ParametricWindow::VypocetParaRozClick()
+{
+    Run([this] { return model_.Compute(); });
+}
+
+void ParametricWindow::Run(const std::function<ParametricStep()>& command)
+{
+    if (running_) return;
+    running_ = true;
+    // Some distributions take a noticeable time to find their range.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const ParametricStep step = command();
+    QApplication::restoreOverrideCursor();
+    Refresh();
+    if (model_.ChartShown()) Redisplay();
+    for (const Message& message : step.messages) ShowMessage(message);
+    if (QWidget* field = FieldWidget(step.focus)) field->setFocus(Qt::OtherFocusReason);
+    running_ = false;
+}
+
+QWidget* ParametricWindow::FieldWidget(ParametricField field) const
+{
+    for (const auto& [widget, binding] : fields_) {
+        if (binding.field == field) return static_cast<QWidget*>(widget);
+    }
+    return nullptr;
+}
+
+void ParametricWindow::Refresh()
+{
+    CBTypRozdeleni->setCurrentIndex(model_.Type());
+    ChB_TypHist->setChecked(model_.PureDiscrete());
+    GBParametry->setTitle(ToQString("  " + model_.GroupCaption() + "  "));
+    const ParametricField parameterFields[] = {ParametricField::Para1, ParametricField::Para2,
+                                               ParametricField::Para3, ParametricField::Para4};
+    for (int slot = 0; slot < 4; ++slot) {
+        LabPara[slot]->setText(ToQString(model_.ParameterLabel(slot)));
+        LabPara[slot]->setVisible(model_.ParameterVisible(slot));
+        EdPara[slot]->setVisible(model_.ParameterVisible(slot));
+        EdPara[slot]->setEnabled(model_.ParametersEnabled());
+        SetTextIfChanged(EdPara[slot], model_.Text(parameterFields[slot]));
+    }
+    EdPara[2]->setReadOnly(model_.Para3ReadOnly());
+    SetTextIfChanged(EdEps, model_.Text(ParametricField::Eps));
+    SetTextIfChanged(EdPocetIntervalu, model_.Text(ParametricField::Intervals));
+    SetTextIfChanged(EdMin, model_.Text(ParametricField::Min));
+    SetTextIfChanged(EdMax, model_.Text(ParametricField::Max));
+    EdEps->setVisible(model_.EpsVisible());
+    Label6->setVisible(model_.EpsVisible());
+    EdPocetIntervalu->setEnabled(model_.IntervalsEnabled());
+    EdMin->setEnabled(model_.RangeEnabled());
+    EdMax->setEnabled(model_.RangeEnabled());
+    BChar->setEnabled(model_.CharEnabled());
+    Chart1L->setVisible(model_.ChartShown());
+    StringGrid2->setVisible(model_.Shown().has_value());
+    if (!model_.Shown()) {
+        for (int row = 0; row < 4; ++row) StringGrid1->item(row, 1)->setText(QString());
+    }
+}
+
+void ParametricWindow::Redisplay()
+{
+    const Histogram shown = model_.ShownHistogram();
+    ChartModel chart;
+    chart.titleLines = {DateTimeLine(main_), model_.ChartTitleLine()};
+    chart.titleColour = main_.colours.chartTitle;
+    const std::vector<std::string> labels = BarLabels(shown, main_.index1);
+    for (int i = 0; i < shown.Bins; ++i) {
+        chart.main.bars.push_back({shown.Prob[i], main_.colours.parametricBars, labels[i]});
+    }
+    chart.main.marks = {MarkStyleOf(CBMarks->currentIndex()), SpinEdAngle->value(), CheckBox1->isChecked()};
+    chart.valueFormat = "#.##### E-";
+    chart.labelSeparation = 30;
+    chart.bottomAxisTitle = main_.index1 ? "Index   f(z)" : TextCis(208);
+    chart.leftAxisTitle = MainLeftAxisTitle(CurrentLanguage());
+    chart.legend.visible = true;
+    chart.legend.title = "p    pf(z)";
+    chart.legend.gradientStart = main_.colours.parametricBars;
+    chart.backgroundColour = chartBackground_;
+    chart.plotColour = chartBackground_;
+    Chart1L->setModel(std::move(chart));
+    Chart1L->setVisible(true);
+
+    const std::array<std::string, 4> characteristics = model_.CharacteristicsGrid();
+    for (int row = 0; row < 4; ++row) StringGrid1->item(row, 1)->setText(ToQString(characteristics[row]));
+    ShowIntervalTable();
+}
+
+void ParametricWindow::ShowIntervalTable()
+{
+    const std::vector<std::array<std::string, 3>> rows =
+        IntervalTableRows(model_.ShownHistogram(), model_.ShownKind());
+    const int count = static_cast<int>(rows.size());
+    StringGrid2->setUpdatesEnabled(false);
+    StringGrid2->clearContents();
+    StringGrid2->setRowCount(count);
+    const QColor even = ToQColor(EvenRowColour);
+    const QColor total = ToQColor(TotalRowColour);
+    for (int row = 0; row < count; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            auto* item = new QTableWidgetItem(ToQString(rows[static_cast<size_t>(row)][static_cast<size_t>(column)]));
+            if (main_.colourHighlight) {
+                if (row == count - 1 && column >= 1) item->setBackground(total);
+                else if (row < count - 1 && row >= 2 && row % 2 == 0) item->setBackground(even);
+            }
+            StringGrid2->setItem(row, column, item);
+        }
+    }
+    StringGrid2->setUpdatesEnabled(true);
+    StringGrid2->show();
+}
+
+bool ParametricWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (watched == CBTypRozdeleni) {
+            if (!enter) return false;
+            VypocetParaRozClick();
+            focusNextChild();
+            return true;
+        }
+        const auto found = fields_.find(watched);
+        if (found == fields_.end()) return false;
+        if (enter) {
+            focusNextChild();  // leaving the field runs its exit rule
+            return true;
+        }
+        return FilterKey(watched, key, found->second.keys);
+    }
+    if (event->type() == QEvent::FocusOut) {
+        const auto found = fields_.find(watched);
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // Switching to another program or opening a menu is not leaving the field.
+        const bool left = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+        if (found != fields_.end() && left && !running_ && isVisible()) {
+            const ParametricField field = found->second.field;
+            Run([this, field] { return model_.LeaveField(field); });
+        }
+    }
+    return ToolWindow::eventFilter(watched, event);
+}
+
+bool ParametricWindow::FilterKey(QObject* watched, QKeyEvent* key, KeySet keys)
+{
+    const QString text = key->text();
+    if (text.size() != 1 || key->key() == Qt::Key_Backspace ||
+        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        return false;  // navigation, deletion and shortcuts
+    }
+    const char16_t typed = text.front().unicode();
+    if (typed < 0x20) return false;
+    const std::optional<char> filtered = typed < 0x80 ? FilterFieldKey(keys, static_cast<char>(typed)) : std::nullopt;
+    if (!filtered) {
+        QApplication::beep();
+        return true;
+    }
+    if (*filtered == static_cast<char>(typed)) return false;
+    QKeyEvent replaced(QEvent::KeyPress, key->key(), key->modifiers(), QString(QChar(*filtered)));
+    QCoreApplication::sendEvent(watched, &replaced);
+    return true;
+}
+
+std::optional<PublishedResult> ParametricWindow::TakeResult()
+{
+    const std::optional<GeneratedHistogram> handed = model_.Close();
+    StringGrid1->item(2, 1)->setText(QString());
+    StringGrid1->item(3, 1)->setText(QString());
+    CheckBox1->blockSignals(true);
+    CheckBox1->setChecked(false);
+    CheckBox1->blockSignals(false);
+    Refresh();
+    if (!handed) return std::nullopt;
+    return PublishedResult{handed->histogram, handed->kind, handed->name, std::string()};
+}
+
+void ParametricWindow::ApplyLanguage(Language language)
+{
+    ToolWindow::ApplyLanguage(language);
+    for (int type = 0; type < DistributionTypeCount; ++type) {
+        CBTypRozdeleni->setItemText(type, ToQString(TypeListText(type, language)));
+    }
+    // Texts this window shares with the main window.
+    const auto mainSet = MainWindowCaptionSet(language);
+    if (const auto clipboard = FindCaption(mainSet, "Schranka")) {
+        graphTargets_[0]->setText(QString::fromUtf8(clipboard->data(), static_cast<int>(clipboard->size())));
+    }
+    const std::array<std::string, 2> valueItems = CBValIndItems(language);
+    for (int item = 0; item < 2; ++item) CBValInd->setItemText(item, ToQString(valueItems[static_cast<size_t>(item)]));
+    Refresh();
+    if (model_.ChartShown()) Redisplay();
+}
+
+void ParametricWindow::ReadSettings()
+{
+    ToolWindow::ReadSettings();
+    model_ = ParametricWindowModel(ReadGenerationFields(Settings(), ParametricForm));
+    const ChartWindowSettings chart = ReadChartWindowSettings(Settings(), ParametricForm);
+    chartBackground_ = chart.chartBackground;
+    CBMarks->setCurrentIndex(chart.CBMarksItemIndex);
+    SpinEdAngle->blockSignals(true);
+    SpinEdAngle->setValue(chart.SpinEdAngleValue);
+    SpinEdAngle->blockSignals(false);
+    SetMainWindowSettings(ReadMainWindowSettings(Settings()));
+}
+
+void ParametricWindow::WriteSettings()
+{
+    ToolWindow::WriteSettings();
+    WriteGenerationFields(Settings(), ParametricForm, model_.FieldsToKeep());
+    WriteChartWindowSettings(Settings(), ParametricForm,
+                             {chartBackground_, CBMarks->currentIndex(), SpinEdAngle->value()});
+}
+
+void ParametricWindow::SetMainWindowSettings(const MainWindowSettings& settings)
+{
+    main_ = settings;
+    CBValInd->setCurrentIndex(main_.index1 ? 0 : 1);
+    if (model_.ChartShown()) Redisplay();
+}
+
+}  // namespace morvik

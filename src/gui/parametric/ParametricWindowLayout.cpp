@@ -1,0 +1,169 @@
+// The controls of the parametric distribution window and their places.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "chart/ChartView.h"
+#include "localization/MainWindowTexts.h"
+#include "parametric/DistributionCatalogue.h"
+#include "parametric/ParametricWindow.h"
+
+namespace morvik {
+namespace {
+
+template <typename T>
+T* Named(T* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLineEdit* NumberEdit(const char* name)
+{
+    auto* edit = Named(new QLineEdit, name);
+    edit->setMaximumWidth(140);
+    return edit;
+}
+
+QTableWidget* Grid(const char* name, int rows, int columns)
+{
+    auto* grid = Named(new QTableWidget(rows, columns), name);
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->verticalHeader()->setDefaultSectionSize(20);
+    return grid;
+}
+
+}  // namespace
+
+void ParametricWindow::BuildControls()
+{
+    auto* speedPanel = Named(new QWidget, "SpeedPanel");
+    auto* tools = new QHBoxLayout(speedPanel);
+    tools->setContentsMargins(4, 4, 4, 4);
+    BitBtn1 = Named(new QPushButton(QStringLiteral("OK")), "BitBtn1");
+    VypocetParaRoz = Named(new QPushButton(QStringLiteral("=")), "VypocetParaRoz");
+    ChB_TypHist = Named(new QCheckBox(QStringLiteral("Pure Discrete")), "ChB_TypHist");
+    BChar = Named(new QPushButton(QStringLiteral("Char")), "BChar");
+    SpeedButton1 = Named(new QToolButton, "SpeedButton1");
+    SpeedButton1->setText(QStringLiteral("[ ]"));
+    UlozGraf = Named(new QToolButton, "UlozGraf");
+    UlozGraf->setText(QStringLiteral("Graf"));
+    UlozGraf->setPopupMode(QToolButton::MenuButtonPopup);
+    PopupMenu2 = Named(new QMenu(UlozGraf), "PopupMenu2");
+    const char* targetNames[] = {"Schranka", "Bitmapa", "Metafile", "JPGFile"};
+    const char* targetCaptions[] = {"&Schránky", "&Bitmapy", "&MetaFile", "&JPGFile"};
+    for (size_t i = 0; i < graphTargets_.size(); ++i) {
+        QAction* action = PopupMenu2->addAction(QString::fromUtf8(targetCaptions[i]));
+        action->setObjectName(QString::fromLatin1(targetNames[i]));
+        action->setCheckable(true);
+        graphTargets_[i] = action;
+    }
+    graphTargets_[0]->setChecked(true);
+    UlozGraf->setMenu(PopupMenu2);
+    for (QWidget* tool : std::initializer_list<QWidget*>{BitBtn1, VypocetParaRoz, ChB_TypHist, BChar, SpeedButton1,
+                                                         UlozGraf}) {
+        tools->addWidget(tool);
+    }
+    tools->addStretch();
+
+    // The type list and its parameters.
+    auto* typeRow = new QHBoxLayout;
+    typeRow->addWidget(Named(new QLabel(QStringLiteral("Typ")), "Label11"));
+    CBTypRozdeleni = Named(new QComboBox, "CBTypRozdeleni");
+    for (int type = 0; type < DistributionTypeCount; ++type) {
+        CBTypRozdeleni->addItem(QString::fromStdString(TypeListText(type)));
+    }
+    typeRow->addWidget(CBTypRozdeleni, 1);
+
+    GBParametry = Named(new QGroupBox, "GBParametry");
+    auto* parameters = new QGridLayout(GBParametry);
+    const char* labelNames[] = {"LabPara1", "LabPara2", "LabPara3", "LabPara4"};
+    const char* editNames[] = {"EdPara1", "EdPara2", "EdPara3", "EdPara4"};
+    for (int slot = 0; slot < 4; ++slot) {
+        LabPara[slot] = Named(new QLabel, labelNames[slot]);
+        EdPara[slot] = NumberEdit(editNames[slot]);
+        parameters->addWidget(LabPara[slot], slot, 0);
+        parameters->addWidget(EdPara[slot], slot, 1);
+    }
+
+    GBTypRozd = Named(new QGroupBox(QStringLiteral("  Rozdělení  ")), "GBTypRozd");
+    auto* distribution = new QGridLayout(GBTypRozd);
+    EdPocetIntervalu = NumberEdit("EdPocetIntervalu");
+    EdEps = NumberEdit("EdEps");
+    Label6 = Named(new QLabel(QStringLiteral("Eps pro Min (x) ")), "Label6");
+    EdMin = NumberEdit("EdMin");
+    EdMax = NumberEdit("EdMax");
+    distribution->addWidget(Named(new QLabel(QStringLiteral("Intervalů")), "Label4"), 0, 0);
+    distribution->addWidget(EdPocetIntervalu, 0, 1);
+    distribution->addWidget(Label6, 1, 0);
+    distribution->addWidget(EdEps, 1, 1);
+    distribution->addWidget(Named(new QLabel(QStringLiteral("Min")), "Label7"), 2, 0);
+    distribution->addWidget(EdMin, 2, 1);
+    distribution->addWidget(Named(new QLabel(QStringLiteral("Max")), "Label8"), 3, 0);
+    distribution->addWidget(EdMax, 3, 1);
+
+    StringGrid1 = Grid("StringGrid1", 4, 2);
+    const char* rowCaptions[] = {"Xmin", "Xmax", "Median", "Mode"};
+    for (int row = 0; row < 4; ++row) {
+        StringGrid1->setItem(row, 0, new QTableWidgetItem(QString::fromLatin1(rowCaptions[row])));
+        StringGrid1->setItem(row, 1, new QTableWidgetItem);
+    }
+    StringGrid1->setFixedHeight(4 * 20 + 4);
+    StringGrid1->horizontalHeader()->setStretchLastSection(true);
+    StringGrid2 = Grid("StringGrid2", 0, 3);
+    StringGrid2->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(typeRow);
+    left->addWidget(GBParametry);
+    left->addWidget(GBTypRozd);
+    left->addWidget(StringGrid1);
+    left->addWidget(StringGrid2, 1);
+
+    // The chart and its options.
+    auto* panel2 = Named(new QWidget, "Panel2");
+    auto* chartColumn = new QVBoxLayout(panel2);
+    chartColumn->setContentsMargins(0, 0, 0, 0);
+    auto* options = new QHBoxLayout;
+    CBMarks = Named(new QComboBox, "CBMarks");
+    for (const std::string& item : CBMarksItems()) CBMarks->addItem(QString::fromStdString(item));
+    SpinEdAngle = Named(new QSpinBox, "SpinEdAngle");
+    SpinEdAngle->setRange(0, 360);
+    SpinEdAngle->setValue(90);
+    CheckBox1 = Named(new QCheckBox(QStringLiteral("Popisky dat")), "CheckBox1");
+    CBValInd = Named(new QComboBox, "CBValInd");
+    CBValInd->addItems({QStringLiteral("Index x"), QStringLiteral("Value x")});
+    options->addWidget(CBMarks);
+    options->addWidget(Named(new QLabel(QStringLiteral("Úhel natočení")), "Label1"));
+    options->addWidget(Named(new QLabel(QStringLiteral("     popisků")), "Label2"));
+    options->addWidget(SpinEdAngle);
+    options->addWidget(CheckBox1);
+    options->addWidget(CBValInd);
+    options->addStretch();
+    Chart1L = Named(new ChartView, "Chart1L");
+    chartColumn->addLayout(options);
+    chartColumn->addWidget(Chart1L, 1);
+
+    auto* body = new QHBoxLayout;
+    body->addLayout(left, 0);
+    body->addWidget(panel2, 1);
+    auto* window = new QVBoxLayout(this);
+    window->addWidget(speedPanel);
+    window->addLayout(body, 1);
+}
+
+}  // namespace morvik
