@@ -21,6 +21,9 @@ std::span<const CaptionText> CaptionSet(int formNumber, Language language)
 {
     switch (formNumber) {
     case 1: return MainWindowCaptionSet(language);
+    case 7: return SummationCaptionSet(language);
+    case 8: return CombinationCaptionSet(language);
+    case 11: return RowGraphCaptionSet(language);
     default: return {};
     }
 }
