@@ -2,6 +2,7 @@
 // multiples pass the key filter, the computation asks and shows its result, rows are deleted, the table goes
 // to a file and back, and closing hands the result to the main window.
 #include <QLabel>
+#include <QApplication>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -28,6 +29,7 @@ struct CombinationFixture {
         SetLanguage(Language::English);
         window.ApplyLanguage(Language::English);
         window.Start();
+        QApplication::setActiveWindow(&window);  // as the user sees it: the table has the focus
         grid = window.findChild<QTableWidget*>(QStringLiteral("StrGrKombProm"));
     }
     QPushButton* Button(const char* name) { return window.findChild<QPushButton*>(QString::fromLatin1(name)); }
@@ -41,6 +43,9 @@ struct CombinationFixture {
         dialogs.AnswerPath(path);
         open->click();
         QVERIFY(!OfferedButton(&window, "OtevHistKomb"));
+        // The button gives the focus back without moving the current cell.
+        QCOMPARE(grid->currentRow(), row);
+        QCOMPARE(grid->currentColumn(), 2);
     }
     std::string Coin(const std::string& name)
     {

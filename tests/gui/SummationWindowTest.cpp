@@ -2,6 +2,7 @@
 // weight column's key filter, the fill-in questions of the computation, the .sum table file, and the result
 // handed over on close.
 #include <QLabel>
+#include <QApplication>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -28,6 +29,7 @@ struct SummationFixture {
         SetLanguage(Language::English);
         window.ApplyLanguage(Language::English);
         window.Start();
+        QApplication::setActiveWindow(&window);  // as the user sees it: the table has the focus
         grid = window.findChild<QTableWidget*>(QStringLiteral("StrGrSumaProm"));
     }
     QPushButton* Button(const char* name) { return window.findChild<QPushButton*>(QString::fromLatin1(name)); }
@@ -91,6 +93,12 @@ private slots:
         QCOMPARE(Text(f.grid, 1, 2), QStringLiteral("dice.v1.dis"));  // the rows stay
         f.window.ApplyLanguage(Language::English);
         QCOMPARE(Text(f.grid, 0, 8), QStringLiteral(" Weight"));
+
+        // A quick look: turning back to the table closes the graph.
+        QApplication::setActiveWindow(&graph);
+        QVERIFY(graph.isVisible());
+        QApplication::setActiveWindow(&f.window);
+        QVERIFY(!graph.isVisible());
     }
 
     void fillsMissingValuesComputesAndHandsOverTheResult()

@@ -29,7 +29,7 @@ constexpr int RowHeight = 20;
 constexpr const char* HistogramFileFilter = "Distributions Files (*.dis)|*.dis|All files (*.*)|*.*";
 
 // Widths of the label, multiple, file name, Min, Max, interval count, folder, note and weight columns.
-constexpr int ColumnWidths[] = {36, 70, 130, 75, 75, 60, 140, 90, 60};
+constexpr int ColumnWidths[] = {36, 70, 125, 75, 75, 72, 140, 90, 60};
 
 bool AskYes(const Message& question)
 {
@@ -230,6 +230,8 @@ void ComponentTableWindow::ShowInCellButton(QToolButton* button, int row, int co
 
 void ComponentTableWindow::HideInCellButtons()
 {
+    // Hiding the focused button would pass the focus on as the Tab key does, which moves the current cell.
+    if (openRow_->hasFocus() || graphRow_->hasFocus()) grid_->setFocus(Qt::OtherFocusReason);
     openRow_->hide();
     graphRow_->hide();
 }
@@ -255,7 +257,7 @@ void ComponentTableWindow::CellEdited(QTableWidgetItem* item)
 
 void ComponentTableWindow::LoadRowHistogram()
 {
-    openRow_->hide();
+    HideInCellButtons();
     FileDialogRequest request;
     request.folder = AppFolders().HistogramsRoot;
     request.filter = HistogramFileFilter;
@@ -270,7 +272,7 @@ void ComponentTableWindow::LoadRowHistogram()
 
 void ComponentTableWindow::ShowRowGraph()
 {
-    graphRow_->hide();
+    HideInCellButtons();
     const bool indexLabels = ReadMainWindowSettings(Settings()).index1;
     if (const std::optional<GraphContent> graph = RowGraph(*table_, indexLabels)) graph_->ShowGraph(*graph);
 }

@@ -65,9 +65,9 @@ RowGraphWindow::RowGraphWindow(WindowContext& context, QWidget* parent) : ToolWi
     auto* tables = new QVBoxLayout;
     summary_ = MakeGrid("StringGrid1", 2, panel);
     summary_->setRowCount(3);
-    summary_->setColumnWidth(0, 120);
-    summary_->setColumnWidth(1, 110);
-    summary_->setFixedSize(234, 3 * 20 + 4);
+    summary_->setColumnWidth(0, 140);
+    summary_->setColumnWidth(1, 94);
+    summary_->setFixedSize(238, 3 * 20 + 4);
     intervals_ = MakeGrid("StringGrid2", 3, panel);
     intervals_->setColumnWidth(0, 50);
     intervals_->setColumnWidth(1, 90);
