@@ -29,7 +29,8 @@ struct CombinationFixture {
         SetLanguage(Language::English);
         window.ApplyLanguage(Language::English);
         window.Start();
-        QApplication::setActiveWindow(&window);  // as the user sees it: the table has the focus
+        window.activateWindow();  // as the user sees it: the table has the focus
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         grid = window.findChild<QTableWidget*>(QStringLiteral("StrGrKombProm"));
     }
     QPushButton* Button(const char* name) { return window.findChild<QPushButton*>(QString::fromLatin1(name)); }

@@ -68,15 +68,15 @@ inline void ClickCell(QTableWidget* grid, int row, int column)
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(item).center());
 }
 
-// Opens the cell's editor, types `keys` through the key filter and ends the edit with Enter.
+// Types `keys` into an empty cell as the user does (the first key opens the editor), through the key filter,
+// and ends the edit with Enter.
 inline void TypeIntoCell(QTableWidget* grid, int row, int column, const QString& keys)
 {
     ClickCell(grid, row, column);
-    grid->editItem(grid->item(row, column));
+    QTest::keyClick(grid, keys.at(0).toLatin1());
     auto* editor = grid->viewport()->findChild<QLineEdit*>();
     QVERIFY(editor);
-    editor->clear();
-    QTest::keyClicks(editor, keys);
+    QTest::keyClicks(editor, keys.mid(1));
     QTest::keyClick(editor, Qt::Key_Return);
     // The view commits and closes the editor through queued calls; the closed editor is deleted later.
     QCoreApplication::processEvents();
