@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets everything up and starts Morvik. Until the desktop main window is in, this shows the batch companion's help.
+# Sets everything up and starts Morvik; arguments go to the program (a histogram file to open, for example).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh build
-exec build/src/cli/morvik-cli --help
+exec build/src/app/morvik "$@"

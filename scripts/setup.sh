@@ -20,4 +20,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake -S . -B "$build_dir" -G Ninja "$@"
+# Qt's moc step of an existing build does not notice sources added since; forgetting its stamp makes it look
+# again (unchanged files are not regenerated).
+find "$build_dir" -path '*_autogen/timestamp' -delete 2>/dev/null || true
 cmake --build "$build_dir"

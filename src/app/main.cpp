@@ -1,55 +1,36 @@
-// A first start of the desktop program: one window with the chart of an example histogram.
-// "--screenshot FILE" saves a picture of the window and quits.
+// Morvik's start: the folders of the run, the settings file, the first start's example histograms, the splash,
+// the main window with its tool windows, and at the end the settings written in one piece.
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QDate>
-#include <QTime>
+#include <QStandardPaths>
 #include <QTimer>
-#include <QVBoxLayout>
-#include <cmath>
+#include <cstdio>
+#include <filesystem>
 
-#include "chart/ChartView.h"
 #include "dialogs/QtDialogSeam.h"
-#include "statlib/NumberText.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/SignalExit.h"
+#include "mainwindow/SplashWindow.h"
+#include "mainwindow/ToolWindows.h"
+#include "shell/DataFolder.h"
+#include "shell/FirstStart.h"
+#include "shell/Folders.h"
+#include "statlib/MessageDialog.h"
+#include "windows/WindowContext.h"
 
 namespace {
 
 using namespace morvik;
 
-// Loads of a beam: a skewed bell over 0.5 .. 39.5 kN, with a value query up to the 24th interval.
-ChartModel ExampleChart(int bars)
+std::string StandardFolder(QStandardPaths::StandardLocation location)
 {
-    const Colour barColour = RgbColour(0, 0, 255);
-    const Colour queryColour = RgbColour(255, 0, 0);
-    ChartModel chart;
-    chart.titleLines = {" ( " + QDate::currentDate().toString("d.M.yyyy").toStdString() + " , " +
-                            QTime::currentTime().toString("hh:mm:ss").toStdString() + " )",
-                        "Histogram :     Beam-load.dis   * A  (A=1)"};
-    chart.titleColour = RgbColour(0, 0, 128);
-    chart.backgroundColour = RgbColour(236, 236, 236);
-    chart.bottomAxisTitle = "Value  x";
-    chart.leftAxisTitle = "P(x)";
-    chart.crossCursor = true;
-    chart.legend = {true, "Histogram", {{"f(x)", barColour}, {"P(X<=x)", queryColour}}, barColour};
+    return QStandardPaths::writableLocation(location).toStdString();
+}
 
-    const double min = 0.5;
-    const double width = 39.0 / (bars - 1);
-    double total = 0;
-    std::vector<double> weights;
-    for (int i = 0; i < bars; ++i) {
-        const double x = min + i * width;
-        weights.push_back(std::pow(x, 3) * std::exp(-x / 4.5));
-        total += weights.back();
-    }
-    const int queried = bars * 6 / 10;
-    for (int i = 0; i < bars; ++i) {
-        const double p = weights[i] / total;
-        const std::string label = StrBottomGraf(p, i == bars - 1 ? 39.5 : min + i * width);
-        chart.main.bars.push_back({p, barColour, label});
-        chart.overlay.bars.push_back({p, i < queried ? queryColour : barColour, label});
-    }
-    chart.overlay.marks = {MarkStyle::Value, 90, bars <= 60};
-    return chart;
+// "--screenshot FILE": saves a picture of the main window after start-up and quits (used for documentation).
+QString ScreenshotPath(const QStringList& arguments)
+{
+    const qsizetype index = arguments.indexOf(QStringLiteral("--screenshot"));
+    return index >= 0 && index + 1 < arguments.size() ? arguments.at(index + 1) : QString();
 }
 
 }  // namespace
@@ -57,35 +38,58 @@ ChartModel ExampleChart(int bars)
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName("Morvik");
+    QApplication::setApplicationName(QStringLiteral("Morvik"));
+    QtDialogSeam dialogs;
+    InstallDialogSeam(&dialogs);
 
-    QCommandLineParser parser;
-    QCommandLineOption screenshot("screenshot", "Save a picture of the window and quit.", "file");
-    QCommandLineOption bars("bars", "Intervals of the example histogram.", "count", "40");
-    parser.addOptions({screenshot, bars});
-    parser.addHelpOption();
-    parser.process(application);
+    const std::string dataFolder = FindDataFolder(QCoreApplication::applicationDirPath().toStdString());
+    const std::string configFolder = StandardFolder(QStandardPaths::AppConfigLocation);
+    std::error_code error;
+    std::filesystem::create_directories(configFolder, error);
+    const std::string settingsPath = SettingsFilePath(configFolder);
 
-    morvik::QtDialogSeam dialogs;
-    morvik::InstallDialogSeam(&dialogs);
+    WindowContext context;
+    context.folders = MakeFolders(StandardFolder(QStandardPaths::DocumentsLocation), dataFolder);
+    const bool firstStart = IsFirstStart(settingsPath);
+    context.settings = SettingsFile::Load(settingsPath);
+    const FolderPreparation prepared =
+        PrepareFamilyFolders(context.folders, dataFolder.empty() ? std::string() : ExamplesFolder(dataFolder),
+                             firstStart);
+    for (const Message& message : prepared.messages) std::fprintf(stderr, "%s\n", message.text.c_str());
 
-    QWidget window;
-    window.setObjectName("TForm1");
-    window.setWindowTitle("Morvik");
-    auto* layout = new QVBoxLayout(&window);
-    auto* chart = new morvik::ChartView(&window);
-    chart->setObjectName("Chart1");
-    chart->setModel(ExampleChart(std::clamp(parser.value(bars).toInt(), 2, 1024)));
-    layout->addWidget(chart);
-    window.resize(900, 560);
-    dialogs.SetParentWidget(&window);
+    auto* splash = new SplashWindow(MORVIK_VERSION);
+    splash->show();
+
+    MainWindow window(context, MORVIK_VERSION);
+    ToolWindows tools(window, context);
+    SignalExit signalExit(&window);
     window.show();
+    splash->raise();
 
-    if (parser.isSet(screenshot)) {
-        QTimer::singleShot(300, [&] {
-            window.grab().save(parser.value(screenshot));
-            QApplication::quit();
+    // A histogram file named on the command line is opened as through the open dialog.
+    const QStringList arguments = QCoreApplication::arguments();
+    for (qsizetype index = 1; index < arguments.size(); ++index) {
+        if (arguments.at(index) == QStringLiteral("--screenshot")) {
+            ++index;
+        } else if (!arguments.at(index).startsWith(QStringLiteral("--"))) {
+            window.OpenHistogram(std::filesystem::absolute(arguments.at(index).toStdString()).string());
+            break;
+        }
+    }
+
+    const QString screenshot = ScreenshotPath(QCoreApplication::arguments());
+    if (!screenshot.isEmpty()) {
+        QTimer::singleShot(800, &window, [&window, screenshot] {
+            window.grab().save(screenshot);
+            window.close();
         });
     }
-    return QApplication::exec();
+
+    QObject::connect(&window, &MainWindow::closing, &application, &QApplication::quit, Qt::QueuedConnection);
+    const int status = application.exec();
+    if (std::optional<Message> failure = context.settings.Save()) {
+        std::fprintf(stderr, "%s\n", failure->text.c_str());
+    }
+    InstallDialogSeam(nullptr);
+    return status;
 }

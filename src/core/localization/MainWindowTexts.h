@@ -51,3 +51,13 @@ std::span<const HintSource> ToolbarHintSources();
 std::span<const HintSource> NamedHintSources();
 
 }  // namespace morvik
+
+namespace morvik {
+
+struct CaptionText;
+
+// Captions of the main window's elements that the caption set leaves to the window's layout (menu items whose
+// text is the same in both languages, or that the set does not name), in `language`.
+std::span<const CaptionText> MainWindowLayoutCaptions(Language language);
+
+}  // namespace morvik

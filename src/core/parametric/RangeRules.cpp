@@ -60,6 +60,19 @@ Start StartOf(const GenerationWork& work, const DensityFunction& f)
     }
 }
 
+// The types whose densities fall away from a single peak with a logarithm that is concave, convex, or concave
+// and then convex there; their searches may stride over the tails. The log-normal with three parameters is
+// mirrored about its lower end and the Beta densities may rise towards both ends, so they step throughout.
+TailShape TailShapeOf(int type)
+{
+    switch (type) {
+    case LogNormal3PType:
+    case BetaInZeroType:
+    case BetaUniversalType: return TailShape::Unknown;
+    default: return TailShape::SmoothTails;
+    }
+}
+
 void TakeUserRange(GenerationWork& work)
 {
     work.min = work.fit->userMin;
@@ -125,10 +138,11 @@ void SearchForRange(GenerationWork& work, const DensityFunction& f)
     }
     const Start start = StartOf(work, f);
     SearchRange found;
+    const TailShape shape = TailShapeOf(work.type);
     switch (info.rule) {
-    case RangeRule::ThresholdSearch: found = ThresholdSearch(f, start.x0, start.step, work.eps); break;
-    case RangeRule::RatioSearch: found = RatioSearch(f, start.x0, start.step, work.eps); break;
-    default: found = SearchFromZero(f, start.x0, start.step, work.eps); break;
+    case RangeRule::ThresholdSearch: found = ThresholdSearch(f, start.x0, start.step, work.eps, shape); break;
+    case RangeRule::RatioSearch: found = RatioSearch(f, start.x0, start.step, work.eps, shape); break;
+    default: found = SearchFromZero(f, start.x0, start.step, work.eps, shape); break;
     }
     work.min = static_cast<double>(found.min);
     work.max = static_cast<double>(found.max);
@@ -142,6 +156,7 @@ void ScanForRange(GenerationWork& work, const DensityFunction& f)
     const Start start = StartOf(work, f);
     const long double P1 = work.parameters[0];
     const bool rejectFlat = work.FitMode();
+    const TailShape shape = TailShapeOf(work.type);
     switch (info.rule) {
     case RangeRule::UnitScan: {
         const SearchRange found = UnitScan(f, start.x0, start.step, work.eps);
@@ -158,15 +173,15 @@ void ScanForRange(GenerationWork& work, const DensityFunction& f)
     }
     case RangeRule::ParetoScan:
         work.min = static_cast<double>(P1);
-        work.max = static_cast<double>(ParetoScanMax(f, P1, start.step, work.eps, rejectFlat));
+        work.max = static_cast<double>(ParetoScanMax(f, P1, start.step, work.eps, rejectFlat, shape));
         break;
     case RangeRule::ExponentialScan:
         work.min = static_cast<double>(P1);
-        work.max = static_cast<double>(UpwardScanMax(f, P1, start.step, f(P1) * work.eps));
+        work.max = static_cast<double>(UpwardScanMax(f, P1, start.step, f(P1) * work.eps, shape));
         break;
     default:  // Half-Logistic: a ten times lower threshold
         work.min = static_cast<double>(P1);
-        work.max = static_cast<double>(UpwardScanMax(f, P1, start.step, f(P1) * work.eps * 0.1L));
+        work.max = static_cast<double>(UpwardScanMax(f, P1, start.step, f(P1) * work.eps * 0.1L, shape));
         break;
     }
     if (work.fitUserRange) TakeUserRange(work);

@@ -1,8 +1,10 @@
 #include "parametric/RangeSearch.h"
 
+#include <cfenv>
 #include <cmath>
 
 #include "parametric/FloatingPointGuard.h"
+#include "parametric/StepWalk.h"
 
 namespace morvik {
 namespace {
@@ -33,79 +35,132 @@ long double Ratio(long double v, long double f0)
     return ratio;
 }
 
+enum class Verdict { Go, Stop, Flat };
+
+struct WalkEnd {
+    long double x = 0;
+    Verdict verdict = Verdict::Stop;
+};
+
+// A relative change of the density far beyond the rounding of its evaluation (at most about 1e-13 of it).
+constexpr long double ClearMargin = 1e-9L;
+constexpr long long FirstStride = 16;
+constexpr long long ShortestStride = 4;
+constexpr int StepsBeforeNextStride = 8;
+
+// The density at two points ahead without a floating-point fault showing: a fault there belongs to a point the
+// search may never reach, so the flags are put back as they were and the stride is not taken.
+bool QuietDensities(const DensityFunction& f, long double x1, long double x2, long double& v1, long double& v2)
+{
+    std::fexcept_t flags;
+    std::fegetexceptflag(&flags, FE_ALL_EXCEPT);
+    try {
+        v1 = f(x1);
+        v2 = f(x2);
+        return true;
+    } catch (const FloatingPointFault&) {
+        std::fesetexceptflag(&flags, FE_ALL_EXCEPT);
+        return false;
+    }
+}
+
+// One walk of a search from x0 (where the density is v0 and the walk has not stopped) until `verdict`(v,
+// previous v, x) says Stop or Flat at a step point. With smooth tails the walk strides over stretches where the
+// density clearly falls and stays clearly above `level`, the density at or below which the walk stops; the point
+// and the verdict it ends with are those of stepping one by one.
+template <typename VerdictRule>
+WalkEnd Walk(const DensityFunction& f, long double x0, long double delta, long double v0, TailShape shape,
+             long double level, VerdictRule verdict)
+{
+    StepWalk walk(x0, delta);
+    long double v = v0;
+    long double previous = 0;
+    bool stepped = false;
+    long long stride = FirstStride;
+    int stepsToStride = 0;
+    for (;;) {
+        const bool falling = stepped && previous > 0 && v > 0 && v < previous * (1 - ClearMargin) &&
+                             v < v0 * (1 - ClearMargin);
+        if (shape == TailShape::SmoothTails && falling && stepsToStride <= 0) {
+            // The stretch from the last step to `stride` steps ahead: both its end steps clearly fall, so every
+            // step between does, and its last point is clearly above the level, so every point between is.
+            bool strode = false;
+            while (!strode) {
+                const std::optional<long double> beforeEnd = walk.PointAhead(stride - 1);
+                const std::optional<long double> end = beforeEnd ? walk.PointAhead(stride) : std::nullopt;
+                long double vBeforeEnd = 0, vEnd = 0;
+                if (end && *end != *beforeEnd && QuietDensities(f, *beforeEnd, *end, vBeforeEnd, vEnd) &&
+                    vEnd > 0 && vEnd < vBeforeEnd * (1 - ClearMargin) && vEnd > level * (1 + ClearMargin) &&
+                    verdict(vEnd, vBeforeEnd, *end) == Verdict::Go) {
+                    walk.Skip(stride, *end);
+                    previous = vBeforeEnd;
+                    v = vEnd;
+                    stride *= 2;
+                    strode = true;
+                } else if (stride > ShortestStride) {
+                    stride /= 2;
+                } else {
+                    break;
+                }
+            }
+            if (strode) continue;
+            stepsToStride = StepsBeforeNextStride;
+        }
+        walk.Step();
+        stepped = true;
+        --stepsToStride;
+        previous = v;
+        v = f(walk.X());
+        const Verdict said = verdict(v, previous, walk.X());
+        if (said != Verdict::Go) return {walk.X(), said};
+    }
+}
+
+Verdict StopWhen(bool stop) { return stop ? Verdict::Stop : Verdict::Go; }
+
 }  // namespace
 
-SearchRange ThresholdSearch(const DensityFunction& f, long double x0, long double step, long double eps)
+SearchRange ThresholdSearch(const DensityFunction& f, long double x0, long double step, long double eps,
+                            TailShape shape)
 {
     SearchRange range;
-    Walker up(step);
-    long double x = x0;
-    long double threshold = f(x0) * eps;
-    while (f(x) > threshold) x = up.Up(x);
-    range.max = x;
-
-    Walker down(step);
-    x = x0;
-    threshold = f(x0) * eps;
-    long double v = f(x0);
-    while (v > threshold) {
-        x = down.Down(x);
-        v = f(x);
-    }
-    range.min = x;
+    const long double f0 = f(x0);
+    const long double threshold = f0 * eps;
+    auto atOrBelow = [threshold](long double v, long double, long double) { return StopWhen(!(v > threshold)); };
+    range.max = !(f0 > threshold) ? x0 : Walk(f, x0, step, f0, shape, threshold, atOrBelow).x;
+    range.min = !(f0 > threshold) ? x0 : Walk(f, x0, -step, f0, shape, threshold, atOrBelow).x;
     return range;
 }
 
-SearchRange RatioSearch(const DensityFunction& f, long double x0, long double step, long double eps)
+SearchRange RatioSearch(const DensityFunction& f, long double x0, long double step, long double eps,
+                        TailShape shape)
 {
     SearchRange range;
-    Walker up(step);
-    long double x = x0;
-    long double f0 = f(x0);
-    long double v = f0;
-    while (Ratio(v, f0) > eps) {
-        x = up.Up(x);
-        v = f(x);
-    }
-    range.max = x;
-
-    Walker down(step);
-    x = x0;
-    f0 = f(x0);
-    v = f0;
-    while (Ratio(v, f0) > eps) {
-        x = down.Down(x);
-        v = f(x);
-        if (v == f0) break;
-    }
-    range.min = x;
+    const long double f0 = f(x0);
+    const long double level = eps * std::fabs(f0);
+    if (!(Ratio(f0, f0) > eps)) return {x0, x0};
+    range.max = Walk(f, x0, step, f0, shape, level, [&](long double v, long double, long double) {
+                    return StopWhen(!(Ratio(v, f0) > eps));
+                }).x;
+    // Downwards the search also ends where the density comes back to its value at x0.
+    range.min = Walk(f, x0, -step, f0, shape, level, [&](long double v, long double, long double) {
+                    return StopWhen(v == f0 || !(Ratio(v, f0) > eps));
+                }).x;
     return range;
 }
 
-SearchRange SearchFromZero(const DensityFunction& f, long double x0, long double step, long double eps)
+SearchRange SearchFromZero(const DensityFunction& f, long double x0, long double step, long double eps,
+                           TailShape shape)
 {
+    const long double f0 = f(x0);
+    if (!(f0 > eps)) return {x0, x0};
     SearchRange range;
-    Walker up(step);
-    long double x = x0;
-    long double previous = f(x0);
-    while (previous > eps) {
-        x = up.Up(x);
-        const long double v = f(x);
-        if (v == previous) break;
-        previous = v;
-    }
-    range.max = x;
-
-    Walker down(step);
-    x = x0;
-    previous = f(x0);
-    while (previous > eps) {
-        x = down.Down(x);
-        const long double v = f(x);
-        if (x < 0 || v == previous) break;
-        previous = v;
-    }
-    range.min = x;
+    range.max = Walk(f, x0, step, f0, shape, eps, [eps](long double v, long double previous, long double) {
+                    return StopWhen(v == previous || !(v > eps));
+                }).x;
+    range.min = Walk(f, x0, -step, f0, shape, eps, [eps](long double v, long double previous, long double x) {
+                    return StopWhen(x < 0 || v == previous || !(v > eps));
+                }).x;
     return range;
 }
 
@@ -197,30 +252,26 @@ SearchRange IntervalScan(const DensityFunction& f, long double a, long double b,
 }
 
 long double ParetoScanMax(const DensityFunction& f, long double p1, long double step, long double eps,
-                          bool rejectFlat)
+                          bool rejectFlat, TailShape shape)
 {
-    Walker up(step);
-    long double x = p1;
     const long double threshold = f(p1) * eps;
-    long double v = f(x);
-    while (v > threshold) {
-        const long double p = v;
-        x = up.Up(x);
-        v = f(x);
-        if (v == p) {
-            if (rejectFlat) throw ScanRejected{};
-            break;
-        }
-    }
-    return x - step;
+    const long double v0 = f(p1);
+    if (!(v0 > threshold)) return p1 - step;
+    const WalkEnd end = Walk(f, p1, step, v0, shape, threshold, [threshold](long double v, long double p, long double) {
+        if (v == p) return Verdict::Flat;
+        return StopWhen(!(v > threshold));
+    });
+    if (end.verdict == Verdict::Flat && rejectFlat) throw ScanRejected{};
+    return end.x - step;
 }
 
-long double UpwardScanMax(const DensityFunction& f, long double p1, long double step, long double threshold)
+long double UpwardScanMax(const DensityFunction& f, long double p1, long double step, long double threshold,
+                          TailShape shape)
 {
-    Walker up(step);
-    long double x = p1;
-    while (f(x) > threshold) x = up.Up(x);
-    return x - step;
+    const long double v0 = f(p1);
+    if (!(v0 > threshold)) return p1 - step;
+    auto atOrBelow = [threshold](long double v, long double, long double) { return StopWhen(!(v > threshold)); };
+    return Walk(f, p1, step, v0, shape, threshold, atOrBelow).x - step;
 }
 
 }  // namespace morvik

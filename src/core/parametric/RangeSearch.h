@@ -14,18 +14,27 @@ struct ScanRejected {};
 // The density as the searches evaluate it.
 using DensityFunction = std::function<long double(long double)>;
 
+// What a search may assume of the density along its walks. `SmoothTails`: the density has a single peak, and
+// beyond it the logarithm of the density is concave, convex, or concave and then convex. Such a density keeps
+// falling there, and the fall from one step to the next is smallest at one end of any stretch, so a stretch whose
+// ends clearly fall and stay clearly above the stopping level can be passed without evaluating every point.
+enum class TailShape { Unknown, SmoothTails };
+
 struct SearchRange {
     long double min = 0;
     long double max = 0;
 };
 
 // From x0 both ways to the first points x0 +- k Step where f is at or below f(x0) Eps.
-SearchRange ThresholdSearch(const DensityFunction& f, long double x0, long double step, long double eps);
+SearchRange ThresholdSearch(const DensityFunction& f, long double x0, long double step, long double eps,
+                            TailShape shape = TailShape::Unknown);
 // From x0 both ways to the first points where |f / f(x0)| is at or below Eps (downwards also where f = f(x0)).
-SearchRange RatioSearch(const DensityFunction& f, long double x0, long double step, long double eps);
+SearchRange RatioSearch(const DensityFunction& f, long double x0, long double step, long double eps,
+                        TailShape shape = TailShape::Unknown);
 // From x0 both ways to the first points where f itself is at or below Eps, where f stops changing, or
 // (downwards) where x falls below 0.
-SearchRange SearchFromZero(const DensityFunction& f, long double x0, long double step, long double eps);
+SearchRange SearchFromZero(const DensityFunction& f, long double x0, long double step, long double eps,
+                           TailShape shape = TailShape::Unknown);
 // Climbs from `start` while f does not decrease (with `stopWhenFlat` also not when it stays equal); the mode.
 long double ClimbToMode(const DensityFunction& f, long double start, long double step, bool stopWhenFlat);
 // Beta in [0, 1]: from the mode both ways to the first points at or below f(mode) Eps, clamped to 0 and 1.
@@ -36,8 +45,9 @@ SearchRange IntervalScan(const DensityFunction& f, long double a, long double b,
                          bool rejectFlat);
 // Pareto: upwards from P1 to the last point above f(P1) Eps; a flat step ends it, or throws ScanRejected.
 long double ParetoScanMax(const DensityFunction& f, long double p1, long double step, long double eps,
-                          bool rejectFlat);
+                          bool rejectFlat, TailShape shape = TailShape::Unknown);
 // Upwards from P1 to the last point above `threshold`.
-long double UpwardScanMax(const DensityFunction& f, long double p1, long double step, long double threshold);
+long double UpwardScanMax(const DensityFunction& f, long double p1, long double step, long double threshold,
+                          TailShape shape = TailShape::Unknown);
 
 }  // namespace morvik

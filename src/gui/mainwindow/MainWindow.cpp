@@ -1,0 +1,366 @@
+#include "mainwindow/MainWindow.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+
+#include "chart/ChartView.h"
+#include "localization/CaptionSets.h"
+#include "localization/MainWindowTexts.h"
+#include "mainwindow/EditTexts.h"
+#include "shell/DateTimeText.h"
+#include "statlib/MessageDialog.h"
+#include "shell/WindowPlacement.h"
+#include "windows/CaptionApplier.h"
+#include "windows/WindowContext.h"
+
+namespace morvik {
+namespace {
+
+int ScreenWidth()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().width() : 1024;
+}
+
+// Menu items whose windows are not part of the program yet: present, but never enabled.
+constexpr const char* NotYetAvailable[] = {
+    "Novyhistogram1", "PopisVysledku1", "VypisVstHist", "OtevriWord1",   "UlozGraf1",     "UlozOkno1",
+    "KrivkaTrvZat",   "Barvy1",         "VolejPicture1", "ProhlSoubor1", "TextAdobe",     "VypisIniSouboru",
+    "OVerzi1",        "OProgramu1",     "Schranka",      "Nastaven2",
+};
+
+}  // namespace
+
+MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* parent)
+    : QMainWindow(parent), context_(context), version_(std::move(version))
+{
+    setObjectName(QStringLiteral("TForm1"));
+    BuildMenus();
+    BuildToolPanel();
+    BuildInputPanel();
+    BuildResultPanel();
+    BuildCentre();
+    BuildStatusBar();
+
+    for (const char* name : NotYetAvailable) {
+        if (QAction* action = Act(name)) action->setEnabled(false);
+        else if (auto* menu = findChild<QMenu*>(QString::fromLatin1(name))) menu->setEnabled(false);
+    }
+
+    connect(Act("Otevthistogram1"), &QAction::triggered, this, &MainWindow::OpenHistogramCommand);
+    connect(Act("Ulozit3"), &QAction::triggered, this, &MainWindow::Ulozit3Click);
+    connect(Act("Ulozit2"), &QAction::triggered, this, &MainWindow::Ulozit2Click);
+    connect(Act("BChar1"), &QAction::triggered, this, &MainWindow::BCharClick);
+    connect(Act("AbsHodHist1"), &QAction::triggered, this, &MainWindow::AbsHodHistClick);
+    connect(Act("Konec1"), &QAction::triggered, this, &MainWindow::Konec1Click);
+    connect(Act("Zasobnik1"), &QAction::triggered, this, &MainWindow::VyprazdniZasobnik1Click);
+    connect(Act("DefaultNast1"), &QAction::triggered, this, &MainWindow::DefaultNast1Click);
+    connect(Act("OAdresach1"), &QAction::triggered, this, &MainWindow::OAdresach1Click);
+    connect(Act("Cestina"), &QAction::triggered, this, &MainWindow::CestinaClick);
+    connect(Act("Anglictina"), &QAction::triggered, this, &MainWindow::AnglictinaClick);
+    connect(Act("index1"), &QAction::triggered, this, &MainWindow::index1Click);
+    connect(Act("NonIndex"), &QAction::triggered, this, &MainWindow::NonIndexClick);
+    connect(Act("Ano1"), &QAction::triggered, this, [this] {
+        options_.colourHighlight = true;
+        ColourIntervalTable();
+    });
+    connect(Act("Ne1"), &QAction::triggered, this, [this] {
+        options_.colourHighlight = false;
+        ColourIntervalTable();
+    });
+    auto separator = [this](const char* name, char* target, char value) {
+        connect(Act(name), &QAction::triggered, this, [this, target, value] {
+            *target = value;
+            UpdateClock();
+        });
+    };
+    separator("tecka1", &options_.DateSeparator, '.');
+    separator("minus1", &options_.DateSeparator, '-');
+    separator("lomitko1", &options_.DateSeparator, '/');
+    separator("tecka2", &options_.TimeSeparator, '.');
+    separator("dvojtecka1", &options_.TimeSeparator, ':');
+    connect(Act("KontVypis"), &QAction::toggled, this, [this](bool on) { options_.KontVypis = on; });
+    connect(Act("TCharCom"), &QAction::toggled, this, [this](bool on) { options_.TCharCom = on; });
+    connect(Act("PrikazRadka1"), &QAction::toggled, this, [this](bool on) {
+        options_.PrikazRadka1 = on;
+        statusBar()->setVisible(on);
+    });
+    connect(Act("HTML1"), &QAction::triggered, this, [this] { options_.help = HelpForm::WebPage; });
+    connect(Act("WIN1"), &QAction::triggered, this, [this] { options_.help = HelpForm::HelpViewer; });
+
+    connect(cbTypHist_, &QComboBox::activated, this, &MainWindow::CBTypHistChange);
+    connect(cbValInd_, &QComboBox::activated, this, &MainWindow::CBValIndChange);
+    connect(cbMarks_, &QComboBox::activated, this, [this](int item) {
+        options_.CBMarksItemIndex = item;
+        CBMarksChange();
+    });
+    connect(checkBox1_, &QCheckBox::clicked, this, &MainWindow::CheckBox1Click);
+    connect(spinEdAngle_, &QSpinBox::valueChanged, this, [this](int angle) {
+        options_.SpinEdAngleValue = angle;
+        checkBox1_->setChecked(false);  // the marks stay hidden until they are switched on again
+    });
+    connect(spinEdAngle_, &QSpinBox::editingFinished, this, &MainWindow::SpinEdAngleExit);
+    connect(chart_, &ChartView::zoomToggled, this, [this](bool) { Chart1ClickSeries(); });
+    for (QLineEdit* query : {editXY_, editP_}) {
+        connect(query, &QLineEdit::textEdited, this, [this](const QString& text) {
+            if (!text.isEmpty()) return;
+            model_.ClearQuery();
+            RedrawHistogram();
+        });
+    }
+
+    clock_ = new QTimer(this);
+    clock_->setInterval(1000);
+    connect(clock_, &QTimer::timeout, this, &MainWindow::UpdateClock);
+    clock_->start();
+
+    // Settings of the run: place, options, colours, language and the ReOpen stack.
+    options_ = ReadMainWindowSettings(context_.settings);
+    stack_ = ReadReOpenStack(context_.settings);
+    const WindowPlacement place = options_.placement;
+    move(place.left, place.top);
+    resize(place.width, place.height);
+    SetLanguage(options_.language);
+    ApplyOptions();
+    ApplyLanguage(options_.language);
+    RefreshReOpenMenu();
+
+    Act("SouborText")->setChecked(true);  // results are offered as a text file first
+    ResetHistogramDisplay();
+    ShowInputPanel();
+    grid3_->item(1, 0)->setText(QString::fromUtf8(ResultMinLabel.data(), ResultMinLabel.size()));
+    grid3_->item(2, 0)->setText(QString::fromUtf8(ResultMaxLabel.data(), ResultMaxLabel.size()));
+    grid5_->item(0, 0)->setText(QString::fromUtf8(ValueQueryLabel.data(), ValueQueryLabel.size()));
+    grid2_->hide();
+    UpdateClock();
+    UpdateZoom(false);
+}
+
+MainWindow::~MainWindow() = default;
+
+const ChartModel& MainWindow::ChartContent() const { return chart_->model(); }
+
+void MainWindow::SetToolWindow(int item, ToolWindow* window, std::function<void()> start)
+{
+    if (item < 1 || item >= static_cast<int>(tools_.size())) return;
+    tools_[item] = {window, std::move(start)};
+    if (!window) return;
+    connect(window, &ToolWindow::resultReady, this, &MainWindow::PublishResult);
+    connect(window, &ToolWindow::closed, this, [this] {
+        setEnabled(true);
+        cbTypHist_->setCurrentIndex(0);
+    });
+    window->ApplyLanguage(options_.language);
+}
+
+void MainWindow::ApplyOptions()
+{
+    Act(options_.colourHighlight ? "Ano1" : "Ne1")->setChecked(true);
+    Act(options_.index1 ? "index1" : "NonIndex")->setChecked(true);
+    Act(options_.language == Language::Czech ? "Cestina" : "Anglictina")->setChecked(true);
+    Act(options_.help == HelpForm::WebPage ? "HTML1" : "WIN1")->setChecked(true);
+    const char* date = options_.DateSeparator == '-' ? "minus1" : options_.DateSeparator == '/' ? "lomitko1" : "tecka1";
+    Act(date)->setChecked(true);
+    Act(options_.TimeSeparator == '.' ? "tecka2" : "dvojtecka1")->setChecked(true);
+    Act("KontVypis")->setChecked(options_.KontVypis);
+    Act("TCharCom")->setChecked(options_.TCharCom);
+    Act("PrikazRadka1")->setChecked(options_.PrikazRadka1);
+    statusBar()->setVisible(options_.PrikazRadka1);
+    cbMarks_->setCurrentIndex(options_.CBMarksItemIndex);
+    {
+        const QSignalBlocker quiet(spinEdAngle_);
+        spinEdAngle_->setValue(options_.SpinEdAngleValue);
+    }
+    cbValInd_->setCurrentIndex(options_.index1 ? 0 : 1);
+}
+
+void MainWindow::ApplyLanguage(Language language)
+{
+    ApplyCaptionSet(this, MainWindowLayoutCaptions(language));
+    ApplyCaptionSet(this, MainWindowCaptionSet(language));
+    const auto typHist = CBTypHistItems(language);
+    const int selected = cbTypHist_->currentIndex();
+    cbTypHist_->clear();
+    for (const std::string& item : typHist) cbTypHist_->addItem(QString::fromStdString(item));
+    cbTypHist_->setCurrentIndex(selected < 0 ? 0 : selected);
+    const auto valInd = CBValIndItems(language);
+    for (int item = 0; item < 2; ++item) cbValInd_->setItemText(item, QString::fromStdString(valInd[item]));
+    cbValInd_->setCurrentIndex(options_.index1 ? 0 : 1);
+
+    // The ReOpen items share the hint of the first, and the tool buttons take their menu items' hints.
+    if (QAction* first = Act("N01")) {
+        for (int index = 1; index < ReOpenStack::Capacity; ++index) {
+            QAction* item = Act(ReOpenItemName(index).c_str());
+            item->setToolTip(first->toolTip());
+            item->setStatusTip(first->statusTip());
+        }
+    }
+    for (const HintSource& source : ToolbarHintSources()) {
+        auto* button = findChild<QWidget*>(QString::fromUtf8(source.control.data(), source.control.size()));
+        QAction* item = Act(std::string(source.menuItem).c_str());
+        if (!button || !item) continue;
+        button->setToolTip(item->toolTip());
+        button->setStatusTip(item->statusTip());
+    }
+    ApplyNamedHints();
+    setWindowTitle(QString::fromStdString(MainWindowTitle(language, version_)));
+    for (const ToolEntry& tool : tools_) {
+        if (tool.window) tool.window->ApplyLanguage(language);
+    }
+    if (model_.HasHistogram()) RedrawHistogram();
+    else chart_->setModel(ChartModel{});
+}
+
+void MainWindow::ApplyNamedHints()
+{
+    const auto set = MainWindowCaptionSet(options_.language);
+    for (const HintSource& source : NamedHintSources()) {
+        auto* button = findChild<QWidget*>(QString::fromUtf8(source.control.data(), source.control.size()));
+        const auto hint = FindHint(set, source.menuItem);
+        if (!button || !hint) continue;
+        const std::string name = source.fullName ? model_.Name : NameWithoutExtension(model_.Name);
+        const QString text = QString::fromStdString(HintWithName(*hint, name));
+        const qsizetype bar = text.indexOf(QLatin1Char('|'));
+        button->setToolTip(bar < 0 ? text : text.left(bar));
+        button->setStatusTip(bar < 0 ? text : text.mid(bar + 1));
+    }
+}
+
+void MainWindow::CestinaClick()
+{
+    if (options_.language == Language::Czech) return;
+    options_.language = Language::Czech;
+    SetLanguage(Language::Czech);
+    Act("Cestina")->setChecked(true);
+    ApplyLanguage(Language::Czech);
+}
+
+void MainWindow::AnglictinaClick()
+{
+    if (options_.language == Language::English) return;
+    options_.language = Language::English;
+    SetLanguage(Language::English);
+    Act("Anglictina")->setChecked(true);
+    ApplyLanguage(Language::English);
+}
+
+void MainWindow::DefaultNast1Click()
+{
+    ApplyDefaultValues(options_);
+    options_.placement = ResetWindowPlacement(1, ScreenWidth());
+    showNormal();
+    move(options_.placement.left, options_.placement.top);
+    resize(options_.placement.width, options_.placement.height);
+    SetLanguage(options_.language);
+    ApplyOptions();
+    ApplyLanguage(options_.language);
+    ColourIntervalTable();
+}
+
+void MainWindow::OAdresach1Click() { ShowMessage(Message::Information(DirectoriesText(context_.folders))); }
+
+void MainWindow::WriteSettings()
+{
+    if (!isMaximized() && !isMinimized()) {
+        const QRect frame = geometry();
+        options_.placement = {frame.left(), frame.top(), frame.width(), frame.height()};
+    }
+    WriteMainWindowSettings(context_.settings, options_);
+    WriteReOpenStack(context_.settings, stack_);
+    for (const ToolEntry& tool : tools_) {
+        if (tool.window && tool.window->isVisible()) tool.window->WriteSettings();
+    }
+}
+
+void MainWindow::Konec1Click()
+{
+    HideReOpenTable();
+    if (AskYesNo(TextCis(33))) close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!closingDone_) {
+        closingDone_ = true;
+        WriteSettings();
+        emit closing();
+    }
+    event->accept();
+}
+
+void MainWindow::UpdateClock()
+{
+    clockPanel_->setText(QString::fromStdString(TimeNow()));
+}
+
+std::string MainWindow::DateNow() const { return DateText(LocalTimeNow(), options_.DateSeparator); }
+std::string MainWindow::TimeNow() const { return TimeText(LocalTimeNow(), options_.TimeSeparator); }
+
+void MainWindow::ShowStatusHint(const QString& text) { hintPanel_->setText(text); }
+
+bool MainWindow::event(QEvent* event)
+{
+    // Every hint's long part goes to the hint panel of the status bar.
+    if (event->type() == QEvent::StatusTip) {
+        ShowStatusHint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == toolPanel_ && event->type() == QEvent::MouseButtonPress) {
+        Panel1Click();
+        return false;
+    }
+    if (watched == grid1_ && event->type() == QEvent::FocusOut) {
+        HideReOpenTable();
+        return false;
+    }
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (!edit) return false;
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Enter moves on, so that the field's exit handler runs.
+            (edit == editXY_ ? editP_ : editXY_)->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        // A dialog or menu taking the focus for a moment is no exit from the field.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+        if (edit == editXY_) EditXYExit();
+        else if (edit == editP_) EditPExit();
+        else if (edit == edit3_) Edit3Exit();
+        else if (edit == editMin_) EditMinExit();
+        else if (edit == editMax_) EditMaxExit();
+    }
+    return false;
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (!grid1_->isHidden()) grid1_->setGeometry(chart_->geometry());
+}
+
+}  // namespace morvik

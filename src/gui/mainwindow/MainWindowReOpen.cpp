@@ -1,0 +1,108 @@
+// The ReOpen stack in the main window: the numbered items of the ReOpen1 submenu and the overlay table
+// StringGrid1, and emptying the stack.
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTableWidget>
+#include <QToolButton>
+#include <fstream>
+
+#include "chart/ChartView.h"
+#include "histogram/HistogramFile.h"
+#include "mainwindow/EditTexts.h"
+#include "mainwindow/MainWindow.h"
+#include "statlib/NumberText.h"
+#include "statlib/MessageDialog.h"
+
+namespace morvik {
+
+void MainWindow::RefreshReOpenMenu()
+{
+    const auto items = stack_.MenuItems();
+    for (const ReOpenStack::MenuItem& item : items) {
+        QAction* action = Act(item.objectName.c_str());
+        action->setText(QString::fromStdString(item.caption));
+        action->setVisible(item.visible);
+    }
+    findChild<QMenu*>(QStringLiteral("ReOpen1"))->setEnabled(stack_.MenuEnabled());
+}
+
+void MainWindow::ReOpClick(int index)
+{
+    if (index < 0 || index >= stack_.Count()) return;
+    const ReOpenEntry entry = stack_.Entry(index);
+    if (!OpenFromPath(entry.file, entry.multiple)) return;
+    edit1_->setText(QString::fromStdString(FileNameOf(entry.file)));
+    RedrawHistogram();
+}
+
+void MainWindow::SpeedButton1Click()
+{
+    if (stack_.Empty()) return;
+    cbTypHist_->setCurrentIndex(0);
+    const auto rows = stack_.TableRows();
+    grid1_->clearContents();
+    grid1_->setRowCount(static_cast<int>(rows.size()));
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        for (int column = 0; column < 5; ++column) {
+            grid1_->setItem(row, column, new QTableWidgetItem(QString::fromStdString(rows[row][column])));
+        }
+    }
+    grid1_->resizeColumnsToContents();
+    grid1_->setGeometry(findChild<QWidget*>(QStringLiteral("Chart1"))->geometry());
+    grid1_->show();
+    grid1_->raise();
+    grid1_->setFocus(Qt::OtherFocusReason);
+    UpdateAbsoluteValueActions();
+}
+
+void MainWindow::StringGrid1Click(int row)
+{
+    const int index = row - 1;
+    if (index < 0 || index >= stack_.Count() || stack_.Entry(index).file.empty()) {
+        HideReOpenTable();
+        return;
+    }
+    const std::string file = stack_.Entry(index).file;
+    if (!std::ifstream(file)) {
+        HideReOpenTable();
+        if (AskYesNo(ReOpenMissingFileQuestion(file).text)) {
+            stack_.Remove(index);
+            RefreshReOpenMenu();
+        }
+        return;
+    }
+    HideReOpenTable();
+    // The table keeps the current multiple; the entry learns the interval count now shown.
+    const std::string multiple = model_.MultipleText;
+    if (OpenFromPath(file, multiple)) {
+        stack_.SetIntervals(index, model_.InputBinsText);
+        edit1_->setText(QString::fromStdString(HistogramNameOf(file)));
+    } else if (AskYesNo(ReOpenUnreadableFileQuestion(file).text)) {
+        stack_.Remove(index);
+        RefreshReOpenMenu();
+    }
+}
+
+void MainWindow::HideReOpenTable()
+{
+    if (grid1_->isHidden()) return;
+    grid1_->hide();
+    UpdateAbsoluteValueActions();
+}
+
+void MainWindow::VyprazdniZasobnik1Click()
+{
+    HideReOpenTable();
+    if (!AskYesNo(TextCis(27))) return;
+    model_.Reset();
+    AfterHistogramChange();
+    ShowText(editMin_, StrNaCarku(0));
+    ShowText(editMax_, StrNaCarku(0));
+    stack_.Clear();
+    grid1_->clearContents();
+    RefreshReOpenMenu();
+}
+
+}  // namespace morvik

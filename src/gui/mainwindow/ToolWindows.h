@@ -1,0 +1,24 @@
+#pragma once
+#include <memory>
+#include <vector>
+
+namespace morvik {
+
+class MainWindow;
+class ToolWindow;
+struct WindowContext;
+
+// The tool windows of a run, created once at start-up, hidden until the main window's CBTypHist opens one,
+// and registered with the main window so that it can start them and take over their results.
+class ToolWindows {
+public:
+    ToolWindows(MainWindow& main, WindowContext& context);
+    ~ToolWindows();
+    ToolWindows(const ToolWindows&) = delete;
+    ToolWindows& operator=(const ToolWindows&) = delete;
+
+private:
+    std::vector<std::unique_ptr<ToolWindow>> windows_;
+};
+
+}  // namespace morvik

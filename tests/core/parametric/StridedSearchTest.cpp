@@ -1,0 +1,166 @@
+// Searches that stride over smooth tails end exactly where stepping one point at a time ends.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <random>
+#include <string>
+
+#include "parametric/Densities.h"
+#include "parametric/DistributionCatalogue.h"
+#include "parametric/FloatingPointGuard.h"
+#include "parametric/RangeSearch.h"
+
+namespace morvik {
+namespace {
+
+enum class Rule { Threshold, Ratio, FromZero, Pareto, Upward };
+
+struct Family {
+    int type;
+    Rule rule;
+    // Random parameters P1, P2, the start x0 and the step for them.
+    std::function<void(std::mt19937_64&, DensityState&, long double& x0, long double& step)> draw;
+    double epsExponentMin;  // heavier tails get larger cut-offs so that stepping stays quick
+};
+
+double Uniform(std::mt19937_64& random, double low, double high)
+{
+    return std::uniform_real_distribution<double>(low, high)(random);
+}
+
+// The search of the family's rule; `outcome` is the range found or the name of what stopped it.
+std::string Search(const Family& family, const DensityState& state, long double x0, long double step,
+                   long double eps, TailShape shape)
+{
+    const DensityFunction f = [&state](long double x) {
+        const long double v = DensityAt(state, x);
+        ForceEvaluated(v);
+        CheckFloatFlags();
+        return v;
+    };
+    ClearFloatFlags();
+    try {
+        SearchRange range;
+        switch (family.rule) {
+        case Rule::Threshold: range = ThresholdSearch(f, x0, step, eps, shape); break;
+        case Rule::Ratio: range = RatioSearch(f, x0, step, eps, shape); break;
+        case Rule::FromZero: range = SearchFromZero(f, x0, step, eps, shape); break;
+        case Rule::Pareto: range.max = ParetoScanMax(f, x0, step, eps, true, shape); break;
+        case Rule::Upward: range.max = UpwardScanMax(f, x0, step, f(x0) * eps, shape); break;
+        }
+        char text[100];
+        std::snprintf(text, sizeof text, "%La .. %La", range.min, range.max);
+        return text;
+    } catch (const SearchRefused&) {
+        return "refused";
+    } catch (const ScanRejected&) {
+        return "rejected";
+    } catch (const FloatingPointFault& fault) {
+        return "fault " + std::to_string(static_cast<int>(fault.fault));
+    }
+}
+
+TEST(StridedSearch, EndsWhereSteppingEndsForRandomParameters)
+{
+    using R = std::mt19937_64;
+    const Family families[] = {
+        {NormalType, Rule::Threshold,
+         [](R& r, DensityState& s, long double& x0, long double& step) {
+             s.P1 = Uniform(r, -20, 20), s.P2 = Uniform(r, 0.05, 5), x0 = s.P1, step = 0.01L * s.P2;
+         }, -14},
+        {CauchyType, Rule::Threshold,
+         [](R& r, DensityState& s, long double& x0, long double& step) {
+             s.P1 = Uniform(r, -20, 20), s.P2 = Uniform(r, 0.05, 5), x0 = s.P1, step = 0.001L * s.P2;
+         }, -5},
+        {LaplaceType, Rule::Threshold,
+         [](R& r, DensityState& s, long double& x0, long double& step) {
+             s.P1 = Uniform(r, -20, 20), s.P2 = Uniform(r, 0.05, 5), x0 = s.P1, step = 0.001L * s.P2;
+         }, -12},
+        {LogisticType, Rule::Threshold,
+         [](R& r, DensityState& s, long double& x0, long double& step) {
+             s.P1 = Uniform(r, -20, 20), s.P2 = Uniform(r, 0.05, 5), x0 = s.P1, step = 0.001L * s.P2;
+         }, -12},
+        {StudentType, Rule::Threshold,
+         [](R& r, DensityState& s, long double& x0, long double& step) {
+             s.P1 = Uniform(r, 0.7, 40), x0 = 0, step = 0.1L;
+         }, -6},
+        {GumbelIType, Rule::Ratio,
+         [](R& r, DensityState& s, long double& x0, long double& step) {
+             s.P1 = Uniform(r, -20, 20), s.P2 = Uniform(r, 0.05, 5), x0 = s.P1, step = 0.001L * s.P2;
+         }, -12},
+        {GumbelIIType, Rule::Ratio,
+         [](R& r, DensityState& s, long double& x0, long double& step) {
+             s.P1 = Uniform(r, -20, 20), s.P2 = Uniform(r, 0.05, 5), x0 = s.P1, step = 0.001L * s.P2;
+         }, -12},
+        {FisherTippettType, Rule::Ratio,
+         [](R& r, DensityState& s, long double& x0, long double& step) {
+             s.P1 = Uniform(r, -20, 20), s.P2 = Uniform(r, 0.05, 5), x0 = s.P1, step = 0.001L * s.P2;
+         }, -12},
+        {LogNormal2PType, Rule::Ratio,
+         [](R& r, DensityState& s, long double& x0, long double& step) {
+             s.P1 = Uniform(r, 1, 30), s.P2 = s.P1 * Uniform(r, 0.02, 0.6), x0 = s.P1, step = 0.01L * s.P2;
+         }, -10},
+        {WeibullType, Rule::FromZero,
+         [](R& r, DensityState& s, long double& x0, long double& step) {
+             s.P1 = Uniform(r, 0.5, 6), s.P2 = Uniform(r, 0.2, 20);
+             step = 0.001L * (s.P2 > 1 ? std::max(s.P1, s.P2) : std::min(s.P1, s.P2));
+             x0 = s.P1 > 1 ? s.P2 * std::pow((s.P1 - 1) / s.P1, 1 / s.P1) : 0.00001L;
+         }, -8},
+        {RayleighType, Rule::FromZero,
+         [](R& r, DensityState& s, long double& x0, long double& step) {
+             s.P1 = Uniform(r, 0.1, 20), x0 = s.P1, step = 0.001L * s.P1;
+         }, -8},
+        {LevyType, Rule::FromZero,
+         [](R& r, DensityState& s, long double& x0, long double& step) {
+             s.P1 = Uniform(r, 0.5, 20), x0 = s.P1 / 3, step = 0.001L * s.P1;
+         }, -4},
+        {GamaType, Rule::FromZero,
+         [](R& r, DensityState& s, long double& x0, long double& step) {
+             s.P1 = Uniform(r, 1, 40), s.P2 = Uniform(r, 0.1, 5), x0 = (s.P1 - 1) * s.P2, step = 0.001L * s.P2;
+         }, -14},
+        {SnedecorType, Rule::FromZero,
+         [](R& r, DensityState& s, long double& x0, long double& step) {
+             s.P1 = Uniform(r, 1, 30), s.P2 = Uniform(r, 1, 30), x0 = 0.5, step = 0.01L;
+         }, -5},
+        {ChiSquareType, Rule::FromZero,
+         [](R& r, DensityState& s, long double& x0, long double& step) {
+             s.P1 = Uniform(r, 1, 40), x0 = s.P1, step = 0.01L;
+         }, -10},
+        {ParetoType, Rule::Pareto,
+         [](R& r, DensityState& s, long double& x0, long double& step) {
+             s.P1 = Uniform(r, 0.2, 20), s.P2 = Uniform(r, 0.8, 6), x0 = s.P1;
+             step = 0.1L;
+             if (s.P2 > 1) step /= s.P2;
+             if (s.P1 < 1) step *= s.P1;
+         }, -6},
+        {ExponentialType, Rule::Upward,
+         [](R& r, DensityState& s, long double& x0, long double& step) {
+             s.P1 = Uniform(r, 0.1, 20), x0 = s.P1, step = 0.1L * s.P1;
+         }, -14},
+        {HalfLogisticType, Rule::Upward,
+         [](R& r, DensityState& s, long double& x0, long double& step) {
+             s.P1 = Uniform(r, -20, 20), x0 = s.P1, step = 0.1L;
+         }, -14},
+    };
+    std::mt19937_64 random(2024);
+    for (const Family& family : families) {
+        for (int i = 0; i < 12; ++i) {
+            DensityState state;
+            state.type = family.type;
+            long double x0 = 0, step = 0;
+            family.draw(random, state, x0, step);
+            ClearFloatFlags();
+            ComputeConstants(state);
+            const long double eps = std::pow(10.0L, Uniform(random, family.epsExponentMin, -1));
+            const std::string stepped = Search(family, state, x0, step, eps, TailShape::Unknown);
+            const std::string strided = Search(family, state, x0, step, eps, TailShape::SmoothTails);
+            EXPECT_EQ(strided, stepped) << TypeListText(family.type) << " P1 " << static_cast<double>(state.P1)
+                                        << " P2 " << static_cast<double>(state.P2) << " eps "
+                                        << static_cast<double>(eps);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace morvik

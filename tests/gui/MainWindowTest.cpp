@@ -1,0 +1,383 @@
+// The main window driven as a user drives it: by its controls' objectNames, with scripted dialogs.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QToolButton>
+#include <QtTest>
+#include <csignal>
+
+#include "GuiTest.h"
+#include "MainWindowFixture.h"
+#include "chart/ChartColour.h"
+#include "histogram/HistogramFile.h"
+#include "histogram/IntervalTable.h"
+#include "localization/TextCis.h"
+#include "mainwindow/SignalExit.h"
+#include "shell/ReOpenStack.h"
+#include "statlib/NumberText.h"
+
+using namespace morvik;
+using test::MainWindowFixture;
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QColor RowColour(const MainWindowFixture& f, int row)
+{
+    return f.Find<QTableWidget>("StringGrid2")->item(row, 1)->background().color();
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { SetLanguage(Language::English); }
+
+    void refusedFilesLeaveTheWindowEmpty()
+    {
+        MainWindowFixture f;
+        const std::string outside = f.Write(f.temp.path().toStdString() + "/outside.dis", "");
+        f.Open(outside);
+        QCOMPARE(f.dialogs.Last().kind, DialogKind::Warning);
+        QVERIFY(Q(f.dialogs.Last().text).startsWith("The selected file is not saved in the allowed directory"));
+
+        f.Open(f.Fixture("wrong-total.dis"));
+        QCOMPARE(f.dialogs.Last().kind, DialogKind::Error);
+        QVERIFY(Q(f.dialogs.Last().text).startsWith("Invalid  n u m b e r  of elements!"));
+
+        QVERIFY(!f.window->Model().HasHistogram());
+        QVERIFY(f.Edit("Edit1")->text().isEmpty());
+        QVERIFY(!f.Edit("EditXY")->isEnabled());
+        QVERIFY(!f.Action("Ulozit3")->isEnabled());
+        QVERIFY(!f.Find<QTableWidget>("StringGrid2")->isVisibleTo(f.window.get()));
+        QCOMPARE(f.window->Stack().Count(), 0);
+        QVERIFY(f.window->ChartContent().main.bars.empty());
+    }
+
+    void openedHistogramIsShownEverywhere()
+    {
+        MainWindowFixture f;
+        const std::string path = f.Fixture("uniform.dis");
+        f.Open(path);
+        QCOMPARE(f.dialogs.Recorded().front().file.folder, f.context.folders.HistogramsRoot);
+
+        QCOMPARE(f.Edit("Edit1")->text(), QString("uniform"));
+        QCOMPARE(f.Edit("EditMin")->text(), Q(StrNaCarku(0.5)));
+        QCOMPARE(f.Edit("EditMax")->text(), Q(StrNaCarku(9.5)));
+        QCOMPARE(f.Cell("StringGrid4", 0, 1), QString(" 10"));
+        QCOMPARE(f.Cell("StringGrid4", 2, 1), QString(" Discrete"));
+        QCOMPARE(f.Cell("StringGrid3", 0, 1).trimmed(), QString("10"));
+
+        const ChartModel& chart = f.window->ChartContent();
+        QCOMPARE(chart.main.bars.size(), std::size_t(10));
+        QCOMPARE(chart.main.bars.back().label, StrBottomGraf(0.1, 9.5));
+        QCOMPARE(chart.titleLines.size(), std::size_t(2));
+        QVERIFY(Q(chart.titleLines[1]).contains("uniform   * A  (A=1.00)"));
+
+        // The table: heading, an edge row around every interval, the total.
+        auto* table = f.Find<QTableWidget>("StringGrid2");
+        QCOMPARE(table->rowCount(), 23);
+        QCOMPARE(f.Cell("StringGrid2", 1, 1), Q(StrNaCarku(0.0)));
+        QCOMPARE(f.Cell("StringGrid2", 2, 1), Q(StrNaCarku(0.5)));
+        QCOMPARE(f.Cell("StringGrid2", 22, 1), Q(TextCis(127)));
+        QCOMPARE(RowColour(f, 2), ToQColor(RowShadeColour(RowShade::Plain)));
+
+        QVERIFY(f.Action("Ulozit3")->isEnabled());
+        QVERIFY(f.Edit("EditXY")->isEnabled());
+        QVERIFY(!f.Action("AbsHodHist1")->isEnabled());
+        QCOMPARE(f.window->Stack().Count(), 1);
+        QCOMPARE(f.window->Stack().Entry(0), (ReOpenEntry{path, "1.00", "10"}));
+        QVERIFY(f.Action("N01")->isVisible());
+
+        // Index labels start at 0.
+        f.window->index1Click();
+        QCOMPARE(f.window->ChartContent().main.bars.front().label, std::string("0"));
+        QCOMPARE(f.window->ChartContent().main.bars.back().label, std::string("9"));
+    }
+
+    void queriesAnswerAndColour()
+    {
+        MainWindowFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        const Colour valueColour = f.window->Options().colours.valueQuery;
+
+        f.Type("EditXY", "3.25");
+        f.window->EditXYExit();
+        QCOMPARE(f.Cell("StringGrid5", 0, 1), Q(StrNaCarku(0.1)));
+        QCOMPARE(f.Cell("StringGrid5", 1, 1), Q(StrNaCarku(0.325)));
+        const ChartModel& chart = f.window->ChartContent();
+        QCOMPARE(chart.overlay.bars.size(), std::size_t(10));
+        QCOMPARE(chart.overlay.bars[3].colour, valueColour);
+        QVERIFY(chart.overlay.bars[4].colour != valueColour);
+        // Intervals whose lower edge lies below x are marked in the table.
+        QCOMPARE(RowColour(f, 8), ToQColor(RowShadeColour(RowShade::Value)));
+        QCOMPARE(RowColour(f, 10), ToQColor(RowShadeColour(RowShade::Plain)));
+
+        f.Type("EditXY", "0");  // outside the range: emptied without a message
+        const std::size_t dialogs = f.dialogs.Recorded().size();
+        f.window->EditXYExit();
+        QVERIFY(f.Edit("EditXY")->text().isEmpty());
+        QCOMPARE(f.dialogs.Recorded().size(), dialogs);
+
+        f.Type("EditP", "0.5");
+        f.window->EditPExit();
+        QCOMPARE(f.Cell("StringGrid6", 0, 1), Q(StrNaCarku(5.0)));
+        QCOMPARE(f.window->ChartContent().overlay.bars[4].colour, f.window->Options().colours.quantileQuery);
+        QCOMPARE(RowColour(f, 10), ToQColor(RowShadeColour(RowShade::Quantile)));
+
+        f.Type("EditP", "1");
+        f.window->EditPExit();
+        QCOMPARE(f.Cell("StringGrid6", 0, 1), Q(StrNaCarku(10.0)));
+
+        f.Type("EditP", "1.2");
+        f.window->EditPExit();
+        QVERIFY(f.Edit("EditP")->text().isEmpty());
+
+        f.Type("EditP", "0.-5");
+        f.window->EditPExit();
+        QVERIFY(Q(f.dialogs.Last().text).startsWith("I n v a l i d  number input!"));
+
+        // Without colour highlighting the table stays plain while a query is shown.
+        f.window->findChild<QAction*>("Ne1")->trigger();
+        f.Type("EditXY", "3.25");
+        f.window->EditXYExit();
+        QCOMPARE(RowColour(f, 8), f.Find<QTableWidget>("StringGrid2")->palette().color(QPalette::Base));
+    }
+
+    void multipleRescalesAndReachesTheReOpenStack()
+    {
+        MainWindowFixture f;
+        const std::string path = f.Fixture("uniform.dis");
+        f.Open(path);
+        f.Type("Edit3", "-2");
+        f.window->Edit3Exit();
+        QCOMPARE(f.window->Model().ResultHistogram.Min, -19.0);
+        QCOMPARE(f.Edit("EditMin")->text(), Q(StrNaCarku(-19.0)));
+        QVERIFY(f.Action("AbsHodHist1")->isEnabled());
+        QCOMPARE(f.window->Stack().Count(), 2);
+        QCOMPARE(f.window->Stack().Entry(0).multiple, f.Edit("Edit3")->text().toStdString());
+
+        f.Type("Edit3", "0");
+        f.window->Edit3Exit();
+        QCOMPARE(Q(f.dialogs.Last().text), Q(TextCis(23)));
+        QCOMPARE(f.window->Model().MultipleA, 1.0);
+    }
+
+    void untouchedFieldsNeverReadTheirRoundedTextBack()
+    {
+        MainWindowFixture f;
+        // Midpoints 1/6, 1/2, 5/6: the fields show rounded texts.
+        const std::string path = f.Write(f.Loads() + "/thirds.dis",
+                                         "[Parameters]\r\nType=Discrete\r\nMin=0\r\nMax=1\r\nBins=3\r\n"
+                                         "Total=3\r\n\r\n[Bins]\r\n1\r\n1\r\n1\r\n");
+        f.Open(path);
+        const Histogram before = f.window->Model().ResultHistogram;
+        f.window->EditMinExit();
+        f.window->EditMaxExit();
+        f.window->Edit3Exit();
+        QCOMPARE(f.window->Model().ResultHistogram.Min, before.Min);
+        QCOMPARE(f.window->Model().ResultHistogram.Max, before.Max);
+        QCOMPARE(f.window->Model().ResultHistogram.Width, before.Width);
+        QCOMPARE(f.window->Stack().Count(), 1);
+    }
+
+    void minAndMaxEdits()
+    {
+        MainWindowFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        f.Type("EditMax", "19.5");
+        f.window->EditMaxExit();
+        QCOMPARE(f.window->Model().ResultHistogram.Width, 19.0 / 9);
+        QCOMPARE(f.window->ChartContent().main.bars.back().label, StrBottomGraf(0.1, 19.5));
+
+        f.Type("EditMax", f.Edit("EditMin")->text());
+        f.window->EditMaxExit();
+        QCOMPARE(Q(f.dialogs.Last().text), Q(TextCis(30)));
+        QCOMPARE(f.Edit("EditMax")->text(), Q(StrNaCarku(19.5)));
+
+        f.Open(f.Write(f.Loads() + "/dice-pure.dis", "[Parameters]\r\nType=Pure Discrete\r\nMin=1\r\nMax=6\r\n"
+                                                     "Bins=6\r\nTotal=6\r\n\r\n[Bins]\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n"));
+        f.Type("EditMax", "7.5");
+        f.window->EditMaxExit();
+        QCOMPARE(Q(f.dialogs.Last().text), Q(TextCis(132)));
+        QCOMPARE(f.window->Model().ResultHistogram.Max, 6.0);
+    }
+
+    void absoluteValueReplacesTheHistogram()
+    {
+        MainWindowFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        f.Type("Edit3", "-1");
+        f.window->Edit3Exit();
+        f.Find<QToolButton>("AbsHodHist")->click();
+        QVERIFY(f.window->Model().ResultHistogram.Min >= 0);
+        QCOMPARE(f.Edit("Edit3")->text(), QString("1.00"));
+        QVERIFY(!f.Action("AbsHodHist1")->isEnabled());
+        QCOMPARE(f.window->ChartContent().titleLines.size(), std::size_t(3));
+    }
+
+    void saveAndResults()
+    {
+        MainWindowFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        const std::string saved = f.context.folders.ResultsFolder + "/copy.dis";
+        f.dialogs.AnswerPath(saved);
+        f.window->Ulozit3Click();
+        QCOMPARE(f.dialogs.Last().file.folder, f.context.folders.ResultsFolder);
+        QCOMPARE(ReadHistogramFile(saved, HistogramKind::PureDiscrete).histogram.Bins, 10);
+        QCOMPARE(f.window->Stack().Entry(0).file, saved);
+        QCOMPARE(f.context.settings.ReadString("--  Uložit histogram  --", "Soubor", ""), saved);
+
+        // An existing file is kept when the user does not confirm.
+        const std::string keep = f.Write(f.context.folders.ResultsFolder + "/keep.dis", "precious");
+        f.dialogs.AnswerPath(keep);
+        f.dialogs.AnswerNo();
+        f.window->Ulozit3Click();
+        QCOMPARE(f.dialogs.Last().kind, DialogKind::Confirmation);
+        std::ifstream kept(keep);
+        QCOMPARE(std::string(std::istreambuf_iterator<char>(kept), {}), std::string("precious"));
+
+        const std::string report = f.context.folders.GraphsFolder + "/uniform.txt";
+        f.dialogs.AnswerPath(report);
+        f.window->Ulozit2Click();
+        QCOMPARE(f.dialogs.Last().file.defaultSuffix, std::string("txt"));
+        std::ifstream written(report);
+        const std::string text(std::istreambuf_iterator<char>(written), {});
+        QVERIFY(Q(text).startsWith(Q(TextCis(44))));
+        QVERIFY(Q(text).contains("Histogram A : uniform"));
+
+        f.window->BCharClick();
+        QCOMPARE(f.dialogs.Last().title, TextCis(79));
+    }
+
+    void reopenFromMenuAndTable()
+    {
+        MainWindowFixture f;
+        const std::string uniform = f.Fixture("uniform.dis");
+        const std::string dice = f.Fixture("dice.dis");
+        f.Open(uniform);
+        f.Open(dice);
+        QCOMPARE(f.Edit("Edit1")->text(), QString("dice"));
+
+        f.Action("N11")->trigger();  // the older entry
+        QCOMPARE(f.window->Model().Name, std::string("uniform"));
+        QCOMPARE(f.Edit("Edit1")->text(), QString("uniform.dis"));
+
+        f.window->SpeedButton1Click();
+        auto* table = f.Find<QTableWidget>("StringGrid1");
+        QVERIFY(table->isVisibleTo(f.window.get()));
+        QCOMPARE(table->rowCount(), 3);
+        QCOMPARE(table->item(1, 1)->text(), QString("dice"));
+        f.window->StringGrid1Click(1);
+        QVERIFY(!table->isVisibleTo(f.window.get()));
+        QCOMPARE(f.window->Model().Name, std::string("dice"));
+
+        // A file that has gone: the table offers to forget it.
+        std::filesystem::remove(uniform);
+        f.window->SpeedButton1Click();
+        f.dialogs.AnswerYes();
+        f.window->StringGrid1Click(2);
+        QCOMPARE(f.window->Stack().Count(), 1);
+        QVERIFY(!f.Action("N11")->isVisible());
+
+        f.dialogs.AnswerYes();
+        f.window->VyprazdniZasobnik1Click();
+        QCOMPARE(f.window->Stack().Count(), 0);
+        QVERIFY(!f.Find<QMenu>("ReOpen1")->isEnabled());
+        QVERIFY(!f.window->Model().HasHistogram());
+    }
+
+    void settingsAreWrittenAndReadBack()
+    {
+        std::string text;
+        {
+            MainWindowFixture f;
+            f.Open(f.Fixture("uniform.dis"));
+            f.window->CestinaClick();
+            f.window->index1Click();
+            f.Action("Ne1")->trigger();
+            f.Action("lomitko1")->trigger();
+            f.window->WriteSettings();
+            text = f.context.settings.Text();
+        }
+        MainWindowFixture again(text);
+        QCOMPARE(again.window->Options().language, Language::Czech);
+        QVERIFY(again.window->Options().index1);
+        QVERIFY(!again.window->Options().colourHighlight);
+        QCOMPARE(again.window->Options().DateSeparator, '/');
+        QVERIFY(again.Action("Cestina")->isChecked());
+        QCOMPARE(again.Find<QMenu>("Soubor1")->title(), QString("&Soubor"));
+        QCOMPARE(again.window->Stack().Count(), 1);
+        QVERIFY(again.Action("N01")->isVisible());
+    }
+
+    void languageSwitch()
+    {
+        MainWindowFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        f.window->CestinaClick();
+        QCOMPARE(f.Find<QMenu>("Soubor1")->title(), QString("&Soubor"));
+        QCOMPARE(f.Find<QComboBox>("CBTypHist")->itemText(1), QString("Histogram Kombinace"));
+        QCOMPARE(f.Find<QGroupBox>("GroupBox2")->title(), QString("  V ý s l e d n ý   h i s t o g r a m  "));
+        QVERIFY(f.Find<QToolButton>("UlozHist")->toolTip().contains(": uniform"));
+        f.window->AnglictinaClick();
+        QCOMPARE(f.Find<QMenu>("Soubor1")->title(), QString("&File"));
+        QCOMPARE(f.Cell("StringGrid6", 0, 0), QString("   Quantile Qp"));
+    }
+
+    void commandsWithoutHistogramRefuseQuietly()
+    {
+        MainWindowFixture f;
+        f.window->Ulozit3Click();
+        f.window->Ulozit2Click();
+        f.window->BCharClick();
+        f.window->AbsHodHistClick();
+        f.Type("EditXY", "1");
+        f.window->EditXYExit();
+        f.Type("EditMin", "1");
+        f.window->EditMinExit();
+        f.Type("Edit3", "3");
+        f.window->Edit3Exit();
+        f.window->SpeedButton1Click();
+        f.window->ReOpClick(5);
+        f.window->StringGrid1Click(3);
+        f.window->Chart1ClickSeries();
+        QVERIFY(f.dialogs.Recorded().empty());
+        QVERIFY(!f.window->Model().HasHistogram());
+    }
+
+    void exitAsksAndWritesTheSettings()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        QSignalSpy closing(f.window.get(), &MainWindow::closing);
+        f.dialogs.AnswerNo();
+        f.window->Konec1Click();
+        QCOMPARE(Q(f.dialogs.Last().text), Q(TextCis(33)));
+        QVERIFY(f.window->isVisible());
+        f.dialogs.AnswerYes();
+        f.window->Konec1Click();
+        QCOMPARE(closing.count(), 1);
+        QVERIFY(f.context.settings.HasKey("--  Position  --", "Prob_u-Form1.width"));
+    }
+
+    void terminationSignalClosesTheWindow()
+    {
+        MainWindowFixture f;
+        f.window->show();
+        QSignalSpy closing(f.window.get(), &MainWindow::closing);
+        {
+            SignalExit exit(f.window.get());
+            std::raise(SIGTERM);
+            QTRY_COMPARE(closing.count(), 1);
+        }
+        QVERIFY(f.context.settings.HasKey("--  ReOpen histogram  --", "Celkem ReOpen") ||
+                f.context.settings.HasKey("--  Position  --", "Prob_u-Form1.left"));
+    }
+};
+
+MORVIK_GUI_TEST(MainWindowTest);
+#include "MainWindowTest.moc"
