@@ -78,8 +78,17 @@ private slots:
         const ChartModel& chart = graph.Chart()->model();
         QCOMPARE(chart.titleLines.at(1), std::string("Histogram : dice"));
         QCOMPARE(static_cast<int>(chart.main.bars.size()), 6);
-        QCOMPARE(chart.main.bars.back().label, std::string("6.00000"));
+        QCOMPARE(chart.main.bars.back().label, std::string("6.00000"));  // the last label is Max itself
         QCOMPARE(chart.main.bars.front().colour, ReadMainWindowSettings(f.folders.context.settings).colours.bars);
+        // The main window's options as they stand: index labels and its bar colour.
+        MainWindowSettings options;
+        options.index1 = true;
+        options.colours.bars = RgbColour(1, 2, 3);
+        f.window.SetMainOptions([&options] { return options; });
+        ClickCell(f.grid, 1, 6);
+        OfferedButton(&f.window, "GrafHistSuma")->click();
+        QCOMPARE(chart.main.bars.back().label, std::string("5"));
+        QCOMPARE(chart.main.bars.back().colour, RgbColour(1, 2, 3));
         auto* summary = graph.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
         auto* intervals = graph.findChild<QTableWidget*>(QStringLiteral("StringGrid2"));
         QCOMPARE(Text(summary, 2, 1), QStringLiteral(" 6"));

@@ -134,6 +134,12 @@ void ComponentTableWindow::BuildWidgets()
             &ComponentTableWindow::HideInCellButtons);
 }
 
+void ComponentTableWindow::SetMainOptions(const std::function<MainWindowSettings()>& options)
+{
+    graph_->SetMainOptions(options);
+    ApplyColours();
+}
+
 void ComponentTableWindow::ApplyLanguage(Language language)
 {
     ToolWindow::ApplyLanguage(language);
@@ -153,7 +159,7 @@ void ComponentTableWindow::ReadSettings()
 
 void ComponentTableWindow::ApplyColours()
 {
-    const MainWindowColours colours = ReadMainWindowSettings(Settings()).colours;
+    const MainWindowColours colours = graph_->MainOptions().colours;
     setAutoFillBackground(true);
     SetPaletteColour(this, QPalette::Window, colours.windowBackground);
     SetPaletteColour(findChild<QFrame*>(QStringLiteral("Panel1")), QPalette::Window, colours.toolPanel);
@@ -273,7 +279,7 @@ void ComponentTableWindow::LoadRowHistogram()
 void ComponentTableWindow::ShowRowGraph()
 {
     HideInCellButtons();
-    const bool indexLabels = ReadMainWindowSettings(Settings()).index1;
+    const bool indexLabels = graph_->MainOptions().index1;
     if (const std::optional<GraphContent> graph = RowGraph(*table_, indexLabels)) graph_->ShowGraph(*graph);
 }
 
@@ -296,7 +302,7 @@ void ComponentTableWindow::Compute()
         return;
     }
     if (table_->ResultNumber() == resultsBefore) return;
-    const bool indexLabels = ReadMainWindowSettings(Settings()).index1;
+    const bool indexLabels = graph_->MainOptions().index1;
     graph_->ShowGraph(ResultGraph(table_->Result(), table_->Layout().kind, indexLabels));
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 #include <QSize>
+#include <functional>
 #include <memory>
 
 #include "combination/ComponentTable.h"
+#include "shell/MainWindowSettings.h"
 #include "windows/ToolWindow.h"
 
 class QLabel;
@@ -46,6 +48,9 @@ public:
     void Start();
     // The kind files without a "Type=" line are read as: the main window's current kind.
     void SetKindOfUntypedFiles(HistogramKind kind) { table_->SetKindOfUntypedFiles(kind); }
+
+    // Where the main window's options come from (this window and its graph); by default the settings file.
+    void SetMainOptions(const std::function<MainWindowSettings()>& options);
 
     const ComponentTable& Table() const { return *table_; }
     RowGraphWindow& GraphWindow() { return *graph_; }

@@ -120,7 +120,7 @@ void RowGraphWindow::ReadSettings()
 
 void RowGraphWindow::ShowGraph(const GraphContent& graph)
 {
-    const MainWindowSettings settings = ReadMainWindowSettings(Settings());
+    const MainWindowSettings settings = MainOptions();
     ChartModel model;
     model.titleLines = graph.titleLines;
     model.titleColour = settings.colours.chartTitle;
@@ -145,13 +145,13 @@ void RowGraphWindow::ShowGraph(const GraphContent& graph)
 
 void RowGraphWindow::FillSummary(const GraphContent& graph)
 {
-    const QColor text = ToQColor(ReadMainWindowSettings(Settings()).colours.panelText);
+    const QColor text = ToQColor(MainOptions().colours.panelText);
     for (int row = 0; row < 3; ++row) SetText(summary_, row, 1, ToQString(graph.summary[row]), text);
 }
 
 void RowGraphWindow::FillIntervalTable(const GraphContent& graph)
 {
-    const MainWindowSettings settings = ReadMainWindowSettings(Settings());
+    const MainWindowSettings settings = MainOptions();
     const QColor text = ToQColor(settings.colours.panelText);
     const int rows = static_cast<int>(graph.intervalTable.size());
     intervals_->clearContents();
@@ -170,6 +170,11 @@ void RowGraphWindow::FillIntervalTable(const GraphContent& graph)
     }
 }
 
+MainWindowSettings RowGraphWindow::MainOptions()
+{
+    return options_ ? options_() : ReadMainWindowSettings(Settings());
+}
+
 void RowGraphWindow::ClearSeries()
 {
     ChartModel model = chart_->model();
@@ -182,7 +187,7 @@ void RowGraphWindow::PlaceToolbar()
 {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const int screenWidth = screen ? screen->geometry().width() : 0;
-    const bool wanted = ReadMainWindowSettings(Settings()).TCharCom;
+    const bool wanted = MainOptions().TCharCom;
     toolbar_->adjustSize();
     toolbar_->move(std::max(0, chart_->width() - 350), 3);
     toolbar_->setVisible(wanted && width() >= screenWidth);

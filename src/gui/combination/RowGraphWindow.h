@@ -1,5 +1,8 @@
 #pragma once
+#include <functional>
+
 #include "combination/RowGraph.h"
+#include "shell/MainWindowSettings.h"
 #include "windows/ToolWindow.h"
 
 class QFrame;
@@ -9,6 +12,9 @@ class QToolButton;
 namespace morvik {
 
 class ChartView;
+
+// The main window's options as they stand (label mode, colours, chart toolbar, row colouring).
+using MainOptionsFn = std::function<MainWindowSettings()>;
 
 // The quick look of the combination and summation tables (TForm11): the histogram of one table row or the
 // result of a computation as a bar chart, with Min, Max, the interval count and the interval table. It stays
@@ -22,6 +28,9 @@ public:
     void ShowGraph(const GraphContent& graph);
     // Empties the chart (the tables do so when they close).
     void ClearSeries();
+    // Where the main window's options come from; by default they are read from the settings file.
+    void SetMainOptions(MainOptionsFn options) { options_ = std::move(options); }
+    MainWindowSettings MainOptions();
 
     void ApplyLanguage(Language language) override;
     void ReadSettings() override;
@@ -43,6 +52,7 @@ private:
     QTableWidget* summary_;    // StringGrid1
     QTableWidget* intervals_;  // StringGrid2
     std::string leftAxisTitle_;
+    MainOptionsFn options_;
 };
 
 }  // namespace morvik
