@@ -71,11 +71,16 @@ bool ComponentTable::IsTableRow(int row) const
     return row >= 1 && row <= layout_.tableRows && row < rows_;
 }
 
-bool ComponentTable::SetCell(int row, int column, const std::string& text)
+bool ComponentTable::IsEditableCell(int row, int column) const
 {
     const bool editableColumn = column == TableColumn::Multiple || column == TableColumn::Note ||
                                 (layout_.kind == TableKind::Summation && column == TableColumn::Weight);
-    if (!editableColumn || !HoldsHistogram(row) || column >= columns_) return false;
+    return editableColumn && column < columns_ && HoldsHistogram(row);
+}
+
+bool ComponentTable::SetCell(int row, int column, const std::string& text)
+{
+    if (!IsEditableCell(row, column)) return false;
     cells_[row][column] = text;
     return true;
 }
@@ -137,9 +142,7 @@ CellSelection ComponentTable::SelectCell(int row, int column)
     selectedRow_ = std::clamp(row, 0, rows_ - 1);
     CellSelection selection;
     const bool filled = HoldsHistogram(row);
-    const bool editableColumn = column == TableColumn::Multiple || column == TableColumn::Note ||
-                                (layout_.kind == TableKind::Summation && column == TableColumn::Weight);
-    selection.editable = filled && editableColumn && column < columns_;
+    selection.editable = IsEditableCell(row, column);
     selection.offerGraphButton = filled && column == TableColumn::Folder && column < columns_;
     // An existing row can be replaced, or the first empty row filled.
     bool firstEmpty = false;
@@ -297,6 +300,7 @@ void ComponentTable::FinishComputation(Histogram result)
 {
     result_ = std::move(result);
     done_ = true;
+    ++resultNumber_;
 }
 
 }  // namespace morvik

@@ -61,6 +61,8 @@ public:
     const std::string& Cell(int row, int column) const;  // empty outside the grid
     // The cells a user may type into (the multiple, the note and the weight of a filled row); false otherwise.
     bool SetCell(int row, int column, const std::string& text);
+    // Whether SetCell would take a text for this cell.
+    bool IsEditableCell(int row, int column) const;
     // Headings of row 0 (the caption set gives those of the multiple, bins, folder, note and weight columns).
     void SetHeading(int column, const std::string& text);
 
@@ -80,6 +82,9 @@ public:
     // CombinationDone / SummationDone, and the histogram a successful computation gave.
     bool Done() const { return done_; }
     const Histogram& Result() const { return result_; }
+    // Grows with every successful computation, so that a window can tell whether a command gave a new result
+    // (a question answered ends the command without one, and Done() may still hold an earlier result).
+    int ResultNumber() const { return resultNumber_; }
 
     // Writes the row labels and empties the rows; the grid gets its own shape back.
     void Clear();
@@ -129,6 +134,7 @@ private:
     HistogramKind untypedKind_ = HistogramKind::PureDiscrete;
     bool delRowEnabled_ = false, saveEnabled_ = false, computeEnabled_ = false;
     bool done_ = false;
+    int resultNumber_ = 0;
     Histogram result_;
 };
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "combination/ComponentTable.h"
+#include "combination/IntervalTable.h"
 #include "histogram/Histogram.h"
 
 namespace morvik {
@@ -16,7 +17,7 @@ struct GraphBar {
 
 // What the graph window of the tables shows: a title, one bar per interval, the bottom axis, and column 1 of
 // its small grid (Min, Max, interval count). The interval table is built from `histogram` as the main window
-// builds it for a Discrete histogram.
+// builds it for a Discrete histogram; `intervalTable` holds it.
 struct GraphContent {
     std::vector<std::string> titleLines;
     std::vector<GraphBar> bars;
@@ -26,6 +27,7 @@ struct GraphContent {
     std::array<std::string, 3> summary;
     int helpContext = 0;
     Histogram histogram;
+    std::vector<IntervalTableRow> intervalTable;
 };
 
 // The histogram of the selected row as loaded (without its multiple); nothing when that row holds none.

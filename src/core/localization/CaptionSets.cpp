@@ -4,7 +4,6 @@
 
 namespace morvik {
 
-std::span<const CaptionText> ParametricWindowCaptionSet(Language language);  // TForm12
 
 namespace {
 
@@ -24,6 +23,9 @@ std::span<const CaptionText> CaptionSet(int formNumber, Language language)
 {
     switch (formNumber) {
     case 1: return MainWindowCaptionSet(language);
+    case 7: return SummationCaptionSet(language);
+    case 8: return CombinationCaptionSet(language);
+    case 11: return RowGraphCaptionSet(language);
     case 12: return ParametricWindowCaptionSet(language);
     default: return {};
     }

@@ -31,6 +31,11 @@ std::span<const CaptionText> CaptionSet(int formNumber, Language language);
 
 // The main window's set (TForm1).
 std::span<const CaptionText> MainWindowCaptionSet(Language language);
+// The summation table (TForm7), the combination table (TForm8) and their graph window (TForm11).
+std::span<const CaptionText> SummationCaptionSet(Language language);
+std::span<const CaptionText> CombinationCaptionSet(Language language);
+std::span<const CaptionText> RowGraphCaptionSet(Language language);
+std::span<const CaptionText> ParametricWindowCaptionSet(Language language);
 
 // Looks a text up in a set.
 std::optional<std::string_view> FindCaption(std::span<const CaptionText> set, std::string_view objectName);

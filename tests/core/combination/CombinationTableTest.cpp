@@ -211,6 +211,25 @@ TEST_F(CombinationTableTest, AsksForTheMultipleAgainAfterARowIsReplaced)
     EXPECT_EQ(answers.asked.size(), 1u);
 }
 
+// The window shows a result graph only for a new result: a question ends the command without one, while the
+// earlier result is still the one closing hands over.
+TEST_F(CombinationTableTest, CountsOnlySuccessfulComputations)
+{
+    LoadCoins(2);
+    table.SetCell(1, 1, "1");
+    table.SetCell(2, 1, "1");
+    EXPECT_EQ(table.ResultNumber(), 0);
+    ASSERT_FALSE(table.Compute(answers.Fn()));
+    EXPECT_EQ(table.ResultNumber(), 1);
+    table.SetCell(2, 1, "");
+    EXPECT_FALSE(table.Compute(answers.Fn()));  // message 69, answered Yes
+    EXPECT_EQ(table.ResultNumber(), 1);
+    EXPECT_TRUE(table.CombinationDone());
+    table.SetCell(1, 1, "x");
+    EXPECT_TRUE(table.Compute(answers.Fn()));
+    EXPECT_EQ(table.ResultNumber(), 1);
+}
+
 TEST_F(CombinationTableTest, RefusesMultiplesThatCollapseEveryRow)
 {
     LoadCoins(2);

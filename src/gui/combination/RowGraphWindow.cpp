@@ -1,0 +1,210 @@
+#include "combination/RowGraphWindow.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "chart/ChartColour.h"
+#include "chart/ChartView.h"
+#include "localization/MainWindowTexts.h"
+#include "shell/MainWindowSettings.h"
+#include "windows/WindowContext.h"
+
+namespace morvik {
+namespace {
+
+constexpr int MinimumWidth = 750;
+constexpr int MinimumHeight = 300;
+constexpr Colour IntervalRowColour = RgbColour(0xFF, 0xFF, 0xC1);
+constexpr Colour TotalRowColour = RgbColour(0xFF, 0xCB, 0xB3);
+
+QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+
+QTableWidget* MakeGrid(const char* name, int columns, QWidget* parent)
+{
+    auto* grid = new QTableWidget(0, columns, parent);
+    grid->setObjectName(QString::fromLatin1(name));
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(20);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return grid;
+}
+
+void SetText(QTableWidget* grid, int row, int column, const QString& text, const QColor& foreground)
+{
+    auto* item = grid->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        grid->setItem(row, column, item);
+    }
+    item->setText(text);
+    item->setForeground(foreground);
+}
+
+}  // namespace
+
+RowGraphWindow::RowGraphWindow(WindowContext& context, QWidget* parent) : ToolWindow(11, context, parent)
+{
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setMinimumSize(MinimumWidth, MinimumHeight);
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(panel);
+
+    auto* tables = new QVBoxLayout;
+    summary_ = MakeGrid("StringGrid1", 2, panel);
+    summary_->setRowCount(3);
+    summary_->setColumnWidth(0, 140);
+    summary_->setColumnWidth(1, 94);
+    summary_->setFixedSize(238, 3 * 20 + 4);
+    intervals_ = MakeGrid("StringGrid2", 3, panel);
+    intervals_->setColumnWidth(0, 50);
+    intervals_->setColumnWidth(1, 90);
+    intervals_->setColumnWidth(2, 90);
+    intervals_->setFixedWidth(234 + intervals_->verticalScrollBar()->sizeHint().width());
+    tables->addWidget(summary_);
+    tables->addWidget(intervals_);
+
+    chart_ = new ChartView(panel);
+    chart_->setObjectName(QStringLiteral("Chart1"));
+
+    toolbar_ = new QFrame(chart_);
+    toolbar_->setObjectName(QStringLiteral("Panel2"));
+    toolbar_->setFrameShape(QFrame::StyledPanel);
+    toolbar_->setAutoFillBackground(true);
+    auto* tools = new QHBoxLayout(toolbar_);
+    tools->setContentsMargins(2, 2, 2, 2);
+    auto* copy = new QToolButton(toolbar_);
+    copy->setObjectName(QStringLiteral("BCopy"));
+    auto* allBars = new QToolButton(toolbar_);
+    allBars->setObjectName(QStringLiteral("BAllBars"));
+    tools->addWidget(copy);
+    tools->addWidget(allBars);
+    connect(copy, &QToolButton::clicked, this, [this] { chart_->copyToClipboard(); });
+    connect(allBars, &QToolButton::clicked, this, [this] { chart_->showAllBars(); });
+    toolbar_->hide();
+
+    auto* row = new QHBoxLayout(panel);
+    row->addLayout(tables);
+    row->addWidget(chart_, 1);
+
+    ApplyLanguage(CurrentLanguage());
+    ReadSettings();
+}
+
+void RowGraphWindow::ApplyLanguage(Language language)
+{
+    ToolWindow::ApplyLanguage(language);
+    leftAxisTitle_ = MainLeftAxisTitle(language);
+    ChartModel model = chart_->model();
+    model.leftAxisTitle = leftAxisTitle_;
+    chart_->setModel(std::move(model));
+}
+
+void RowGraphWindow::ReadSettings()
+{
+    ToolWindow::ReadSettings();
+    resize(std::max(width(), MinimumWidth), std::max(height(), MinimumHeight));
+}
+
+void RowGraphWindow::ShowGraph(const GraphContent& graph)
+{
+    const MainWindowSettings settings = MainOptions();
+    ChartModel model;
+    model.titleLines = graph.titleLines;
+    model.titleColour = settings.colours.chartTitle;
+    for (const GraphBar& bar : graph.bars) model.main.bars.push_back({bar.probability, settings.colours.bars, bar.label});
+    model.main.marks.visible = false;
+    model.crossCursor = true;
+    model.bottomAxisTitle = graph.axisTitle;
+    model.leftAxisTitle = leftAxisTitle_;
+    model.labelSeparation = graph.axisLabelSeparation;
+    chart_->setModel(std::move(model));
+    chart_->setZoomed(false);
+    chart_->showAllBars();
+
+    FillSummary(graph);
+    FillIntervalTable(graph);
+    setProperty("helpContext", graph.helpContext);
+    show();
+    raise();
+    activateWindow();
+    PlaceToolbar();
+}
+
+void RowGraphWindow::FillSummary(const GraphContent& graph)
+{
+    const QColor text = ToQColor(MainOptions().colours.panelText);
+    for (int row = 0; row < 3; ++row) SetText(summary_, row, 1, ToQString(graph.summary[row]), text);
+}
+
+void RowGraphWindow::FillIntervalTable(const GraphContent& graph)
+{
+    const MainWindowSettings settings = MainOptions();
+    const QColor text = ToQColor(settings.colours.panelText);
+    const int rows = static_cast<int>(graph.intervalTable.size());
+    intervals_->clearContents();
+    intervals_->setRowCount(rows);
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            SetText(intervals_, row, column, ToQString(graph.intervalTable[row][column]), text);
+            QBrush background;  // none: the grid's own
+            if (settings.colourHighlight && row >= 2 && row < rows - 1 && row % 2 == 0) {
+                background = ToQColor(IntervalRowColour);
+            } else if (settings.colourHighlight && row == rows - 1 && column >= 1) {
+                background = ToQColor(TotalRowColour);
+            }
+            intervals_->item(row, column)->setBackground(background);
+        }
+    }
+}
+
+MainWindowSettings RowGraphWindow::MainOptions()
+{
+    return options_ ? options_() : ReadMainWindowSettings(Settings());
+}
+
+void RowGraphWindow::ClearSeries()
+{
+    ChartModel model = chart_->model();
+    model.main.bars.clear();
+    model.overlay.bars.clear();
+    chart_->setModel(std::move(model));
+}
+
+void RowGraphWindow::PlaceToolbar()
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int screenWidth = screen ? screen->geometry().width() : 0;
+    const bool wanted = MainOptions().TCharCom;
+    toolbar_->adjustSize();
+    toolbar_->move(std::max(0, chart_->width() - 350), 3);
+    toolbar_->setVisible(wanted && width() >= screenWidth);
+    toolbar_->raise();
+}
+
+void RowGraphWindow::resizeEvent(QResizeEvent* event)
+{
+    ToolWindow::resizeEvent(event);
+    PlaceToolbar();
+}
+
+void RowGraphWindow::changeEvent(QEvent* event)
+{
+    ToolWindow::changeEvent(event);
+    // A quick look: it goes away as soon as the user turns to another window.
+    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow()) close();
+}
+
+}  // namespace morvik
