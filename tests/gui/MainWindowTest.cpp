@@ -14,6 +14,7 @@
 #include "histogram/IntervalTable.h"
 #include "localization/TextCis.h"
 #include "mainwindow/SignalExit.h"
+#include "mainwindow/ToolWindows.h"
 #include "shell/ReOpenStack.h"
 #include "statlib/NumberText.h"
 
@@ -347,6 +348,36 @@ private slots:
         f.window->Chart1ClickSeries();
         QVERIFY(f.dialogs.Recorded().empty());
         QVERIFY(!f.window->Model().HasHistogram());
+    }
+
+    void toolWindowsOpenFromTheTypeListAndHandOver()
+    {
+        MainWindowFixture f;
+        ToolWindows tools(*f.window, f.context);
+        f.Open(f.Fixture("uniform.dis"));
+        auto* types = f.Find<QComboBox>("CBTypHist");
+
+        // A tool window closed without a result leaves the histogram as it was.
+        types->setCurrentIndex(1);
+        f.window->CBTypHistChange(1);
+        QVERIFY(tools.Window(1)->isVisible());
+        QVERIFY(!f.window->isEnabled());
+        tools.Window(1)->close();
+        QVERIFY(f.window->isEnabled());
+        QCOMPARE(types->currentIndex(), 0);
+        QCOMPARE(f.window->Model().Name, std::string("uniform"));
+
+        // The parametric window starts from an empty main window and hands over what it generated.
+        f.window->CBTypHistChange(3);
+        QVERIFY(tools.Window(3)->isVisible());
+        QVERIFY(f.Edit("Edit1")->text().isEmpty());
+        tools.Window(3)->close();
+        QVERIFY(f.window->isEnabled());
+        QVERIFY(Q(f.window->Model().Name).startsWith("ParRoz_"));
+        QCOMPARE(f.Edit("Edit1")->text(), Q(f.window->Model().Name));
+        QVERIFY(!f.window->ChartContent().main.bars.empty());
+        QVERIFY(f.Action("Ulozit3")->isEnabled());
+        QCOMPARE(f.Edit("Edit3")->text(), QString("1.00"));
     }
 
     void exitAsksAndWritesTheSettings()

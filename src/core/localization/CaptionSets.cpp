@@ -4,7 +4,6 @@
 
 namespace morvik {
 
-
 namespace {
 
 std::optional<std::string_view> Find(std::span<const CaptionText> set, std::string_view objectName,

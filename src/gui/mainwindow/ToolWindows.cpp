@@ -1,6 +1,9 @@
 #include "mainwindow/ToolWindows.h"
 
+#include "combination/CombinationWindow.h"
+#include "combination/SummationWindow.h"
 #include "mainwindow/MainWindow.h"
+#include "parametric/ParametricWindow.h"
 #include "windows/ToolWindow.h"
 #include "windows/WindowContext.h"
 
@@ -8,10 +11,41 @@ namespace morvik {
 
 ToolWindows::ToolWindows(MainWindow& main, WindowContext& context)
 {
-    (void)main;
-    (void)context;
+    auto live = [&main] { return main.Options(); };
+
+    auto* combination = new CombinationWindow(context);
+    combination->SetMainOptions(live);
+    windows_.emplace_back(combination);
+    main.SetToolWindow(1, combination, [&main, combination] {
+        combination->SetKindOfUntypedFiles(main.Model().Kind);
+        combination->Start();
+    });
+
+    auto* summation = new SummationWindow(context);
+    summation->SetMainOptions(live);
+    windows_.emplace_back(summation);
+    main.SetToolWindow(2, summation, [&main, summation] {
+        summation->SetKindOfUntypedFiles(main.Model().Kind);
+        summation->Start();
+    });
+
+    auto* parametric = new ParametricWindow(context);
+    windows_.emplace_back(parametric);
+    QObject::connect(parametric, &ParametricWindow::indexLabelsChanged, &main, [&main](bool indexLabels) {
+        if (indexLabels) main.index1Click();
+        else main.NonIndexClick();
+    });
+    main.SetToolWindow(3, parametric, [&main, parametric] {
+        parametric->SetMainWindowSettings(main.Options());
+        parametric->Start();
+    });
 }
 
 ToolWindows::~ToolWindows() = default;
+
+ToolWindow* ToolWindows::Window(int item) const
+{
+    return item >= 1 && item <= static_cast<int>(windows_.size()) ? windows_[item - 1].get() : nullptr;
+}
 
 }  // namespace morvik

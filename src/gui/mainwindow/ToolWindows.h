@@ -17,6 +17,9 @@ public:
     ToolWindows(const ToolWindows&) = delete;
     ToolWindows& operator=(const ToolWindows&) = delete;
 
+    // The window behind an item of CBTypHist (1 combination, 2 summation, 3 parametric), or nullptr.
+    ToolWindow* Window(int item) const;
+
 private:
     std::vector<std::unique_ptr<ToolWindow>> windows_;
 };
