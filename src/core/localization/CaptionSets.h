@@ -25,6 +25,27 @@ struct CaptionText {
     std::string_view text;
 };
 
+// Builders of caption-set entries, for the tables of the sets.
+namespace captions {
+constexpr CaptionText Title(std::string_view text) { return {"", CaptionKind::WindowTitle, 0, 0, text}; }
+constexpr CaptionText Caption(std::string_view name, std::string_view text)
+{
+    return {name, CaptionKind::Caption, 0, 0, text};
+}
+constexpr CaptionText Hint(std::string_view name, std::string_view text)
+{
+    return {name, CaptionKind::Hint, 0, 0, text};
+}
+constexpr CaptionText Cell(std::string_view name, int column, int row, std::string_view text)
+{
+    return {name, CaptionKind::Cell, column, row, text};
+}
+constexpr CaptionText Item(std::string_view name, int index, std::string_view text)
+{
+    return {name, CaptionKind::Item, index, 0, text};
+}
+}  // namespace captions
+
 // The caption set of a window (1 to 19, as the forms are numbered) in one language, in the order the texts
 // are applied. A window without texts of its own gives an empty set.
 std::span<const CaptionText> CaptionSet(int formNumber, Language language);

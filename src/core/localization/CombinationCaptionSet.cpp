@@ -7,15 +7,7 @@
 namespace morvik {
 namespace {
 
-constexpr CaptionText Title(std::string_view text) { return {"", CaptionKind::WindowTitle, 0, 0, text}; }
-constexpr CaptionText Caption(std::string_view name, std::string_view text)
-{
-    return {name, CaptionKind::Caption, 0, 0, text};
-}
-constexpr CaptionText Hint(std::string_view name, std::string_view text)
-{
-    return {name, CaptionKind::Hint, 0, 0, text};
-}
+using namespace captions;
 
 constexpr CaptionText Czech[] = {
     Title("  Morvik :  Tabulka histogramů pro kombinaci"),

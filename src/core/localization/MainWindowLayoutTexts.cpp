@@ -5,10 +5,7 @@
 namespace morvik {
 namespace {
 
-constexpr CaptionText Caption(std::string_view name, std::string_view text)
-{
-    return {name, CaptionKind::Caption, 0, 0, text};
-}
+using namespace captions;
 
 constexpr CaptionText Czech[] = {
     Caption("Novyhistogram1", "&Nový histogram"),
