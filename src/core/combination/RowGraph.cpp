@@ -30,7 +30,7 @@ GraphContent Bars(const Histogram& h, TableKind kind, bool indexLabels)
         graph.bars.push_back({h.Prob[i], std::move(label)});
     }
     graph.summary = {StrNaCarku(h.Min), StrNaCarku(h.Max), " " + std::to_string(h.Bins)};
-    graph.intervalTable = DiscreteIntervalTable(h);
+    graph.intervalTable = IntervalTableTexts(h, HistogramKind::Discrete);
     graph.helpContext = kind == TableKind::Combination ? CombinationHelpContext : SummationHelpContext;
     return graph;
 }

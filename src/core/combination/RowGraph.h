@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "combination/ComponentTable.h"
-#include "combination/IntervalTable.h"
+#include "histogram/IntervalTable.h"
 #include "histogram/Histogram.h"
 
 namespace morvik {

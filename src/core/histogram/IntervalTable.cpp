@@ -1,5 +1,7 @@
 #include "histogram/IntervalTable.h"
 
+#include <algorithm>
+
 #include "localization/MainWindowTexts.h"
 #include "localization/TextCis.h"
 #include "statlib/NumberText.h"
@@ -7,9 +9,11 @@
 namespace morvik {
 namespace {
 
+int BinsOf(const Histogram& h) { return std::clamp(h.Bins, 0, MaxBins); }
+
 int RowCount(const Histogram& h, HistogramKind kind)
 {
-    return kind == HistogramKind::Discrete ? 2 * h.Bins + 3 : h.Bins + 2;
+    return kind == HistogramKind::Discrete ? 2 * BinsOf(h) + 3 : BinsOf(h) + 2;
 }
 
 IntervalTableRow IntervalRow(const Histogram& h, int index)
@@ -24,16 +28,17 @@ std::vector<IntervalTableRow> IntervalTableTexts(const Histogram& h, HistogramKi
     const auto& headings = IntervalTableHeadings();
     std::vector<IntervalTableRow> rows(RowCount(h, kind));
     rows.front() = headings;
+    const int bins = BinsOf(h);
     double sum = 0;
-    for (int i = 0; i < h.Bins; ++i) sum += h.Prob[i];
+    for (int i = 0; i < bins; ++i) sum += h.Prob[i];
     if (kind == HistogramKind::Discrete) {
         rows[1][1] = StrNaCarku(h.Min - h.Width / 2);
-        for (int i = 1; i <= h.Bins; ++i) {
+        for (int i = 1; i <= bins; ++i) {
             rows[2 * i] = IntervalRow(h, i - 1);
             rows[2 * i + 1][1] = StrNaCarku(h.Min + (i - 0.5) * h.Width);
         }
     } else {
-        for (int i = 1; i <= h.Bins; ++i) rows[i] = IntervalRow(h, i - 1);
+        for (int i = 1; i <= bins; ++i) rows[i] = IntervalRow(h, i - 1);
     }
     rows.back()[1] = TextCis(127);
     rows.back()[2] = StrNaCarku(sum);
@@ -52,7 +57,7 @@ RowShade IntervalRowShade(const Histogram& h, HistogramKind kind, int row, Table
             interval = row / 2;
             compared = h.Min + (interval - 1.5) * h.Width;  // the lower edge, shown in the row above
         }
-    } else if (row >= 1 && row <= h.Bins) {
+    } else if (row >= 1 && row <= BinsOf(h)) {
         interval = row;
         compared = h.ValueAt(interval - 1) - h.Width;
     }

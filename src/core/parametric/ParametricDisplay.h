@@ -8,11 +8,6 @@
 
 namespace morvik {
 
-// The interval table of a histogram (three columns: interval, x, P(x)), heading row first. Discrete: a row
-// with the lower edge, then per interval a row with its number, value and probability and a row with its upper
-// edge; Pure Discrete: one row per value. The last row holds message 127 and the sum of the probabilities.
-std::vector<std::array<std::string, 3>> IntervalTableRows(const Histogram& histogram, HistogramKind kind);
-
 // The bottom-axis labels of the bars: the interval index from 0, or the value of the interval.
 std::vector<std::string> BarLabels(const Histogram& histogram, bool indexLabels);
 

@@ -287,7 +287,10 @@ void MainWindow::UpdateZoom(bool zoomed)
     zoomed_ = zoomed;
     inputPanel_->setVisible(!zoomed);
     chart_->setZoomed(zoomed);
-    chart_->setToolTip(QString::fromStdString(MainChartHint(zoomed, options_.language)));
+    const QString hint = QString::fromStdString(MainChartHint(zoomed, options_.language));
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    chart_->setToolTip(bar < 0 ? hint : hint.left(bar).trimmed());
+    chart_->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1).trimmed());
 }
 
 void MainWindow::Panel1Click() { HideReOpenTable(); }

@@ -1,5 +1,7 @@
 #include "parametric/ParametricWindow.h"
 
+#include "histogram/IntervalTable.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -228,7 +230,7 @@ void ParametricWindow::Redisplay()
 void ParametricWindow::ShowIntervalTable()
 {
     const std::vector<std::array<std::string, 3>> rows =
-        IntervalTableRows(model_.ShownHistogram(), model_.ShownKind());
+        IntervalTableTexts(model_.ShownHistogram(), model_.ShownKind());
     const int count = static_cast<int>(rows.size());
     StringGrid2->setUpdatesEnabled(false);
     StringGrid2->clearContents();

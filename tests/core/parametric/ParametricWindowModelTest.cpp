@@ -250,9 +250,8 @@ TEST(ParametricWindowModel, DamagedSettingsTextsGiveWayToTheDefaults)
     EXPECT_EQ(kept.Text(F::Intervals), "64");
 }
 
-TEST(ParametricDisplay, IntervalTablesOfBothKinds)
+TEST(ParametricDisplay, BarLabelsByIndexOrValue)
 {
-    SetLanguage(Language::English);
     Histogram h;
     h.Bins = 2;
     h.Min = 1;
@@ -260,16 +259,6 @@ TEST(ParametricDisplay, IntervalTablesOfBothKinds)
     h.Width = 2;
     h.Prob[0] = 0.25;
     h.Prob[1] = 0.75;
-    const auto discrete = IntervalTableRows(h, HistogramKind::Discrete);
-    ASSERT_EQ(discrete.size(), 7u);  // 2 Bins + 3 rows, the heading row included
-    EXPECT_EQ(discrete[1][1], "0.00000");  // lower edge of the first interval
-    EXPECT_EQ(discrete[2], (std::array<std::string, 3>{TCetnost(4, 1), "1.00000", "0.250000"}));
-    EXPECT_EQ(discrete[5][1], "4.00000");  // upper edge of the last interval
-    EXPECT_EQ(discrete[6], (std::array<std::string, 3>{"", TextCis(127), "1.00000"}));
-
-    const auto pure = IntervalTableRows(h, HistogramKind::PureDiscrete);
-    ASSERT_EQ(pure.size(), 4u);
-    EXPECT_EQ(pure[2][1], "3.00000");
     EXPECT_EQ(BarLabels(h, true), (std::vector<std::string>{"0", "1"}));
     EXPECT_EQ(BarLabels(h, false)[1], StrBottomGraf(0.75, 3));
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "combination/IntervalTable.h"
+#include "histogram/IntervalTable.h"
 #include "combination/RowGraph.h"
 #include "localization/TextCis.h"
 #include "statlib/NumberText.h"
@@ -27,10 +27,10 @@ Histogram ThreeIntervals()
 }  // namespace
 
 // Edges on the odd rows between the intervals, the total in the last row.
-TEST(IntervalTable, LaysOutIntervalsBetweenTheirEdges)
+TEST(RowGraphTable, ShowsIntervalsBetweenTheirEdges)
 {
     SetLanguage(Language::English);
-    const auto table = DiscreteIntervalTable(ThreeIntervals());
+    const auto table = IntervalTableTexts(ThreeIntervals(), HistogramKind::Discrete);
     ASSERT_EQ(table.size(), 9u);
     EXPECT_EQ(table[0][0], " INT");
     EXPECT_EQ(table[1], (IntervalTableRow{"", StrNaCarku(0), ""}));
