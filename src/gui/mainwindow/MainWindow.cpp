@@ -236,10 +236,7 @@ void MainWindow::ApplyNamedHints()
         const auto hint = FindHint(set, source.menuItem);
         if (!button || !hint) continue;
         const std::string name = source.fullName ? model_.Name : NameWithoutExtension(model_.Name);
-        const QString text = QString::fromStdString(HintWithName(*hint, name));
-        const qsizetype bar = text.indexOf(QLatin1Char('|'));
-        button->setToolTip(bar < 0 ? text : text.left(bar));
-        button->setStatusTip(bar < 0 ? text : text.mid(bar + 1));
+        ApplyHint(button, QString::fromStdString(HintWithName(*hint, name)));
     }
 }
 

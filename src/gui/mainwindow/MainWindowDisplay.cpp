@@ -15,6 +15,7 @@
 #include "mainwindow/EditTexts.h"
 #include "mainwindow/MainWindow.h"
 #include "statlib/NumberText.h"
+#include "windows/CaptionApplier.h"
 
 namespace morvik {
 namespace {
@@ -287,10 +288,7 @@ void MainWindow::UpdateZoom(bool zoomed)
     zoomed_ = zoomed;
     inputPanel_->setVisible(!zoomed);
     chart_->setZoomed(zoomed);
-    const QString hint = QString::fromStdString(MainChartHint(zoomed, options_.language));
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    chart_->setToolTip(bar < 0 ? hint : hint.left(bar).trimmed());
-    chart_->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1).trimmed());
+    ApplyHint(chart_, QString::fromStdString(MainChartHint(zoomed, options_.language)));
 }
 
 void MainWindow::Panel1Click() { HideReOpenTable(); }

@@ -23,7 +23,8 @@ void ApplyCaption(QObject* target, const QString& text)
     else if (auto* group = qobject_cast<QGroupBox*>(target)) group->setTitle(text);
 }
 
-// "short|long": the tooltip shows the short part, the status bar the long part; a hint without "|" is both.
+}  // namespace
+
 void ApplyHint(QObject* target, const QString& hint)
 {
     const qsizetype bar = hint.indexOf(QLatin1Char('|'));
@@ -40,6 +41,8 @@ void ApplyHint(QObject* target, const QString& hint)
         widget->setStatusTip(longPart);
     }
 }
+
+namespace {
 
 void ApplyCell(QObject* target, int column, int row, const QString& text)
 {

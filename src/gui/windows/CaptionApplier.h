@@ -3,6 +3,8 @@
 
 #include "localization/CaptionSets.h"
 
+class QObject;
+class QString;
 class QWidget;
 
 namespace morvik {
@@ -11,5 +13,9 @@ namespace morvik {
 // tooltips ("short") and status tips ("long"), cells onto table widgets and items onto combo boxes. Elements are
 // found by objectName below `window`; a text whose element the window does not have is skipped.
 void ApplyCaptionSet(QWidget* window, std::span<const CaptionText> set);
+
+// Puts a hint "short|long" onto an action, menu or widget: the short part as tooltip, the long part as status
+// tip; a hint without "|" is both.
+void ApplyHint(QObject* target, const QString& hint);
 
 }  // namespace morvik
