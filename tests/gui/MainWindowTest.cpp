@@ -313,6 +313,11 @@ private slots:
         QCOMPARE(again.Find<QMenu>("Soubor1")->title(), QString("&Soubor"));
         QCOMPARE(again.window->Stack().Count(), 1);
         QVERIFY(again.Action("N01")->isVisible());
+
+        // Colours of the file reach the window (red is 0x0000FF, blue in the high byte).
+        MainWindowFixture coloured("[--  Setting  --]\nedit.okno Hodnota x=255\nvelikost kvantilu P=65280\n");
+        QCOMPARE(coloured.Edit("EditXY")->palette().color(QPalette::Base), QColor(255, 0, 0));
+        QCOMPARE(coloured.Edit("EditP")->palette().color(QPalette::Text), QColor(0, 255, 0));
     }
 
     void languageSwitch()

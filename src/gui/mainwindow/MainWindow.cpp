@@ -139,6 +139,7 @@ MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* par
     resize(place.width, place.height);
     SetLanguage(options_.language);
     ApplyOptions();
+    ApplyColours();
     ApplyLanguage(options_.language);
     RefreshReOpenMenu();
 
@@ -267,6 +268,7 @@ void MainWindow::DefaultNast1Click()
     resize(options_.placement.width, options_.placement.height);
     SetLanguage(options_.language);
     ApplyOptions();
+    ApplyColours();
     ApplyLanguage(options_.language);
     ColourIntervalTable();
 }

@@ -117,6 +117,7 @@ private:
     void ApplyLanguage(Language language);
     void ApplyNamedHints();
     void ApplyOptions();
+    void ApplyColours();
     void ShowResultGrids();
     void ShowInputPanel();
     void ResetHistogramDisplay();

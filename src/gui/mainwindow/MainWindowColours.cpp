@@ -1,0 +1,67 @@
+// The colours of the settings file on the main window's panels, edits, grids and labels. A system colour
+// keeps the platform's own palette, so that the default look follows the desktop theme.
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTableWidget>
+
+#include "chart/ChartColour.h"
+#include "mainwindow/MainWindow.h"
+
+namespace morvik {
+namespace {
+
+void SetRole(QWidget* widget, QPalette::ColorRole role, Colour colour)
+{
+    if (!widget) return;
+    const bool system = IsSystemColour(colour);
+    QPalette palette = widget->palette();
+    palette.setColor(role, system ? QApplication::palette(widget).color(role) : ToQColor(colour));
+    widget->setPalette(palette);
+    if (role == QPalette::Window) widget->setAutoFillBackground(!system);
+}
+
+// A group box's caption in its own colour, the box itself as the style draws it.
+void SetCaptionColour(QGroupBox* box, Colour colour)
+{
+    if (!box) return;
+    if (IsSystemColour(colour)) {
+        box->setStyleSheet(QString());
+        return;
+    }
+    box->setStyleSheet(QStringLiteral("QGroupBox#%1::title { color: %2; }")
+                           .arg(box->objectName(), ToQColor(colour).name()));
+}
+
+}  // namespace
+
+void MainWindow::ApplyColours()
+{
+    const MainWindowColours& c = options_.colours;
+    auto widget = [this](const char* name) { return findChild<QWidget*>(QString::fromLatin1(name)); };
+
+    SetRole(this, QPalette::Window, c.windowBackground);
+    SetRole(widget("Panel1"), QPalette::Window, c.toolPanel);
+    SetRole(widget("StatusBar1"), QPalette::Window, c.statusBar);
+    SetRole(widget("GroupBox1"), QPalette::Window, c.inputPanel);
+    SetCaptionColour(findChild<QGroupBox*>(QStringLiteral("GroupBox1")), c.inputPanelCaption);
+    SetRole(widget("GroupBox2"), QPalette::Window, c.resultPanel);
+    SetCaptionColour(findChild<QGroupBox*>(QStringLiteral("GroupBox2")), c.resultPanelCaption);
+    for (const char* name : {"Label5", "Label6", "Label19", "Label1", "Label2", "CheckBox1"}) {
+        SetRole(widget(name), QPalette::WindowText, c.panelText);
+    }
+    for (const char* name : {"StringGrid2", "StringGrid3", "StringGrid4", "StringGrid5", "StringGrid6"}) {
+        SetRole(widget(name), QPalette::Text, c.panelText);
+    }
+    for (const char* name : {"Label13", "Label14"}) SetRole(widget(name), QPalette::WindowText, c.queryLabels);
+    SetRole(widget("Edit3"), QPalette::Base, c.multipleBackground);
+    SetRole(widget("Edit3"), QPalette::Text, c.multipleText);
+    SetRole(widget("EditXY"), QPalette::Base, c.valueBackground);
+    SetRole(widget("EditXY"), QPalette::Text, c.valueQuery);
+    SetRole(widget("EditP"), QPalette::Base, c.quantileBackground);
+    SetRole(widget("EditP"), QPalette::Text, c.quantileQuery);
+}
+
+}  // namespace morvik
