@@ -385,6 +385,19 @@ private slots:
         QCOMPARE(f.Edit("Edit3")->text(), QString("1.00"));
     }
 
+    void chartToolbarShowsOnlyWhenMaximised()
+    {
+        MainWindowFixture f;
+        auto* toolbar = f.Find<QWidget>("Panel2");
+        f.window->show();
+        QVERIFY(!toolbar->isVisible());
+        f.window->showMaximized();
+        QTRY_VERIFY(toolbar->isVisible());
+        f.Action("TCharCom")->trigger();  // switched off
+        QVERIFY(!toolbar->isVisible());
+        QVERIFY(!f.window->Options().TCharCom);
+    }
+
     void exitAsksAndWritesTheSettings()
     {
         MainWindowFixture f;

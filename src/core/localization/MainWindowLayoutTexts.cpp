@@ -20,6 +20,8 @@ constexpr CaptionText Czech[] = {
     Caption("WIN1", "Nápověda v &okně"),
     Caption("BChar", "Char"),
     Caption("AbsHodHist", "absH"),
+    Caption("BCopy", "Do schránky"),
+    Caption("BAllBars", "Celý graf"),
 };
 
 constexpr CaptionText English[] = {
@@ -35,6 +37,8 @@ constexpr CaptionText English[] = {
     Caption("WIN1", "Help in a &window"),
     Caption("BChar", "Char"),
     Caption("AbsHodHist", "absH"),
+    Caption("BCopy", "To clipboard"),
+    Caption("BAllBars", "Whole chart"),
 };
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "chart/ChartColour.h"
+#include "chart/ChartToolbar.h"
 #include "chart/ChartView.h"
 #include "localization/MainWindowTexts.h"
 #include "shell/MainWindowSettings.h"
@@ -79,21 +80,7 @@ RowGraphWindow::RowGraphWindow(WindowContext& context, QWidget* parent) : ToolWi
     chart_ = new ChartView(panel);
     chart_->setObjectName(QStringLiteral("Chart1"));
 
-    toolbar_ = new QFrame(chart_);
-    toolbar_->setObjectName(QStringLiteral("Panel2"));
-    toolbar_->setFrameShape(QFrame::StyledPanel);
-    toolbar_->setAutoFillBackground(true);
-    auto* tools = new QHBoxLayout(toolbar_);
-    tools->setContentsMargins(2, 2, 2, 2);
-    auto* copy = new QToolButton(toolbar_);
-    copy->setObjectName(QStringLiteral("BCopy"));
-    auto* allBars = new QToolButton(toolbar_);
-    allBars->setObjectName(QStringLiteral("BAllBars"));
-    tools->addWidget(copy);
-    tools->addWidget(allBars);
-    connect(copy, &QToolButton::clicked, this, [this] { chart_->copyToClipboard(); });
-    connect(allBars, &QToolButton::clicked, this, [this] { chart_->showAllBars(); });
-    toolbar_->hide();
+    toolbar_ = new ChartToolbar(chart_);
 
     auto* row = new QHBoxLayout(panel);
     row->addLayout(tables);
@@ -185,13 +172,7 @@ void RowGraphWindow::ClearSeries()
 
 void RowGraphWindow::PlaceToolbar()
 {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const int screenWidth = screen ? screen->geometry().width() : 0;
-    const bool wanted = MainOptions().TCharCom;
-    toolbar_->adjustSize();
-    toolbar_->move(std::max(0, chart_->width() - 350), 3);
-    toolbar_->setVisible(wanted && width() >= screenWidth);
-    toolbar_->raise();
+    toolbar_->Place(350, 3, MainOptions().TCharCom && SpansScreenWidth(this));
 }
 
 void RowGraphWindow::resizeEvent(QResizeEvent* event)

@@ -11,6 +11,8 @@ class QToolButton;
 
 namespace morvik {
 
+class ChartToolbar;
+
 class ChartView;
 
 // The main window's options as they stand (label mode, colours, chart toolbar, row colouring).
@@ -48,7 +50,7 @@ private:
     void PlaceToolbar();
 
     ChartView* chart_;
-    QFrame* toolbar_;  // Panel2
+    ChartToolbar* toolbar_;  // Panel2
     QTableWidget* summary_;    // StringGrid1
     QTableWidget* intervals_;  // StringGrid2
     std::string leftAxisTitle_;

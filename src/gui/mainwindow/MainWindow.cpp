@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "chart/ChartToolbar.h"
 #include "chart/ChartView.h"
 #include "localization/CaptionSets.h"
 #include "localization/MainWindowTexts.h"
@@ -97,7 +98,10 @@ MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* par
     separator("tecka2", &options_.TimeSeparator, '.');
     separator("dvojtecka1", &options_.TimeSeparator, ':');
     connect(Act("KontVypis"), &QAction::toggled, this, [this](bool on) { options_.KontVypis = on; });
-    connect(Act("TCharCom"), &QAction::toggled, this, [this](bool on) { options_.TCharCom = on; });
+    connect(Act("TCharCom"), &QAction::toggled, this, [this](bool on) {
+        options_.TCharCom = on;
+        PlaceChartToolbar();
+    });
     connect(Act("PrikazRadka1"), &QAction::toggled, this, [this](bool on) {
         options_.PrikazRadka1 = on;
         statusBar()->setVisible(on);
@@ -221,6 +225,9 @@ void MainWindow::ApplyLanguage(Language language)
         button->setStatusTip(item->statusTip());
     }
     ApplyNamedHints();
+    if (const auto tools = FindHint(MainWindowCaptionSet(language), "TeeCommander1")) {
+        ApplyHint(chartToolbar_, QString::fromUtf8(tools->data(), static_cast<int>(tools->size())));
+    }
     setWindowTitle(QString::fromStdString(MainWindowTitle(language, version_)));
     for (const ToolEntry& tool : tools_) {
         if (tool.window) tool.window->ApplyLanguage(language);
@@ -356,9 +363,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
+// The chart's command bar shows while the window is maximised and the user keeps it on.
+void MainWindow::PlaceChartToolbar() { chartToolbar_->Place(336, 5, options_.TCharCom && isMaximized()); }
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) PlaceChartToolbar();
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
+    PlaceChartToolbar();
     if (!grid1_->isHidden()) grid1_->setGeometry(chart_->geometry());
 }
 

@@ -28,6 +28,7 @@ class QWidget;
 
 namespace morvik {
 
+class ChartToolbar;
 class ChartView;
 struct WindowContext;
 
@@ -100,6 +101,7 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Building the window.
@@ -130,6 +132,7 @@ private:
     ChartModel BuildChart() const;
     void SetMarksOn(bool on);
     void UpdateZoom(bool zoomed);
+    void PlaceChartToolbar();
     void UpdateAbsoluteValueActions();
     void UpdateClock();
     void ShowStatusHint(const QString& text);
@@ -168,6 +171,7 @@ private:
     std::array<ToolEntry, 5> tools_;
 
     ChartView* chart_ = nullptr;
+    ChartToolbar* chartToolbar_ = nullptr;
     QGroupBox* inputPanel_ = nullptr;
     QGroupBox* resultPanel_ = nullptr;
     QWidget* toolPanel_ = nullptr;

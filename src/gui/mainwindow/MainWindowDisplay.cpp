@@ -289,6 +289,7 @@ void MainWindow::UpdateZoom(bool zoomed)
     inputPanel_->setVisible(!zoomed);
     chart_->setZoomed(zoomed);
     ApplyHint(chart_, QString::fromStdString(MainChartHint(zoomed, options_.language)));
+    PlaceChartToolbar();
 }
 
 void MainWindow::Panel1Click() { HideReOpenTable(); }

@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "chart/ChartToolbar.h"
 #include "chart/ChartView.h"
 #include "localization/MainWindowTexts.h"
 #include "mainwindow/MainWindow.h"
@@ -325,6 +326,7 @@ void MainWindow::BuildCentre()
     chart_ = new ChartView(centre);
     chart_->setObjectName(QStringLiteral("Chart1"));
     chart_->setMinimumSize(300, 200);
+    chartToolbar_ = new ChartToolbar(chart_);
     grid2_ = MakeGrid(centre, "StringGrid2", 0, 3);
     grid2_->setFixedWidth(244);
     grid2_->setColumnWidth(0, 44);
