@@ -41,6 +41,8 @@ constexpr CaptionText Czech[] = {
     Hint("ChB_TypHist", "Pure Discrete | Pravděpodobnosti patří jednotlivým hodnotám, ne intervalům"),
     Hint("StringGrid1", "Charakteristiky | Xmin, Xmax, medián a modus histogramu; klik vysvětlí"),
     Hint("StringGrid2", "Tabulka intervalů | Intervaly, hodnoty x a pravděpodobnosti P(x)"),
+    Caption("BCopy", "Do schránky"),
+    Caption("BAllBars", "Celý graf"),
 };
 
 constexpr CaptionText English[] = {
@@ -78,6 +80,8 @@ constexpr CaptionText English[] = {
     Hint("ChB_TypHist", "Pure Discrete | The probabilities belong to single values, not to intervals"),
     Hint("StringGrid1", "Characteristics | Xmin, Xmax, median and mode of the histogram; a click explains them"),
     Hint("StringGrid2", "Interval table | Intervals, values x and probabilities P(x)"),
+    Caption("BCopy", "To clipboard"),
+    Caption("BAllBars", "Whole chart"),
 };
 
 }  // namespace

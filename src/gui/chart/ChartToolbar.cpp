@@ -10,9 +10,9 @@
 
 namespace morvik {
 
-ChartToolbar::ChartToolbar(ChartView* chart) : QFrame(chart), chart_(chart)
+ChartToolbar::ChartToolbar(ChartView* chart, const char* name) : QFrame(chart), chart_(chart)
 {
-    setObjectName(QStringLiteral("Panel2"));
+    setObjectName(QString::fromLatin1(name));
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
     auto* tools = new QHBoxLayout(this);

@@ -14,7 +14,8 @@ bool SpansScreenWidth(const QWidget* window);
 class ChartToolbar : public QFrame {
     Q_OBJECT
 public:
-    explicit ChartToolbar(ChartView* chart);
+    // `name` is the bar's objectName in its window ("Panel2" in most windows).
+    explicit ChartToolbar(ChartView* chart, const char* name = "Panel2");
 
     // Places the bar `fromRight` pixels left of the chart's right edge and `top` below its top, shown or not.
     void Place(int fromRight, int top, bool shown);

@@ -1,7 +1,5 @@
 #include "parametric/ParametricWindow.h"
 
-#include "histogram/IntervalTable.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -18,8 +16,10 @@
 #include <QToolButton>
 
 #include "chart/ChartColour.h"
+#include "chart/ChartToolbar.h"
 #include "chart/ChartView.h"
 #include "dialogs/DialogSeam.h"
+#include "histogram/IntervalTable.h"
 #include "localization/CaptionSets.h"
 #include "localization/MainWindowTexts.h"
 #include "localization/TextCis.h"
@@ -354,9 +354,28 @@ void ParametricWindow::WriteSettings()
                              {chartBackground_, CBMarks->currentIndex(), SpinEdAngle->value()});
 }
 
+// The chart's command bar shows while the window fills the screen's width and the user keeps it on.
+void ParametricWindow::PlaceChartToolbar()
+{
+    Panel1->Place(Panel1->sizeHint().width() + 8, 3, main_.TCharCom && (isMaximized() || SpansScreenWidth(this)));
+}
+
+void ParametricWindow::resizeEvent(QResizeEvent* event)
+{
+    ToolWindow::resizeEvent(event);
+    PlaceChartToolbar();
+}
+
+void ParametricWindow::changeEvent(QEvent* event)
+{
+    ToolWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) PlaceChartToolbar();
+}
+
 void ParametricWindow::SetMainWindowSettings(const MainWindowSettings& settings)
 {
     main_ = settings;
+    PlaceChartToolbar();
     CBValInd->setCurrentIndex(main_.index1 ? 0 : 1);
     if (model_.ChartShown()) Redisplay();
 }

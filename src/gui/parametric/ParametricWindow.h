@@ -24,6 +24,7 @@ class QToolButton;
 
 namespace morvik {
 
+class ChartToolbar;
 class ChartView;
 
 // The parametric distribution window (TForm12): the user picks one of the 24 distributions, types its
@@ -56,8 +57,11 @@ signals:
 protected:
     std::optional<PublishedResult> TakeResult() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void PlaceChartToolbar();
     struct FieldBinding {
         ParametricField field;
         KeySet keys;
@@ -103,6 +107,7 @@ private:
     QMenu* PopupMenu2 = nullptr;
     std::array<QAction*, 4> graphTargets_{};  // Schranka, Bitmapa, Metafile, JPGFile
     ChartView* Chart1L = nullptr;
+    ChartToolbar* Panel1 = nullptr;  // the chart's command bar
     QComboBox* CBMarks = nullptr;
     QSpinBox* SpinEdAngle = nullptr;
     QCheckBox* CheckBox1 = nullptr;

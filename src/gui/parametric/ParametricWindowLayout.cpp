@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "chart/ChartToolbar.h"
 #include "chart/ChartView.h"
 #include "localization/MainWindowTexts.h"
 #include "parametric/DistributionCatalogue.h"
@@ -155,6 +156,7 @@ void ParametricWindow::BuildControls()
     options->addWidget(CBValInd);
     options->addStretch();
     Chart1L = Named(new ChartView, "Chart1L");
+    Panel1 = new ChartToolbar(Chart1L, "Panel1");
     chartColumn->addLayout(options);
     chartColumn->addWidget(Chart1L, 1);
 
