@@ -87,8 +87,12 @@ private slots:
         QCOMPARE(RowColour(f, 2), ToQColor(RowShadeColour(RowShade::Plain)));
 
         QVERIFY(f.Action("Ulozit3")->isEnabled());
+        QVERIFY(f.Find<QToolButton>("UlozHist")->isEnabled());
         QVERIFY(f.Edit("EditXY")->isEnabled());
         QVERIFY(!f.Action("AbsHodHist1")->isEnabled());
+        // Commands whose windows come later stay disabled, buttons included.
+        QVERIFY(!f.Action("KrivkaTrvZat")->isEnabled());
+        QVERIFY(!f.Find<QToolButton>("UlozGraf")->isEnabled());
         QCOMPARE(f.window->Stack().Count(), 1);
         QCOMPARE(f.window->Stack().Entry(0), (ReOpenEntry{path, "1.00", "10"}));
         QVERIFY(f.Action("N01")->isVisible());

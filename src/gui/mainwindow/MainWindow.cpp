@@ -24,7 +24,8 @@
 #include "chart/ChartView.h"
 #include "localization/CaptionSets.h"
 #include "localization/MainWindowTexts.h"
-#include "mainwindow/EditTexts.h"
+#include "mainwindow/WidgetTexts.h"
+#include "mainwindow/LaterCommands.h"
 #include "shell/DateTimeText.h"
 #include "statlib/MessageDialog.h"
 #include "shell/WindowPlacement.h"
@@ -40,13 +41,6 @@ int ScreenWidth()
     return screen ? screen->availableGeometry().width() : 1024;
 }
 
-// Menu items whose windows are not part of the program yet: present, but never enabled.
-constexpr const char* NotYetAvailable[] = {
-    "Novyhistogram1", "PopisVysledku1", "VypisVstHist", "OtevriWord1",   "UlozGraf1",     "UlozOkno1",
-    "KrivkaTrvZat",   "Barvy1",         "VolejPicture1", "ProhlSoubor1", "TextAdobe",     "VypisIniSouboru",
-    "OVerzi1",        "OProgramu1",     "Schranka",      "Nastaven2",
-};
-
 }  // namespace
 
 MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* parent)
@@ -60,9 +54,10 @@ MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* par
     BuildCentre();
     BuildStatusBar();
 
-    for (const char* name : NotYetAvailable) {
-        if (QAction* action = Act(name)) action->setEnabled(false);
-        else if (auto* menu = findChild<QMenu*>(QString::fromLatin1(name))) menu->setEnabled(false);
+    for (QObject* command : findChildren<QObject*>()) {
+        if (!IsLaterCommand(command->objectName().toStdString())) continue;
+        if (auto* action = qobject_cast<QAction*>(command)) action->setEnabled(false);
+        else if (auto* widget = qobject_cast<QWidget*>(command)) widget->setEnabled(false);
     }
 
     connect(Act("Otevthistogram1"), &QAction::triggered, this, &MainWindow::OpenHistogramCommand);

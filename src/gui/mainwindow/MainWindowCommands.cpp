@@ -10,7 +10,7 @@
 #include "chart/ChartView.h"
 #include "dialogs/DialogSeam.h"
 #include "histogram/Characteristics.h"
-#include "mainwindow/EditTexts.h"
+#include "mainwindow/WidgetTexts.h"
 #include "mainwindow/MainWindow.h"
 #include "shell/MainWindowSettings.h"
 #include "statlib/MessageDialog.h"
@@ -26,12 +26,6 @@ bool FileExists(const std::string& path)
 {
     std::error_code error;
     return std::filesystem::exists(path, error);
-}
-
-void SetCell(QTableWidget* grid, int row, int column, const std::string& text)
-{
-    if (QTableWidgetItem* item = grid->item(row, column)) item->setText(QString::fromStdString(text));
-    else grid->setItem(row, column, new QTableWidgetItem(QString::fromStdString(text)));
 }
 
 }  // namespace
@@ -68,7 +62,6 @@ bool MainWindow::OpenFromPath(const std::string& path, const std::optional<std::
         return false;
     }
     AfterHistogramChange();
-    Act("VypisVstHist")->setEnabled(false);  // the listing window is not part of the program yet
     FocusQueryField();
     return true;
 }

@@ -12,7 +12,8 @@
 #include "chart/ChartColour.h"
 #include "chart/ChartView.h"
 #include "localization/MainWindowTexts.h"
-#include "mainwindow/EditTexts.h"
+#include "mainwindow/WidgetTexts.h"
+#include "mainwindow/LaterCommands.h"
 #include "mainwindow/MainWindow.h"
 #include "statlib/NumberText.h"
 #include "windows/CaptionApplier.h"
@@ -26,14 +27,6 @@ constexpr const char* ResultActions[] = {
     "Ulozit2",  "UlozHist", "Ulozit1",   "StringGrid3", "StringGrid5", "StringGrid6",
 };
 
-// Result actions that stay disabled until their windows are part of the program.
-bool NotAvailableYet(const QString& name)
-{
-    static const QStringList names = {"UlozGraf1", "UlozOkno1", "KrivkaTrvZat", "PopisVysledku1",
-                                      "UlozGraf",  "UlozOkno",  "KrivkaTrvani", "Popis"};
-    return names.contains(name);
-}
-
 MarkStyle MarkStyleOf(int item)
 {
     switch (item) {
@@ -45,20 +38,13 @@ MarkStyle MarkStyleOf(int item)
     }
 }
 
-void SetCell(QTableWidget* grid, int row, int column, const std::string& text)
-{
-    QTableWidgetItem* item = grid->item(row, column);
-    if (!item) grid->setItem(row, column, item = new QTableWidgetItem);
-    item->setText(QString::fromStdString(text));
-}
-
 }  // namespace
 
 void MainWindow::SetResultActions(bool on)
 {
     for (const char* name : ResultActions) {
         const QString objectName = QString::fromLatin1(name);
-        const bool enabled = on && !NotAvailableYet(objectName);
+        const bool enabled = on && !IsLaterCommand(name);
         if (QAction* action = findChild<QAction*>(objectName)) action->setEnabled(enabled);
         else if (auto* widget = findChild<QWidget*>(objectName)) widget->setEnabled(enabled);
     }

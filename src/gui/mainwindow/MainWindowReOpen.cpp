@@ -10,7 +10,7 @@
 
 #include "chart/ChartView.h"
 #include "histogram/HistogramFile.h"
-#include "mainwindow/EditTexts.h"
+#include "mainwindow/WidgetTexts.h"
 #include "mainwindow/MainWindow.h"
 #include "statlib/NumberText.h"
 #include "statlib/MessageDialog.h"

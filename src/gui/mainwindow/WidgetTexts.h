@@ -1,5 +1,6 @@
 #pragma once
 #include <QLineEdit>
+#include <QTableWidget>
 #include <string>
 
 namespace morvik {
@@ -16,5 +17,12 @@ inline void ShowText(QLineEdit* edit, const std::string& text)
 inline bool ChangedByUser(const QLineEdit* edit) { return edit->text() != edit->property("shownText").toString(); }
 
 inline std::string TextOf(const QLineEdit* edit) { return edit->text().toStdString(); }
+
+// Writes a grid cell, creating its item when the cell has none yet.
+inline void SetCell(QTableWidget* grid, int row, int column, const std::string& text)
+{
+    if (QTableWidgetItem* item = grid->item(row, column)) item->setText(QString::fromStdString(text));
+    else grid->setItem(row, column, new QTableWidgetItem(QString::fromStdString(text)));
+}
 
 }  // namespace morvik
