@@ -121,6 +121,11 @@ private slots:
         QCOMPARE(RowColour(f, 8), ToQColor(RowShadeColour(RowShade::Value)));
         QCOMPARE(RowColour(f, 10), ToQColor(RowShadeColour(RowShade::Plain)));
 
+        // Emptying the field by hand takes the answer off the chart.
+        f.Edit("EditXY")->selectAll();
+        QTest::keyClick(f.Edit("EditXY"), Qt::Key_Delete);
+        QVERIFY(f.window->ChartContent().overlay.bars.empty());
+
         f.Type("EditXY", "0");  // outside the range: emptied without a message
         const std::size_t dialogs = f.dialogs.Recorded().size();
         f.window->EditXYExit();

@@ -114,6 +114,7 @@ MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* par
     connect(spinEdAngle_, &QSpinBox::valueChanged, this, [this](int angle) {
         options_.SpinEdAngleValue = angle;
         checkBox1_->setChecked(false);  // the marks stay hidden until they are switched on again
+        if (model_.HasHistogram()) RefreshChart();
     });
     connect(spinEdAngle_, &QSpinBox::editingFinished, this, &MainWindow::SpinEdAngleExit);
     connect(chart_, &ChartView::zoomToggled, this, [this](bool) { Chart1ClickSeries(); });
@@ -121,6 +122,7 @@ MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* par
         connect(query, &QLineEdit::textEdited, this, [this](const QString& text) {
             if (!text.isEmpty()) return;
             model_.ClearQuery();
+            overlay_ = {};
             RedrawHistogram();
         });
     }
