@@ -1,4 +1,5 @@
 // The main window driven as a user drives it: by its controls' objectNames, with scripted dialogs.
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QMenu>
@@ -10,6 +11,7 @@
 #include "GuiTest.h"
 #include "MainWindowFixture.h"
 #include "chart/ChartColour.h"
+#include "combination/CombinationTable.h"
 #include "histogram/HistogramFile.h"
 #include "histogram/IntervalTable.h"
 #include "localization/TextCis.h"
@@ -380,6 +382,25 @@ private slots:
         QVERIFY(f.window->isEnabled());
         QCOMPARE(types->currentIndex(), 0);
         QCOMPARE(f.window->Model().Name, std::string("uniform"));
+
+        // A combination computed from a saved table becomes the main window's histogram.
+        CombinationTable saved;
+        const std::string uniform = f.Fixture("uniform.dis");
+        for (int row : {1, 2}) {
+            QVERIFY(!saved.LoadRow(row, uniform, f.context.folders.HistogramsRoot));
+            QVERIFY(saved.SetCell(row, 1, "1"));
+        }
+        const std::string table = f.context.folders.ResultsFolder + "/two.kom";
+        QVERIFY(!saved.SaveTable(table));
+        f.window->CBTypHistChange(1);
+        f.dialogs.AnswerPath(table);
+        tools.Window(1)->findChild<QAbstractButton*>("OtevriKomb")->click();
+        tools.Window(1)->findChild<QAbstractButton*>("VypocetKomb")->click();
+        tools.Window(1)->close();
+        QCOMPARE(f.window->Model().Name, std::string(CombinationTable::ResultName));
+        QCOMPARE(f.Edit("Edit1")->text(), QString("Kombinace"));
+        QCOMPARE(f.Cell("StringGrid4", 2, 1), QString(" Discrete"));
+        QVERIFY(f.window->isEnabled());
 
         // The parametric window starts from an empty main window and hands over what it generated.
         f.window->CBTypHistChange(3);
