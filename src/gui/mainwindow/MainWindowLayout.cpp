@@ -55,6 +55,16 @@ void FitGridHeight(QTableWidget* grid)
     grid->setFixedHeight(grid->rowCount() * grid->verticalHeader()->defaultSectionSize() + 2 * grid->frameWidth());
 }
 
+// A label/value grid of the result panel, as tall as its rows.
+QTableWidget* AddResultGrid(QWidget* panel, QVBoxLayout* layout, const char* name, int rows)
+{
+    QTableWidget* grid = MakeGrid(panel, name, rows, 2);
+    grid->setColumnWidth(0, 150);
+    FitGridHeight(grid);
+    layout->addWidget(grid);
+    return grid;
+}
+
 QLineEdit* MakeEdit(QWidget* parent, const char* name)
 {
     auto* edit = new QLineEdit(parent);
@@ -262,24 +272,15 @@ void MainWindow::BuildResultPanel()
     resultPanel_->setObjectName(QStringLiteral("GroupBox2"));
     auto* layout = new QVBoxLayout(resultPanel_);
     layout->setContentsMargins(6, 4, 6, 4);
-    grid3_ = MakeGrid(resultPanel_, "StringGrid3", 5, 2);
-    grid3_->setColumnWidth(0, 150);
-    FitGridHeight(grid3_);
-    layout->addWidget(grid3_);
+    grid3_ = AddResultGrid(resultPanel_, layout, "StringGrid3", 5);
     layout->addWidget(MakeLabel(resultPanel_, "Label13"), 0, Qt::AlignHCenter);
     editXY_ = MakeEdit(resultPanel_, "EditXY");
     layout->addWidget(editXY_);
-    grid5_ = MakeGrid(resultPanel_, "StringGrid5", 2, 2);
-    grid5_->setColumnWidth(0, 150);
-    FitGridHeight(grid5_);
-    layout->addWidget(grid5_);
+    grid5_ = AddResultGrid(resultPanel_, layout, "StringGrid5", 2);
     layout->addWidget(MakeLabel(resultPanel_, "Label14"), 0, Qt::AlignHCenter);
     editP_ = MakeEdit(resultPanel_, "EditP");
     layout->addWidget(editP_);
-    grid6_ = MakeGrid(resultPanel_, "StringGrid6", 1, 2);
-    grid6_->setColumnWidth(0, 150);
-    FitGridHeight(grid6_);
-    layout->addWidget(grid6_);
+    grid6_ = AddResultGrid(resultPanel_, layout, "StringGrid6", 1);
     auto* bchar = new QToolButton(resultPanel_);
     bchar->setObjectName(QStringLiteral("BChar"));
     connect(bchar, &QToolButton::clicked, this, &MainWindow::BCharClick);
