@@ -45,6 +45,45 @@ WeightedRow Weighted(const ScaledRow& row)
     return weighted;
 }
 
+// A position within this distance of an interval edge, in intervals, lies on that edge.
+constexpr long double EdgeTolerance = 1e-9L;
+
+// A position on the result grid (0 at the lower outer edge, one per interval), put exactly on the nearest edge
+// when it lies within EdgeTolerance of it.
+long double OnGrid(long double position)
+{
+    const long double edge = std::rint(position);
+    return std::fabs(position - edge) <= EdgeTolerance ? edge : position;
+}
+
+// Adds `frequency`, spread evenly over the grid positions from..to, to the result intervals in proportion to
+// their overlap; the end intervals also take what lies beyond them. A row interval without width is a point:
+// it goes to the interval that holds it, or half to each neighbour when it lies on the edge between two.
+void ShareOut(std::array<long double, MaxBins>& sum, int q, long double from, long double to,
+              long double frequency)
+{
+    const long double last = q - 1;
+    auto cell = [&](long double index) { return static_cast<int>(std::clamp(index, 0.0L, last)); };
+    if (!(to > from)) {
+        const long double below = std::floor(from);
+        if (from == below) {
+            sum[cell(below - 1)] += frequency / 2;
+            sum[cell(below)] += frequency / 2;
+        } else {
+            sum[cell(below)] += frequency;
+        }
+        return;
+    }
+    const int first = cell(std::floor(from));
+    const int end = cell(std::ceil(to) - 1);
+    const long double length = to - from;
+    for (int i = first; i <= end; ++i) {
+        const long double lower = i == 0 ? from : std::max(from, static_cast<long double>(i));
+        const long double upper = i == q - 1 ? to : std::min(to, static_cast<long double>(i + 1));
+        sum[i] += frequency * ((upper - lower) / length);
+    }
+}
+
 ComputationResult Refused(Message message)
 {
     ComputationResult result;
@@ -97,11 +136,10 @@ ComputationResult SumRows(std::span<const ScaledRow> rows, int intervals)
     std::array<long double, MaxBins> sum{};
     for (const WeightedRow& row : weighted) {
         for (int k = 0; k < row.n; ++k) {
-            const long double position = (k * row.scaledWidth + row.lo - resMin + width) / width;
-            // Halves to even; a value that rounding puts past either end stays in the end interval.
-            const int index = static_cast<int>(static_cast<double>(std::rint(std::clamp(position, 1.0L,
-                                                                              static_cast<long double>(q))))) - 1;
-            sum[index] += row.frequency[k];
+            const long double centre = row.lo + k * row.scaledWidth;
+            const long double from = OnGrid((centre - row.scaledWidth / 2 - low) / width);
+            const long double to = OnGrid((centre + row.scaledWidth / 2 - low) / width);
+            ShareOut(sum, q, from, to, row.frequency[k]);
         }
     }
 

@@ -107,9 +107,10 @@ TEST(SumRows, PutsAllOfARowWithMultipleZeroAtZero)
     const std::vector<ScaledRow> rows{{&rising, 0.0, 1}, {&rising, 1, 1}};
     const ComputationResult result = SumRows(rows, 4);
     ASSERT_TRUE(result.ok());
-    // Edges -0.5 .. 4 in intervals of 1.125: the first row's whole weight lands in interval 0.
+    // Edges -0.5 .. 4 in intervals of 1.125: the first row's whole weight lands in interval 0, and so does
+    // the part 0 .. 0.625 of the second row's first interval 0 .. 1.
     EXPECT_DOUBLE_EQ(result.histogram.Min, -0.5 + 1.125 / 2);
-    EXPECT_NEAR(result.histogram.Prob[0], (10 + 1) / 20.0, 1e-15);
+    EXPECT_NEAR(result.histogram.Prob[0], (10 + 0.625 * 1) / 20.0, 1e-15);
 }
 
 TEST(SumRows, RefusesAWeightedTotalThatRoundsToNothing)
