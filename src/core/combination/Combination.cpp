@@ -17,7 +17,7 @@ constexpr long double HalfwayTolerance = 1e-9L;
 // False for values a double cannot hold, NaN included.
 bool FitsDouble(long double value) { return std::fabs(value) <= std::numeric_limits<double>::max(); }
 
-// Rounds to the nearest whole number, halves to even, for |t| < 2^51 (in the default rounding mode).
+// Rounds to the nearest whole number for |t| < 2^51 (in the default rounding mode).
 double RoundHalfEven(double t)
 {
     constexpr double shifter = 0x1.8p52;
@@ -79,35 +79,37 @@ std::optional<int> AddOperand(Operand& first, const Operand& second, int q, long
     for (int k = 0; k < second.n; ++k) offsets[k] = k * step;
 
     std::array<double, MaxBins> sum{};
-    auto add = [&](long double index, double mass) {
-        sum[static_cast<int>(std::clamp(index, 0.0L, static_cast<long double>(last)))] += mass;
+    auto add = [&](double index, double mass) { sum[static_cast<int>(std::clamp(index, 0.0, last))] += mass; };
+    // Adds `mass` at the position below + 1/2 + offset (below a whole number, |offset| <= 1/2).
+    auto addNearHalf = [&](double below, long double offset, double mass) {
+        if (std::fabs(offset) <= HalfwayTolerance) {
+            add(below, mass / 2);
+            add(below + 1, mass / 2);
+        } else {
+            add(offset < 0 ? below : below + 1, mass);
+        }
     };
     for (int j = 0; j < first.n; ++j) {
         const double pj = first.prob[j];
         if (pj == 0) continue;  // adds nothing
         const long double xj = first.lo + j * first.w + second.lo;
-        auto placeExactly = [&](int k, double mass) {
-            const long double position = (xj + k * second.w - resMin) / width;
-            const long double below = std::floor(position);
-            if (std::fabs(position - below - 0.5L) <= HalfwayTolerance) {
-                add(below, mass / 2);
-                add(below + 1, mass / 2);
-            } else {
-                add(std::rint(position), mass);
-            }
-        };
         const double start = static_cast<double>((xj - resMin) / width);
         for (int k = 0; k < second.n; ++k) {
             const double mass = pj * second.prob[k];
             if (estimate) {
                 const double t = start + offsets[k];
-                const double position = RoundHalfEven(t);
-                if (std::fabs(t - position) <= 0.5 - margin) {
-                    sum[static_cast<int>(std::clamp(position, 0.0, last))] += mass;
-                    continue;
+                const double nearest = RoundHalfEven(t);
+                if (std::fabs(t - nearest) <= 0.5 - margin) {
+                    add(nearest, mass);
+                } else {
+                    const double below = RoundHalfEven(t - 0.5);  // the half is below + 1/2
+                    addNearHalf(below, (xj + k * second.w - resMin) / width - (below + 0.5L), mass);
                 }
+            } else {
+                const long double position = (xj + k * second.w - resMin) / width;
+                const long double below = std::floor(position);
+                addNearHalf(static_cast<double>(below), position - below - 0.5L, mass);
             }
-            placeExactly(k, mass);
         }
     }
 

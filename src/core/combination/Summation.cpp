@@ -56,17 +56,22 @@ long double OnGrid(long double position)
     return std::fabs(position - edge) <= EdgeTolerance ? edge : position;
 }
 
+// The whole number at or below a grid position, for positions from -1 on.
+int WholeBelow(long double position) { return static_cast<int>(position + 1) - 1; }
+
 // Adds `frequency`, spread evenly over the grid positions from..to, to the result intervals in proportion to
 // their overlap; the end intervals also take what lies beyond them. A row interval without width is a point:
 // it goes to the interval that holds it, or half to each neighbour when it lies on the edge between two.
 void ShareOut(std::array<long double, MaxBins>& sum, int q, long double from, long double to,
               long double frequency)
 {
-    const long double last = q - 1;
-    auto cell = [&](long double index) { return static_cast<int>(std::clamp(index, 0.0L, last)); };
+    auto cell = [q](int index) { return std::clamp(index, 0, q - 1); };
+    // Indices come from positions limited to just beyond either end; the shares from the positions themselves.
+    const long double nearFrom = std::clamp(from, -1.0L, q + 1.0L);
+    const long double nearTo = std::clamp(to, -1.0L, q + 1.0L);
+    const int below = WholeBelow(nearFrom);
     if (!(to > from)) {
-        const long double below = std::floor(from);
-        if (from == below) {
+        if (nearFrom == below) {
             sum[cell(below - 1)] += frequency / 2;
             sum[cell(below)] += frequency / 2;
         } else {
@@ -74,13 +79,15 @@ void ShareOut(std::array<long double, MaxBins>& sum, int q, long double from, lo
         }
         return;
     }
-    const int first = cell(std::floor(from));
-    const int end = cell(std::ceil(to) - 1);
-    const long double length = to - from;
+    int top = WholeBelow(nearTo);
+    if (nearTo == top) --top;  // an interval that ends on an edge stops below it
+    const int first = cell(below);
+    const int end = cell(top);
+    const long double density = frequency / (to - from);
     for (int i = first; i <= end; ++i) {
         const long double lower = i == 0 ? from : std::max(from, static_cast<long double>(i));
         const long double upper = i == q - 1 ? to : std::min(to, static_cast<long double>(i + 1));
-        sum[i] += frequency * ((upper - lower) / length);
+        sum[i] += density * (upper - lower);
     }
 }
 
@@ -135,11 +142,14 @@ ComputationResult SumRows(std::span<const ScaledRow> rows, int intervals)
     const long double resMax = high - width / 2;
     std::array<long double, MaxBins> sum{};
     for (const WeightedRow& row : weighted) {
+        // The edges of the row's intervals on the result grid: lo - ws/2, lo + ws/2, ... in steps of ws.
+        const long double step = row.scaledWidth / width;
+        const long double start = (row.lo - row.scaledWidth / 2 - low) / width;
+        long double from = OnGrid(start);
         for (int k = 0; k < row.n; ++k) {
-            const long double centre = row.lo + k * row.scaledWidth;
-            const long double from = OnGrid((centre - row.scaledWidth / 2 - low) / width);
-            const long double to = OnGrid((centre + row.scaledWidth / 2 - low) / width);
+            const long double to = OnGrid(start + (k + 1) * step);
             ShareOut(sum, q, from, to, row.frequency[k]);
+            from = to;
         }
     }
 
