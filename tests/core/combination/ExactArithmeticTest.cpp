@@ -19,19 +19,16 @@ using morvik::testing::MakeUniformRow;
 
 namespace {
 
-double MeanOf(const Histogram& h)
+// The mean of the interval midpoints weighted by their probabilities (a Histogram or a row record).
+template <class Record>
+double MeanOf(const Record& h, int bins)
 {
     long double mean = 0;
-    for (int i = 0; i < h.Bins; ++i) mean += static_cast<long double>(h.Prob[i]) * (h.Min + i * h.Width);
+    for (int i = 0; i < bins; ++i) mean += static_cast<long double>(h.Prob[i]) * (h.Min + i * h.Width);
     return static_cast<double>(mean);
 }
-
-double MeanOf(const RowHistogram& row)
-{
-    long double mean = 0;
-    for (int i = 0; i < RoundedBins(row); ++i) mean += static_cast<long double>(row.Prob[i]) * (row.Min + i * row.Width);
-    return static_cast<double>(mean);
-}
+double MeanOf(const Histogram& h) { return MeanOf(h, h.Bins); }
+double MeanOf(const RowHistogram& row) { return MeanOf(row, RoundedBins(row)); }
 
 RowHistogram ExampleRow(const std::string& name)
 {
