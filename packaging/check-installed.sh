@@ -36,4 +36,4 @@ env -u XDG_CONFIG_HOME -u XDG_DATA_HOME HOME="$home" QT_QPA_PLATFORM="${QT_QPA_P
 [ -s "$home/window.png" ] || fail "the program showed no window"
 # The histogram opened by its file name is the first entry of the recently opened list.
 grep -q "DeadLoad" "$home/.config/Morvik/Morvik.INI" || fail "the program did not open $example"
-echo "installed Morvik $gui_version under $prefix: files, morvik-cli and first start in order"
+echo "installed $gui_version under $prefix: files, morvik-cli and first start in order"
