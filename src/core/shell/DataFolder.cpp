@@ -22,23 +22,10 @@ bool LiesIn(const std::string& folder, const std::string& root)
 
 }  // namespace
 
-std::string SourceDataFolder()
-{
-#ifdef MORVIK_SOURCE_DATA_DIR
-    return MORVIK_SOURCE_DATA_DIR;
-#else
-    return std::string();
-#endif
-}
+// Both folders are given by the build (data/CMakeLists.txt).
+std::string SourceDataFolder() { return MORVIK_SOURCE_DATA_DIR; }
 
-std::string BuildFolder()
-{
-#ifdef MORVIK_BUILD_DIR
-    return MORVIK_BUILD_DIR;
-#else
-    return std::string();
-#endif
-}
+std::string BuildFolder() { return MORVIK_BUILD_DIR; }
 
 std::string ExamplesFolder(const std::string& dataFolder) { return dataFolder + "/examples"; }
 
