@@ -1,0 +1,24 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/Message.h"
+
+namespace morvik {
+
+// The lines typed into the entry memo, checked for saving as a raw data file.
+struct TypedDataCheck {
+    std::optional<Message> message;  // 135 for no lines, 147/148/149 for the first line that is not a number
+    std::string text;                // the file's text when there is no message
+};
+
+// Each line is written as typed (a comma stays a comma), an empty line as "0"; lines end with CR LF.
+TypedDataCheck CheckTypedData(const std::vector<std::string>& lines);
+
+// `BSave` after the save dialog (and the overwrite question, message 21) has given `path`. Nothing is written
+// when a line is refused: a file cut short at the refused line would pass for the complete data. An existing
+// file is replaced only by a complete new one; a failure gives message 22 with the file name.
+std::optional<Message> SaveTypedData(const std::vector<std::string>& lines, const std::string& path);
+
+}  // namespace morvik
