@@ -42,8 +42,6 @@ double Closeness(const GeneratedHistogram& generated, const RawHistogram& refere
                                reference.frequency);
 }
 
-bool Accepted(double c) { return c > FitAcceptanceLow && c <= 1; }
-
 std::string UpToFirstParenthesis(const std::string& text) { return text.substr(0, text.find(')')); }
 
 // The first shape with the largest closeness, or nullopt when none is above 0. A shape whose generation fails
@@ -79,7 +77,9 @@ FitRow AcceptedRow(const FitSource& source, int type, double c, const std::strin
                       generated.histogram.Total, goodness);
 }
 
-void Rank(std::array<RankedFit, DistributionTypeCount>& ranked)
+}  // namespace
+
+void RankByCloseness(std::array<RankedFit, DistributionTypeCount>& ranked)
 {
     // Selection sort: a later entry moves ahead only with a strictly larger closeness, and the entries it passes
     // keep their order, so equal values stay in type order.
@@ -93,7 +93,12 @@ void Rank(std::array<RankedFit, DistributionTypeCount>& ranked)
     }
 }
 
-}  // namespace
+bool MirrorWhenOpposite(std::span<const double> prob, int n, double min, double max, double dataMean)
+{
+    const double mid = min + (max - min) / 2;
+    const double median = MedianValue(true, prob, min, max, n);
+    return (median < mid && dataMean > mid) || (median > mid && dataMean < mid);
+}
 
 FitInputs MakeFitInputs(const FitSource& source, double weibullShape, bool ownRange)
 {
@@ -158,7 +163,7 @@ FitRanking RankFits(const FitSource& source, const std::function<void(int)>& pro
         }
         if (!first.result) continue;
         const double c = Closeness(*first.result, reference);
-        if (!Accepted(c)) continue;
+        if (!FitAccepted(c)) continue;
 
         // The accepted fit is generated again with the range its own rules give.
         const FitGeneration second = Generate(generator, source, type, shape, true);
@@ -175,7 +180,7 @@ FitRanking RankFits(const FitSource& source, const std::function<void(int)>& pro
         ranking.rows.push_back(AcceptedRow(source, type, c, parameters, *second.result));
     }
 
-    Rank(ranking.ranked);
+    RankByCloseness(ranking.ranked);
     if (!ranking.rejected.empty()) ranking.rejectedWarning = Message::Warning(RejectedFitsText(ranking.rejected));
     if (ranking.acceptedCount == 0) ranking.refusal = Message::Error(TextCis(110));
     return ranking;
@@ -189,14 +194,9 @@ std::optional<ShownFit> ShowFit(const FitSource& source, int type, double weibul
     ShownFit shown;
     shown.generated = std::move(*g.result);
     shown.parameters = g.description;
-    // The mirror rule: the median with the outer edges taken as the first and last values.
     const int n = source.histogram.n;
     auto& prob = shown.generated.histogram.Prob;
-    const double min = shown.generated.outerMin, max = shown.generated.outerMax;
-    const double mid = min + (max - min) / 2;
-    const double median = MedianValue(true, prob, min, max, n);
-    const double mean = source.data.mean;
-    if ((median < mid && mean > mid) || (median > mid && mean < mid)) {
+    if (MirrorWhenOpposite(prob, n, shown.generated.outerMin, shown.generated.outerMax, source.data.mean)) {
         std::reverse(prob.begin(), prob.begin() + n);
         shown.mirrored = true;
     }

@@ -2,6 +2,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,9 @@ struct RejectedFit {
     std::string message;  // the fault's text (140 to 145)
 };
 
+// Whether a closeness is accepted.
+inline bool FitAccepted(double closeness) { return closeness > FitAcceptanceLow && closeness <= 1; }
+
 struct FitRanking {
     std::optional<Message> refusal;  // message 110: no accepted fit
     std::array<RankedFit, DistributionTypeCount> ranked;  // closeness descending, equal values in type order
@@ -64,6 +68,13 @@ FitInputs MakeFitInputs(const FitSource& source, double weibullShape, bool ownRa
 // Fits every type to the data, ranks the accepted fits and computes their statistics rows and goodness of fit.
 // `progress` (optional) is told each type number as its fit starts.
 FitRanking RankFits(const FitSource& source, const std::function<void(int)>& progress = {});
+
+// Orders the places by closeness, descending; equal values keep their order (selection sort).
+void RankByCloseness(std::array<RankedFit, DistributionTypeCount>& ranked);
+
+// The mirror rule of a shown fit: with mid the middle of min..max and the median of the n probabilities taken
+// with min and max as the first and last values, true when the median and the data mean lie on opposite sides.
+bool MirrorWhenOpposite(std::span<const double> prob, int n, double min, double max, double dataMean);
 
 // The fit shown for one type: its histogram generated with its own range, mirrored when the median and the data
 // mean lie on different sides of the middle of the range.
