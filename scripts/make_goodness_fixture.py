@@ -36,3 +36,8 @@ with open(os.path.join(folder, "normal-2000.expected"), "w") as f:
     f.write("ad %.17g\n" % ad)
     for lam in (0.3, 0.5, 0.8, 1.0, 1.18, 1.36, 2.0):
         f.write("kolmogorov %.17g %.17g\n" % (lam, stats.kstwobign.sf(lam)))
+
+# Skewed data with a Gamma shape below 1 (s above the mean) for the fit ranking tests.
+rng = np.random.default_rng(5)
+with open(os.path.join(folder, "gamma-3000.txt"), "w", newline="") as f:
+    f.write("\n".join("%.6f" % v for v in rng.gamma(0.6, 1.0, 3000)) + "\n")

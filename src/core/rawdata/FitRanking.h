@@ -18,9 +18,9 @@ namespace morvik {
 
 // A fit is accepted when its closeness lies in (FitAcceptanceLow, 1].
 constexpr double FitAcceptanceLow = 0.0001;
-// The Weibull shape runs 1.50, 1.51, ..., 8.03.
+// The Weibull shape runs 1.50, 1.51, ..., 8.03: each the double nearest to its hundredths, not a running sum.
 constexpr int WeibullShapeCount = 654;
-inline double WeibullShape(int i) { return 1.5 + i / 100.0; }
+inline double WeibullShape(int i) { return (150 + i) / 100.0; }
 
 // One place of the ranking: a type with its closeness (0: not accepted) and parameter text.
 struct RankedFit {
