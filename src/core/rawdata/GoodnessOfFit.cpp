@@ -93,8 +93,9 @@ GoodnessOfFit Steps(std::span<const double> sorted, const std::vector<long doubl
     // The number of model values at or below x; a value within the boundary tolerance of one counts as on it.
     auto valuesUpTo = [&](double x) {
         const long double t = (x - static_cast<long double>(min)) / spacing;
-        if (t < -BoundaryTolerance) return 0;
-        return std::min(n, static_cast<int>(std::floor(t + BoundaryTolerance)) + 1);
+        if (!(t >= -BoundaryTolerance)) return 0;
+        if (t + BoundaryTolerance >= n - 1) return n;
+        return static_cast<int>(std::floor(t + BoundaryTolerance)) + 1;
     };
     const long double count = static_cast<long double>(sorted.size());
     size_t below = 0;  // data values at or below the model value being compared

@@ -68,7 +68,8 @@ RawDataStep RawDataWindowModel::Build()
         step.messages.push_back(EmptyRangeMessage());
         return step;
     }
-    histogram_ = BuildRawHistogram(*data_, n, min_, max_, pure_ ? HistogramKind::PureDiscrete : HistogramKind::Discrete);
+    const HistogramKind kind = pure_ ? HistogramKind::PureDiscrete : HistogramKind::Discrete;
+    histogram_ = BuildRawHistogram(*data_, n, min_, max_, kind);
     editPending_ = false;
     return step;
 }

@@ -112,7 +112,9 @@ TEST(FitRanking, AFaultRejectsOnlyItsType)
 {
     // Mean 1 and s = 1 exactly: Students divides by s^2 - 1 and Snedecorovo by mean - 1.
     std::vector<double> values;
-    for (auto [value, count] : {std::pair{-1, 10}, {3, 10}, {0, 30}, {2, 30}, {1, 61}}) values.insert(values.end(), count, value);
+    for (auto [value, count] : {std::pair{-1, 10}, {3, 10}, {0, 30}, {2, 30}, {1, 61}}) {
+        values.insert(values.end(), count, value);
+    }
     const RawDataSet data = DataOf(values);
     ASSERT_EQ(data.mean, 1);
     ASSERT_EQ(data.stdDev, 1);

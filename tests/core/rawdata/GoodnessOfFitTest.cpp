@@ -14,7 +14,10 @@ namespace {
 
 std::string Fixture(const std::string& name) { return std::string(MORVIK_FIXTURES) + "/rawdata/" + name; }
 
-double NormalCdf(double x, double mean, double sigma) { return 0.5 * std::erfc(-(x - mean) / (sigma * std::sqrt(2.0))); }
+double NormalCdf(double x, double mean, double sigma)
+{
+    return 0.5 * std::erfc(-(x - mean) / (sigma * std::sqrt(2.0)));
+}
 
 // The values scipy computed for the fixture (scripts/make_goodness_fixture.py).
 struct Expected {
