@@ -10,15 +10,19 @@ namespace morvik {
 
 int RawInterval(double value, int n, double min, double max)
 {
-    // On the scale of interval numbers the boundaries are the whole numbers 0..n.
-    long double t = (static_cast<long double>(value) - min) * n / (static_cast<long double>(max) - min);
-    if (!(t > 0)) return 1;  // below Min (and NaN, which never reaches here from the reader)
+    // On the scale of interval numbers the boundaries are the whole numbers 0..n. Double precision puts t within
+    // about 1e-13 of its exact value, far inside the tolerance.
+    const double t = (value - min) * n / (max - min);
+    if (!(t > 0)) return 1;  // below Min
     if (t >= n) return n;
-    const long double boundary = std::nearbyint(t);
-    if (std::fabs(t - boundary) <= BoundaryTolerance) t = boundary;
-    // The rounding mode is to nearest with halves to even.
-    const int k = static_cast<int>(std::nearbyint(t - 0.5L)) + 1;
-    return std::clamp(k, 1, n);
+    // k = R(t - 0.5) + 1: off a boundary that is the interval t lies in; on boundary b, R(b - 0.5) rounds the half
+    // to the even one of b - 1 and b.
+    const int nearest = static_cast<int>(t + 0.5);
+    if (std::fabs(t - nearest) <= BoundaryTolerance) {
+        const int k = nearest % 2 == 0 ? nearest + 1 : nearest;
+        return std::clamp(k, 1, n);
+    }
+    return std::min(static_cast<int>(t) + 1, n);
 }
 
 std::array<double, MaxBins> BinRawValues(std::span<const double> sorted, int n, double min, double max)
