@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "histogram/Characteristics.h"
 #include "histogram/HistogramFile.h"
 #include "localization/TextCis.h"
 #include "rawdata/RawDataFields.h"
@@ -228,6 +229,21 @@ std::string RawDataWindowModel::ClosenessText() const
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.5f", ranking_->ranked[static_cast<size_t>(chosen_)].closeness);
     return buffer;
+}
+
+std::string RawDataWindowModel::CharacteristicsDialogText() const
+{
+    if (!data_ || !histogram_) return {};
+    const RawHistogram& raw = *histogram_;
+    const double total = data_->Count();
+    if (shownFit_ && chosen_ >= 0) {
+        const GeneratedHistogram& fit = shownFit_->generated;
+        const double h = (fit.outerMax - fit.outerMin) / raw.n;
+        const std::string heading = TextCis(214) + FitTypeName(ranking_->ranked[static_cast<size_t>(chosen_)].type);
+        return CharacteristicsText(heading, fit.histogram.Prob, raw.n, fit.outerMin + h / 2, fit.outerMax - h / 2,
+                                   raw.kind, total);
+    }
+    return CharacteristicsText(TextCis(106), raw.frequency, raw.n, raw.x1, raw.x2, raw.kind, total);
 }
 
 std::optional<RankingTable> RawDataWindowModel::MakeRankingTable() const

@@ -74,6 +74,9 @@ public:
     int ChosenFit() const { return chosen_; }
     const std::optional<ShownFit>& ShownFitHistogram() const { return shownFit_; }
     std::string ClosenessText() const;  // `StringGrid4` cell 1,0
+    // The "Char" dialog: the characteristics of the histogram shown (the fit's when one is shown), titled with
+    // text 106, or 214 and the type name; the data count is the frequency total.
+    std::string CharacteristicsDialogText() const;
     // The ranking window's table of the current ranking.
     std::optional<RankingTable> MakeRankingTable() const;
     // The removal of the marked rows of the ranking window reaches the ranking.

@@ -31,6 +31,11 @@ TypedDataCheck CheckTypedData(const std::vector<std::string>& lines)
     return check;
 }
 
+Message OverwriteQuestion(const std::string& path) { return Message::Confirmation(FormatText(21, path)); }
+
+std::string TypedLineCountText(int lines) { return " " + std::to_string(lines); }
+std::string TypedCaretLineText(int line) { return " " + std::to_string(line); }
+
 std::optional<Message> SaveTypedData(const std::vector<std::string>& lines, const std::string& path)
 {
     TypedDataCheck check = CheckTypedData(lines);

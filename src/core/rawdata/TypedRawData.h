@@ -16,6 +16,13 @@ struct TypedDataCheck {
 // Each line is written as typed (a comma stays a comma), an empty line as "0"; lines end with CR LF.
 TypedDataCheck CheckTypedData(const std::vector<std::string>& lines);
 
+// The question before an existing file is replaced (message 21 with the full file name; Yes is the default).
+Message OverwriteQuestion(const std::string& path);
+
+// `StringGrid5` while typing: a blank and the number of memo lines; a blank and the 0-based line of the caret.
+std::string TypedLineCountText(int lines);
+std::string TypedCaretLineText(int line);
+
 // `BSave` after the save dialog (and the overwrite question, message 21) has given `path`. Nothing is written
 // when a line is refused: a file cut short at the refused line would pass for the complete data. An existing
 // file is replaced only by a complete new one; a failure gives message 22 with the file name.

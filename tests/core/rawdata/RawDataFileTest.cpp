@@ -152,6 +152,15 @@ TEST(TypedRawData, LinesAreWrittenAsTyped)
     EXPECT_EQ(read.data.values, (std::vector<double>{-300, 0, 1.5, 2}));
 }
 
+TEST(TypedRawData, Texts)
+{
+    const Message question = OverwriteQuestion("/data/Raw_Data.txt");
+    EXPECT_EQ(question.kind, DialogKind::Confirmation);
+    EXPECT_EQ(question.text, FormatText(21, "/data/Raw_Data.txt"));
+    EXPECT_EQ(TypedLineCountText(12), " 12");
+    EXPECT_EQ(TypedCaretLineText(0), " 0");
+}
+
 TEST(TypedRawData, RefusalsWriteNothing)
 {
     test::TempFolder folder;

@@ -44,6 +44,7 @@ TEST(RawDataWindowModel, LoadingBuildsOverTheDataRange)
     EXPECT_DOUBLE_EQ(model.Histogram()->max, 9.8);
     EXPECT_EQ(model.Text(RawDataField::Min), StrNaCarku(0));
     EXPECT_EQ(model.DataGrid()[0], "     1000");
+    EXPECT_EQ(model.CharacteristicsDialogText().rfind(TextCis(106), 0), 0u);
     EXPECT_FALSE(model.EditPending());
 }
 
@@ -160,6 +161,9 @@ TEST(RawDataWindowModel, FitShowsTheBestFit)
     EXPECT_EQ(model.ChosenFit(), 0);
     EXPECT_TRUE(model.ShownFitHistogram());
     EXPECT_EQ(model.ClosenessText().find('.'), model.ClosenessText().size() - 6);
+
+    const std::string fitText = model.CharacteristicsDialogText();
+    EXPECT_EQ(fitText.rfind(TextCis(214) + list[0], 0), 0u);
 
     std::optional<RankingTable> table = model.MakeRankingTable();
     ASSERT_TRUE(table);
