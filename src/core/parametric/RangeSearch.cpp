@@ -65,6 +65,31 @@ bool QuietDensities(const DensityFunction& f, long double x1, long double x2, lo
     }
 }
 
+// Tries to pass the stretch from the walk's point to `stride` steps ahead, halving the stride down to the shortest
+// one: `clear`(density before the end, density at the end, end) tells whether the stretch's last step shows that
+// every point before it may be passed. On success the walk moves there, `previous` and `v` are the densities of
+// its last step, and the stride doubles for the next try.
+template <typename ClearRule>
+bool Stride(const DensityFunction& f, StepWalk& walk, long long& stride, long double& previous, long double& v,
+            ClearRule clear)
+{
+    for (;;) {
+        const std::optional<long double> beforeEnd = walk.PointAhead(stride - 1);
+        const std::optional<long double> end = beforeEnd ? walk.PointAhead(stride) : std::nullopt;
+        long double vBeforeEnd = 0, vEnd = 0;
+        if (end && *end != *beforeEnd && QuietDensities(f, *beforeEnd, *end, vBeforeEnd, vEnd) &&
+            clear(vBeforeEnd, vEnd, *end)) {
+            walk.Skip(stride, *end);
+            previous = vBeforeEnd;
+            v = vEnd;
+            stride *= 2;
+            return true;
+        }
+        if (stride <= ShortestStride) return false;
+        stride /= 2;
+    }
+}
+
 // One walk of a search from x0 (where the density is v0 and the walk has not stopped) until `verdict`(v,
 // previous v, x) says Stop or Flat at a step point. With smooth tails the walk strides over stretches where the
 // density clearly falls and stays clearly above `level`, the density at or below which the walk stops; the point
@@ -85,26 +110,11 @@ WalkEnd Walk(const DensityFunction& f, long double x0, long double delta, long d
         if (shape == TailShape::SmoothTails && falling && stepsToStride <= 0) {
             // The stretch from the last step to `stride` steps ahead: both its end steps clearly fall, so every
             // step between does, and its last point is clearly above the level, so every point between is.
-            bool strode = false;
-            while (!strode) {
-                const std::optional<long double> beforeEnd = walk.PointAhead(stride - 1);
-                const std::optional<long double> end = beforeEnd ? walk.PointAhead(stride) : std::nullopt;
-                long double vBeforeEnd = 0, vEnd = 0;
-                if (end && *end != *beforeEnd && QuietDensities(f, *beforeEnd, *end, vBeforeEnd, vEnd) &&
-                    vEnd > 0 && vEnd < vBeforeEnd * (1 - ClearMargin) && vEnd > level * (1 + ClearMargin) &&
-                    verdict(vEnd, vBeforeEnd, *end) == Verdict::Go) {
-                    walk.Skip(stride, *end);
-                    previous = vBeforeEnd;
-                    v = vEnd;
-                    stride *= 2;
-                    strode = true;
-                } else if (stride > ShortestStride) {
-                    stride /= 2;
-                } else {
-                    break;
-                }
-            }
-            if (strode) continue;
+            auto clearlyFalling = [&](long double vBeforeEnd, long double vEnd, long double end) {
+                return vEnd > 0 && vEnd < vBeforeEnd * (1 - ClearMargin) && vEnd > level * (1 + ClearMargin) &&
+                       verdict(vEnd, vBeforeEnd, end) == Verdict::Go;
+            };
+            if (Stride(f, walk, stride, previous, v, clearlyFalling)) continue;
             stepsToStride = StepsBeforeNextStride;
         }
         walk.Step();
@@ -223,25 +233,10 @@ long double ClimbPastMode(const DensityFunction& f, long double a, long double b
     for (;;) {
         const bool rising = previous > 0 && v > previous * (1 + ClearMargin);
         if (shape == TailShape::SmoothTails && rising && stepsToStride <= 0) {
-            bool strode = false;
-            while (!strode) {
-                const std::optional<long double> beforeEnd = walk.PointAhead(stride - 1);
-                const std::optional<long double> end = beforeEnd ? walk.PointAhead(stride) : std::nullopt;
-                long double vBeforeEnd = 0, vEnd = 0;
-                if (end && *end != *beforeEnd && *end < b && QuietDensities(f, *beforeEnd, *end, vBeforeEnd, vEnd) &&
-                    vBeforeEnd > 0 && vEnd > vBeforeEnd * (1 + ClearMargin)) {
-                    walk.Skip(stride, *end);
-                    previous = vBeforeEnd;
-                    v = vEnd;
-                    stride *= 2;
-                    strode = true;
-                } else if (stride > ShortestStride) {
-                    stride /= 2;
-                } else {
-                    break;
-                }
-            }
-            if (strode) continue;
+            auto clearlyRising = [b](long double vBeforeEnd, long double vEnd, long double end) {
+                return end < b && vBeforeEnd > 0 && vEnd > vBeforeEnd * (1 + ClearMargin);
+            };
+            if (Stride(f, walk, stride, previous, v, clearlyRising)) continue;
             stepsToStride = StepsBeforeNextStride;
         }
         walk.Step();

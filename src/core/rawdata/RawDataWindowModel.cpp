@@ -112,28 +112,23 @@ RawDataStep RawDataWindowModel::LeaveField(RawDataField field)
         }
         break;
     }
-    case RawDataField::Min: {
-        double value = 0;
-        if (auto refusal = CheckRawMin(minText_, max_, value)) {
-            refuse(*refusal);
-            minText_ = readMinText_;
-            if (data_) min_ = data_->dataMin;
-            return step;
-        }
-        min_ = value;
-        minText_ = StrNaCarku(value);
-        break;
-    }
+    case RawDataField::Min:
     case RawDataField::Max: {
+        // Each end is checked against the other; a refusal puts back the text and value the file gave.
+        const bool minimum = field == RawDataField::Min;
+        std::string& text = minimum ? minText_ : maxText_;
+        double& end = minimum ? min_ : max_;
         double value = 0;
-        if (auto refusal = CheckRawMax(maxText_, min_, value)) {
+        const std::optional<Message> refusal =
+            minimum ? CheckRawMin(text, max_, value) : CheckRawMax(text, min_, value);
+        if (refusal) {
             refuse(*refusal);
-            maxText_ = readMaxText_;
-            if (data_) max_ = data_->dataMax;
+            text = minimum ? readMinText_ : readMaxText_;
+            if (data_) end = minimum ? data_->dataMin : data_->dataMax;
             return step;
         }
-        max_ = value;
-        maxText_ = StrNaCarku(value);
+        end = value;
+        text = StrNaCarku(value);
         break;
     }
     case RawDataField::Eps:

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "localization/TextCis.h"
+#include "rawdata/RawTestData.h"
 #include "rawdata/FitRanking.h"
 #include "statlib/Statistics.h"
 
@@ -13,14 +14,7 @@ namespace {
 
 std::string Fixture(const std::string& name) { return std::string(MORVIK_FIXTURES) + "/rawdata/" + name; }
 
-RawDataSet DataOf(std::vector<double> values)
-{
-    RawDataSet data;
-    for (double v : values) data.sumX += v, data.sumX2 += static_cast<long double>(v) * v;
-    data.values = std::move(values);
-    CompleteRawStatistics(data);
-    return data;
-}
+using test::DataOf;
 
 RawDataSet ReadFixture(const std::string& name)
 {

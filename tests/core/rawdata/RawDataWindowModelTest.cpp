@@ -3,20 +3,14 @@
 #include <cmath>
 
 #include "localization/TextCis.h"
+#include "rawdata/RawTestData.h"
 #include "rawdata/RawDataWindowModel.h"
 #include "statlib/NumberText.h"
 
 namespace morvik {
 namespace {
 
-RawDataSet DataOf(std::vector<double> values)
-{
-    RawDataSet data;
-    for (double v : values) data.sumX += v, data.sumX2 += static_cast<long double>(v) * v;
-    data.values = std::move(values);
-    CompleteRawStatistics(data);
-    return data;
-}
+using test::DataOf;
 
 RawDataSet Spread(int count, double from, double step)
 {

@@ -4,20 +4,14 @@
 #include <numeric>
 
 #include "localization/TextCis.h"
+#include "rawdata/RawTestData.h"
 #include "rawdata/RawHistogram.h"
 #include "statlib/Statistics.h"
 
 namespace morvik {
 namespace {
 
-RawDataSet DataOf(std::vector<double> values)
-{
-    RawDataSet data;
-    for (double v : values) data.sumX += v, data.sumX2 += static_cast<long double>(v) * v;
-    data.values = std::move(values);
-    CompleteRawStatistics(data);
-    return data;
-}
+using test::DataOf;
 
 TEST(RawHistogram, BoundariesGoToTheEvenInterval)
 {
