@@ -35,9 +35,10 @@ double RankingNumber(const std::string& text)
 RankingTable::RankingTable(const FitRanking& ranking, const RawDataSet& data)
     : rows_(RankingTableRows)
 {
+    // The fits' rows in type order; the rows of removed fits are gone, but the count of accepted fits stays.
+    size_t written = 0;
     for (const FitRow& row : ranking.rows) {
-        if (count_ < RankingTableRows) rows_[static_cast<size_t>(count_)] = row.fields;
-        ++count_;
+        if (written < rows_.size()) rows_[written++] = row.fields;
     }
     count_ = std::min(ranking.acceptedCount, RankingTableRows);
     rawRow_ = ranking.rawRow.fields;
