@@ -18,6 +18,16 @@ namespace {
 
 using namespace morvik;
 
+// Removes the file at the end of the run.
+struct FileRemover {
+    std::string path;
+    ~FileRemover()
+    {
+        std::error_code error;
+        std::filesystem::remove(path, error);
+    }
+};
+
 // A file of 500,000 normally distributed values (mean 50, s 8) written with 6 decimals, made once.
 const std::string& LargeFile()
 {
@@ -35,16 +45,9 @@ const std::string& LargeFile()
         }
         return file;
     }();
+    static const FileRemover remover{path};
     return path;
 }
-
-struct FileRemover {
-    ~FileRemover()
-    {
-        std::error_code error;
-        std::filesystem::remove(LargeFile(), error);
-    }
-};
 
 long ResidentKilobytes()
 {
@@ -99,7 +102,6 @@ void MemoryOfLargeData(benchmark::State& state)
         benchmark::DoNotOptimize(h);
     }
     state.counters["held_MB"] = static_cast<double>(grown) / 1024;
-    static FileRemover remover;
 }
 BENCHMARK(MemoryOfLargeData)->Unit(benchmark::kMillisecond)->Iterations(1);
 
