@@ -1,7 +1,7 @@
 #include "combination/RowGraph.h"
 
 #include "localization/TextCis.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 namespace morvik {
 namespace {
@@ -53,6 +53,21 @@ GraphContent ResultGraph(const Histogram& result, TableKind kind, bool indexLabe
     GraphContent graph = Bars(result, kind, indexLabels);
     graph.titleLines = {"", TextCis(kind == TableKind::Combination ? 55 : 56)};
     return graph;
+}
+
+ChartModel GraphChart(const GraphContent& graph, Colour barColour, Colour titleColour,
+                      const std::string& leftAxisTitle)
+{
+    ChartModel chart;
+    chart.titleLines = graph.titleLines;
+    chart.titleColour = titleColour;
+    for (const GraphBar& bar : graph.bars) chart.main.bars.push_back({bar.probability, barColour, bar.label});
+    chart.main.marks.visible = false;
+    chart.crossCursor = true;
+    chart.bottomAxisTitle = graph.axisTitle;
+    chart.leftAxisTitle = leftAxisTitle;
+    chart.labelSeparation = graph.axisLabelSeparation;
+    return chart;
 }
 
 }  // namespace morvik

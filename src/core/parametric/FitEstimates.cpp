@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "parametric/SafeFunctions.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 namespace morvik {
 namespace {

@@ -4,7 +4,7 @@
 #include "combination/CombinationTable.h"
 #include "combination/RowGraph.h"
 #include "localization/TextCis.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 using namespace morvik;
 using morvik::testing::DisText;
@@ -56,4 +56,25 @@ TEST(RowGraph, TitlesTheResultByTheTable)
     const GraphContent summation = ResultGraph(result, TableKind::Summation, true);
     EXPECT_EQ(summation.titleLines[1], TextCis(56));
     EXPECT_EQ(summation.helpContext, 130);
+}
+
+TEST(RowGraph, ChartShowsTheBarsInTheGivenColoursWithoutMarks)
+{
+    GraphContent graph;
+    graph.titleLines = {"", "Histogram : wind"};
+    graph.bars = {{0.25, "1"}, {0.75, "2"}};
+    graph.axisTitle = "x";
+    graph.axisLabelSeparation = 12;
+    const ChartModel chart = GraphChart(graph, RgbColour(1, 2, 3), RgbColour(4, 5, 6), "P(x)");
+    EXPECT_EQ(chart.titleLines, graph.titleLines);
+    EXPECT_EQ(chart.titleColour, RgbColour(4, 5, 6));
+    ASSERT_EQ(chart.main.bars.size(), 2u);
+    EXPECT_DOUBLE_EQ(chart.main.bars[1].height, 0.75);
+    EXPECT_EQ(chart.main.bars[1].label, "2");
+    EXPECT_EQ(chart.main.bars[1].colour, RgbColour(1, 2, 3));
+    EXPECT_FALSE(chart.main.marks.visible);
+    EXPECT_TRUE(chart.overlay.bars.empty());
+    EXPECT_EQ(chart.bottomAxisTitle, "x");
+    EXPECT_EQ(chart.leftAxisTitle, "P(x)");
+    EXPECT_EQ(chart.labelSeparation, 12);
 }
