@@ -1,6 +1,8 @@
 // What the paint routine puts into a picture: bars where the layout says, the overlay over the main series,
 // thinned labels that are really drawn, and no bar lost when there are more bars than pixels.
 #include <QtTest>
+#include <set>
+#include <utility>
 
 #include "GuiTest.h"
 #include "TestCharts.h"
@@ -42,6 +44,33 @@ private slots:
         // Between two wide bars the plot shows through.
         const int gapX = layout.BarSpan(1).first;
         QVERIFY(SameColour(image.pixel(gapX, layout.ValueToY(0.07)), chart.plotColour));
+    }
+
+    void equalBarsLookEqual()
+    {
+        // 128 bars in a plot whose width is no multiple of 128: the columns alternate between two widths, yet
+        // every bar shows the same fill and the same outline.
+        const Colour yellow = RgbColour(255, 255, 0);
+        const ChartModel chart = test::BarChart(std::vector<double>(128, 0.5), yellow);
+        const QSize size(1100, 400);
+        const QImage image = RenderChartImage(chart, size);
+        const ChartLayout layout = MakeChartLayout(chart, QRect(QPoint(0, 0), size), DefaultChartFonts());
+        const QRgb outline = ToQColor(yellow).darker(160).rgb();
+        const int y = layout.ValueToY(0.23);
+        std::set<std::pair<int, int>> looks;  // (fill pixels, outline pixels) across a bar
+        std::set<int> columnWidths;
+        for (int bar = 0; bar < 128; ++bar) {
+            const auto [left, right] = layout.BarSpan(bar);
+            columnWidths.insert(right - left);
+            int fill = 0, edge = 0;
+            for (int x = left; x < right; ++x) {
+                fill += SameColour(image.pixel(x, y), yellow);
+                edge += QColor(image.pixel(x, y)).rgb() == outline;
+            }
+            looks.insert({fill, edge});
+        }
+        QCOMPARE(columnWidths.size(), std::size_t(2));
+        QCOMPARE(looks.size(), std::size_t(1));
     }
 
     void overlayIsDrawnOverTheMainSeries()

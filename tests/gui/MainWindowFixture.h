@@ -9,6 +9,7 @@
 #include <string>
 
 #include "dialogs/ScriptedDialogSeam.h"
+#include "kit/IntervalTableView.h"
 #include "mainwindow/MainWindow.h"
 #include "shell/Folders.h"
 #include "windows/WindowContext.h"
@@ -64,6 +65,7 @@ struct MainWindowFixture {
     QAction* Action(const char* name) const { return Find<QAction>(name); }
     QString Cell(const char* grid, int row, int column) const
     {
+        if (const auto* table = Find<IntervalTableView>(grid)) return table->Text(row, column);
         const QTableWidgetItem* item = Find<QTableWidget>(grid)->item(row, column);
         return item ? item->text() : QString();
     }

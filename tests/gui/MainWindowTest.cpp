@@ -9,6 +9,7 @@
 #include <csignal>
 
 #include "GuiTest.h"
+#include "localization/MainWindowNames.h"
 #include "MainWindowFixture.h"
 #include "chart/ChartColour.h"
 #include "combination/CombinationTable.h"
@@ -18,7 +19,7 @@
 #include "mainwindow/SignalExit.h"
 #include "mainwindow/ToolWindows.h"
 #include "shell/ReOpenStack.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 using namespace morvik;
 using test::MainWindowFixture;
@@ -29,7 +30,7 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 QColor RowColour(const MainWindowFixture& f, int row)
 {
-    return f.Find<QTableWidget>("StringGrid2")->item(row, 1)->background().color();
+    return f.Find<IntervalTableView>(names::StringGrid2)->Background(row, 1);
 }
 
 }  // namespace
@@ -52,10 +53,10 @@ private slots:
         QVERIFY(Q(f.dialogs.Last().text).startsWith("Invalid  n u m b e r  of elements!"));
 
         QVERIFY(!f.window->Model().HasHistogram());
-        QVERIFY(f.Edit("Edit1")->text().isEmpty());
-        QVERIFY(!f.Edit("EditXY")->isEnabled());
-        QVERIFY(!f.Action("Ulozit3")->isEnabled());
-        QVERIFY(!f.Find<QTableWidget>("StringGrid2")->isVisibleTo(f.window.get()));
+        QVERIFY(f.Edit(names::Edit1)->text().isEmpty());
+        QVERIFY(!f.Edit(names::EditXY)->isEnabled());
+        QVERIFY(!f.Action(names::Ulozit3)->isEnabled());
+        QVERIFY(!f.Find<IntervalTableView>(names::StringGrid2)->isVisibleTo(f.window.get()));
         QCOMPARE(f.window->Stack().Count(), 0);
         QVERIFY(f.window->ChartContent().main.bars.empty());
     }
@@ -67,12 +68,12 @@ private slots:
         f.Open(path);
         QCOMPARE(f.dialogs.Recorded().front().file.folder, f.context.folders.HistogramsRoot);
 
-        QCOMPARE(f.Edit("Edit1")->text(), QString("uniform"));
-        QCOMPARE(f.Edit("EditMin")->text(), Q(StrNaCarku(0.5)));
-        QCOMPARE(f.Edit("EditMax")->text(), Q(StrNaCarku(9.5)));
-        QCOMPARE(f.Cell("StringGrid4", 0, 1), QString(" 10"));
-        QCOMPARE(f.Cell("StringGrid4", 2, 1), QString(" Discrete"));
-        QCOMPARE(f.Cell("StringGrid3", 0, 1).trimmed(), QString("10"));
+        QCOMPARE(f.Edit(names::Edit1)->text(), QString("uniform"));
+        QCOMPARE(f.Edit(names::EditMin)->text(), Q(StrNaCarku(0.5)));
+        QCOMPARE(f.Edit(names::EditMax)->text(), Q(StrNaCarku(9.5)));
+        QCOMPARE(f.Cell(names::StringGrid4, 0, 1), QString(" 10"));
+        QCOMPARE(f.Cell(names::StringGrid4, 2, 1), QString(" Discrete"));
+        QCOMPARE(f.Cell(names::StringGrid3, 0, 1).trimmed(), QString("10"));
 
         const ChartModel& chart = f.window->ChartContent();
         QCOMPARE(chart.main.bars.size(), std::size_t(10));
@@ -81,26 +82,26 @@ private slots:
         QVERIFY(Q(chart.titleLines[1]).contains("uniform   * A  (A=1.00)"));
 
         // The table: heading, an edge row around every interval, the total.
-        auto* table = f.Find<QTableWidget>("StringGrid2");
+        auto* table = f.Find<IntervalTableView>(names::StringGrid2);
         QCOMPARE(table->rowCount(), 23);
-        QCOMPARE(f.Cell("StringGrid2", 1, 1), Q(StrNaCarku(0.0)));
-        QCOMPARE(f.Cell("StringGrid2", 2, 1), Q(StrNaCarku(0.5)));
-        QCOMPARE(f.Cell("StringGrid2", 22, 1), Q(TextCis(127)));
+        QCOMPARE(f.Cell(names::StringGrid2, 1, 1), Q(StrNaCarku(0.0)));
+        QCOMPARE(f.Cell(names::StringGrid2, 2, 1), Q(StrNaCarku(0.5)));
+        QCOMPARE(f.Cell(names::StringGrid2, 22, 1), Q(TextCis(127)));
         QCOMPARE(RowColour(f, 2), ToQColor(RowShadeColour(RowShade::Plain)));
 
-        QVERIFY(f.Action("Ulozit3")->isEnabled());
-        QVERIFY(f.Find<QToolButton>("UlozHist")->isEnabled());
-        QVERIFY(f.Edit("EditXY")->isEnabled());
-        QVERIFY(!f.Action("AbsHodHist1")->isEnabled());
+        QVERIFY(f.Action(names::Ulozit3)->isEnabled());
+        QVERIFY(f.Find<QToolButton>(names::UlozHist)->isEnabled());
+        QVERIFY(f.Edit(names::EditXY)->isEnabled());
+        QVERIFY(!f.Action(names::AbsHodHist1)->isEnabled());
         // Commands whose windows come later stay disabled, buttons included.
-        QVERIFY(!f.Action("KrivkaTrvZat")->isEnabled());
-        QVERIFY(!f.Find<QToolButton>("UlozGraf")->isEnabled());
+        QVERIFY(!f.Action(names::KrivkaTrvZat)->isEnabled());
+        QVERIFY(!f.Find<QToolButton>(names::UlozGraf)->isEnabled());
         QCOMPARE(f.window->Stack().Count(), 1);
         QCOMPARE(f.window->Stack().Entry(0), (ReOpenEntry{path, "1.00", "10"}));
-        QVERIFY(f.Action("N01")->isVisible());
+        QVERIFY(f.Action(names::N01)->isVisible());
 
         // Index labels start at 0.
-        f.window->index1Click();
+        f.window->IndexLabelsClick();
         QCOMPARE(f.window->ChartContent().main.bars.front().label, std::string("0"));
         QCOMPARE(f.window->ChartContent().main.bars.back().label, std::string("9"));
     }
@@ -111,10 +112,10 @@ private slots:
         f.Open(f.Fixture("uniform.dis"));
         const Colour valueColour = f.window->Options().colours.valueQuery;
 
-        f.Type("EditXY", "3.25");
-        f.window->EditXYExit();
-        QCOMPARE(f.Cell("StringGrid5", 0, 1), Q(StrNaCarku(0.1)));
-        QCOMPARE(f.Cell("StringGrid5", 1, 1), Q(StrNaCarku(0.325)));
+        f.Type(names::EditXY, "3.25");
+        f.window->ValueQueryExit();
+        QCOMPARE(f.Cell(names::StringGrid5, 0, 1), Q(StrNaCarku(0.1)));
+        QCOMPARE(f.Cell(names::StringGrid5, 1, 1), Q(StrNaCarku(0.325)));
         const ChartModel& chart = f.window->ChartContent();
         QCOMPARE(chart.overlay.bars.size(), std::size_t(10));
         QCOMPARE(chart.overlay.bars[3].colour, valueColour);
@@ -124,39 +125,39 @@ private slots:
         QCOMPARE(RowColour(f, 10), ToQColor(RowShadeColour(RowShade::Plain)));
 
         // Emptying the field by hand takes the answer off the chart.
-        f.Edit("EditXY")->selectAll();
-        QTest::keyClick(f.Edit("EditXY"), Qt::Key_Delete);
+        f.Edit(names::EditXY)->selectAll();
+        QTest::keyClick(f.Edit(names::EditXY), Qt::Key_Delete);
         QVERIFY(f.window->ChartContent().overlay.bars.empty());
 
-        f.Type("EditXY", "0");  // outside the range: emptied without a message
+        f.Type(names::EditXY, "0");  // outside the range: emptied without a message
         const std::size_t dialogs = f.dialogs.Recorded().size();
-        f.window->EditXYExit();
-        QVERIFY(f.Edit("EditXY")->text().isEmpty());
+        f.window->ValueQueryExit();
+        QVERIFY(f.Edit(names::EditXY)->text().isEmpty());
         QCOMPARE(f.dialogs.Recorded().size(), dialogs);
 
-        f.Type("EditP", "0.5");
-        f.window->EditPExit();
-        QCOMPARE(f.Cell("StringGrid6", 0, 1), Q(StrNaCarku(5.0)));
+        f.Type(names::EditP, "0.5");
+        f.window->QuantileQueryExit();
+        QCOMPARE(f.Cell(names::StringGrid6, 0, 1), Q(StrNaCarku(5.0)));
         QCOMPARE(f.window->ChartContent().overlay.bars[4].colour, f.window->Options().colours.quantileQuery);
         QCOMPARE(RowColour(f, 10), ToQColor(RowShadeColour(RowShade::Quantile)));
 
-        f.Type("EditP", "1");
-        f.window->EditPExit();
-        QCOMPARE(f.Cell("StringGrid6", 0, 1), Q(StrNaCarku(10.0)));
+        f.Type(names::EditP, "1");
+        f.window->QuantileQueryExit();
+        QCOMPARE(f.Cell(names::StringGrid6, 0, 1), Q(StrNaCarku(10.0)));
 
-        f.Type("EditP", "1.2");
-        f.window->EditPExit();
-        QVERIFY(f.Edit("EditP")->text().isEmpty());
+        f.Type(names::EditP, "1.2");
+        f.window->QuantileQueryExit();
+        QVERIFY(f.Edit(names::EditP)->text().isEmpty());
 
-        f.Type("EditP", "0.-5");
-        f.window->EditPExit();
+        f.Type(names::EditP, "0.-5");
+        f.window->QuantileQueryExit();
         QVERIFY(Q(f.dialogs.Last().text).startsWith("I n v a l i d  number input!"));
 
         // Without colour highlighting the table stays plain while a query is shown.
-        f.window->findChild<QAction*>("Ne1")->trigger();
-        f.Type("EditXY", "3.25");
-        f.window->EditXYExit();
-        QCOMPARE(RowColour(f, 8), f.Find<QTableWidget>("StringGrid2")->palette().color(QPalette::Base));
+        f.window->findChild<QAction*>(names::Ne1)->trigger();
+        f.Type(names::EditXY, "3.25");
+        f.window->ValueQueryExit();
+        QCOMPARE(RowColour(f, 8), f.Find<IntervalTableView>(names::StringGrid2)->palette().color(QPalette::Base));
     }
 
     void multipleRescalesAndReachesTheReOpenStack()
@@ -164,16 +165,16 @@ private slots:
         MainWindowFixture f;
         const std::string path = f.Fixture("uniform.dis");
         f.Open(path);
-        f.Type("Edit3", "-2");
-        f.window->Edit3Exit();
+        f.Type(names::Edit3, "-2");
+        f.window->MultipleExit();
         QCOMPARE(f.window->Model().ResultHistogram.Min, -19.0);
-        QCOMPARE(f.Edit("EditMin")->text(), Q(StrNaCarku(-19.0)));
-        QVERIFY(f.Action("AbsHodHist1")->isEnabled());
+        QCOMPARE(f.Edit(names::EditMin)->text(), Q(StrNaCarku(-19.0)));
+        QVERIFY(f.Action(names::AbsHodHist1)->isEnabled());
         QCOMPARE(f.window->Stack().Count(), 2);
-        QCOMPARE(f.window->Stack().Entry(0).multiple, f.Edit("Edit3")->text().toStdString());
+        QCOMPARE(f.window->Stack().Entry(0).multiple, f.Edit(names::Edit3)->text().toStdString());
 
-        f.Type("Edit3", "0");
-        f.window->Edit3Exit();
+        f.Type(names::Edit3, "0");
+        f.window->MultipleExit();
         QCOMPARE(Q(f.dialogs.Last().text), Q(TextCis(23)));
         QCOMPARE(f.window->Model().MultipleA, 1.0);
     }
@@ -187,9 +188,9 @@ private slots:
                                          "Total=3\r\n\r\n[Bins]\r\n1\r\n1\r\n1\r\n");
         f.Open(path);
         const Histogram before = f.window->Model().ResultHistogram;
-        f.window->EditMinExit();
-        f.window->EditMaxExit();
-        f.window->Edit3Exit();
+        f.window->MinExit();
+        f.window->MaxExit();
+        f.window->MultipleExit();
         QCOMPARE(f.window->Model().ResultHistogram.Min, before.Min);
         QCOMPARE(f.window->Model().ResultHistogram.Max, before.Max);
         QCOMPARE(f.window->Model().ResultHistogram.Width, before.Width);
@@ -200,20 +201,20 @@ private slots:
     {
         MainWindowFixture f;
         f.Open(f.Fixture("uniform.dis"));
-        f.Type("EditMax", "19.5");
-        f.window->EditMaxExit();
+        f.Type(names::EditMax, "19.5");
+        f.window->MaxExit();
         QCOMPARE(f.window->Model().ResultHistogram.Width, 19.0 / 9);
         QCOMPARE(f.window->ChartContent().main.bars.back().label, StrBottomGraf(0.1, 19.5));
 
-        f.Type("EditMax", f.Edit("EditMin")->text());
-        f.window->EditMaxExit();
+        f.Type(names::EditMax, f.Edit(names::EditMin)->text());
+        f.window->MaxExit();
         QCOMPARE(Q(f.dialogs.Last().text), Q(TextCis(30)));
-        QCOMPARE(f.Edit("EditMax")->text(), Q(StrNaCarku(19.5)));
+        QCOMPARE(f.Edit(names::EditMax)->text(), Q(StrNaCarku(19.5)));
 
         f.Open(f.Write(f.Loads() + "/dice-pure.dis", "[Parameters]\r\nType=Pure Discrete\r\nMin=1\r\nMax=6\r\n"
                                                      "Bins=6\r\nTotal=6\r\n\r\n[Bins]\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n"));
-        f.Type("EditMax", "7.5");
-        f.window->EditMaxExit();
+        f.Type(names::EditMax, "7.5");
+        f.window->MaxExit();
         QCOMPARE(Q(f.dialogs.Last().text), Q(TextCis(132)));
         QCOMPARE(f.window->Model().ResultHistogram.Max, 6.0);
     }
@@ -222,12 +223,12 @@ private slots:
     {
         MainWindowFixture f;
         f.Open(f.Fixture("uniform.dis"));
-        f.Type("Edit3", "-1");
-        f.window->Edit3Exit();
-        f.Find<QToolButton>("AbsHodHist")->click();
+        f.Type(names::Edit3, "-1");
+        f.window->MultipleExit();
+        f.Find<QToolButton>(names::AbsHodHist)->click();
         QVERIFY(f.window->Model().ResultHistogram.Min >= 0);
-        QCOMPARE(f.Edit("Edit3")->text(), QString("1.00"));
-        QVERIFY(!f.Action("AbsHodHist1")->isEnabled());
+        QCOMPARE(f.Edit(names::Edit3)->text(), QString("1.00"));
+        QVERIFY(!f.Action(names::AbsHodHist1)->isEnabled());
         QCOMPARE(f.window->ChartContent().titleLines.size(), std::size_t(3));
     }
 
@@ -237,7 +238,7 @@ private slots:
         f.Open(f.Fixture("uniform.dis"));
         const std::string saved = f.context.folders.ResultsFolder + "/copy.dis";
         f.dialogs.AnswerPath(saved);
-        f.window->Ulozit3Click();
+        f.window->SaveHistogramClick();
         QCOMPARE(f.dialogs.Last().file.folder, f.context.folders.ResultsFolder);
         QCOMPARE(ReadHistogramFile(saved, HistogramKind::PureDiscrete).histogram.Bins, 10);
         QCOMPARE(f.window->Stack().Entry(0).file, saved);
@@ -247,21 +248,21 @@ private slots:
         const std::string keep = f.Write(f.context.folders.ResultsFolder + "/keep.dis", "precious");
         f.dialogs.AnswerPath(keep);
         f.dialogs.AnswerNo();
-        f.window->Ulozit3Click();
+        f.window->SaveHistogramClick();
         QCOMPARE(f.dialogs.Last().kind, DialogKind::Confirmation);
         std::ifstream kept(keep);
         QCOMPARE(std::string(std::istreambuf_iterator<char>(kept), {}), std::string("precious"));
 
         const std::string report = f.context.folders.GraphsFolder + "/uniform.txt";
         f.dialogs.AnswerPath(report);
-        f.window->Ulozit2Click();
+        f.window->SaveResultsClick();
         QCOMPARE(f.dialogs.Last().file.defaultSuffix, std::string("txt"));
         std::ifstream written(report);
         const std::string text(std::istreambuf_iterator<char>(written), {});
         QVERIFY(Q(text).startsWith(Q(TextCis(44))));
         QVERIFY(Q(text).contains("Histogram A : uniform"));
 
-        f.window->BCharClick();
+        f.window->CharacteristicsClick();
         QCOMPARE(f.dialogs.Last().title, TextCis(79));
     }
 
@@ -272,33 +273,33 @@ private slots:
         const std::string dice = f.Fixture("dice.dis");
         f.Open(uniform);
         f.Open(dice);
-        QCOMPARE(f.Edit("Edit1")->text(), QString("dice"));
+        QCOMPARE(f.Edit(names::Edit1)->text(), QString("dice"));
 
         f.Action("N11")->trigger();  // the older entry
         QCOMPARE(f.window->Model().Name, std::string("uniform"));
-        QCOMPARE(f.Edit("Edit1")->text(), QString("uniform.dis"));
+        QCOMPARE(f.Edit(names::Edit1)->text(), QString("uniform.dis"));
 
-        f.window->SpeedButton1Click();
-        auto* table = f.Find<QTableWidget>("StringGrid1");
+        f.window->ReOpenTableButtonClick();
+        auto* table = f.Find<QTableWidget>(names::StringGrid1);
         QVERIFY(table->isVisibleTo(f.window.get()));
         QCOMPARE(table->rowCount(), 3);
         QCOMPARE(table->item(1, 1)->text(), QString("dice"));
-        f.window->StringGrid1Click(1);
+        f.window->ReOpenTableClick(1);
         QVERIFY(!table->isVisibleTo(f.window.get()));
         QCOMPARE(f.window->Model().Name, std::string("dice"));
 
         // A file that has gone: the table offers to forget it.
         std::filesystem::remove(uniform);
-        f.window->SpeedButton1Click();
+        f.window->ReOpenTableButtonClick();
         f.dialogs.AnswerYes();
-        f.window->StringGrid1Click(2);
+        f.window->ReOpenTableClick(2);
         QCOMPARE(f.window->Stack().Count(), 1);
         QVERIFY(!f.Action("N11")->isVisible());
 
         f.dialogs.AnswerYes();
-        f.window->VyprazdniZasobnik1Click();
+        f.window->EmptyReOpenStackClick();
         QCOMPARE(f.window->Stack().Count(), 0);
-        QVERIFY(!f.Find<QMenu>("ReOpen1")->isEnabled());
+        QVERIFY(!f.Find<QMenu>(names::ReOpen1)->isEnabled());
         QVERIFY(!f.window->Model().HasHistogram());
     }
 
@@ -308,10 +309,10 @@ private slots:
         {
             MainWindowFixture f;
             f.Open(f.Fixture("uniform.dis"));
-            f.window->CestinaClick();
-            f.window->index1Click();
-            f.Action("Ne1")->trigger();
-            f.Action("lomitko1")->trigger();
+            f.window->CzechClick();
+            f.window->IndexLabelsClick();
+            f.Action(names::Ne1)->trigger();
+            f.Action(names::lomitko1)->trigger();
             f.window->WriteSettings();
             text = f.context.settings.Text();
         }
@@ -320,48 +321,60 @@ private slots:
         QVERIFY(again.window->Options().index1);
         QVERIFY(!again.window->Options().colourHighlight);
         QCOMPARE(again.window->Options().DateSeparator, '/');
-        QVERIFY(again.Action("Cestina")->isChecked());
-        QCOMPARE(again.Find<QMenu>("Soubor1")->title(), QString("&Soubor"));
+        QVERIFY(again.Action(names::Cestina)->isChecked());
+        QCOMPARE(again.Find<QMenu>(names::Soubor1)->title(), QString("&Soubor"));
         QCOMPARE(again.window->Stack().Count(), 1);
-        QVERIFY(again.Action("N01")->isVisible());
+        QVERIFY(again.Action(names::N01)->isVisible());
 
         // Colours of the file reach the window (red is 0x0000FF, blue in the high byte).
         MainWindowFixture coloured("[--  Setting  --]\nedit.okno Hodnota x=255\nvelikost kvantilu P=65280\n");
-        QCOMPARE(coloured.Edit("EditXY")->palette().color(QPalette::Base), QColor(255, 0, 0));
-        QCOMPARE(coloured.Edit("EditP")->palette().color(QPalette::Text), QColor(0, 255, 0));
+        QCOMPARE(coloured.Edit(names::EditXY)->palette().color(QPalette::Base), QColor(255, 0, 0));
+        QCOMPARE(coloured.Edit(names::EditP)->palette().color(QPalette::Text), QColor(0, 255, 0));
     }
 
     void languageSwitch()
     {
         MainWindowFixture f;
         f.Open(f.Fixture("uniform.dis"));
-        f.window->CestinaClick();
-        QCOMPARE(f.Find<QMenu>("Soubor1")->title(), QString("&Soubor"));
-        QCOMPARE(f.Find<QComboBox>("CBTypHist")->itemText(1), QString("Histogram Kombinace"));
-        QCOMPARE(f.Find<QGroupBox>("GroupBox2")->title(), QString("  V ý s l e d n ý   h i s t o g r a m  "));
-        QVERIFY(f.Find<QToolButton>("UlozHist")->toolTip().contains(": uniform"));
-        f.window->AnglictinaClick();
-        QCOMPARE(f.Find<QMenu>("Soubor1")->title(), QString("&File"));
-        QCOMPARE(f.Cell("StringGrid6", 0, 0), QString("   Quantile Qp"));
+        f.window->CzechClick();
+        QCOMPARE(f.Find<QMenu>(names::Soubor1)->title(), QString("&Soubor"));
+        QCOMPARE(f.Find<QComboBox>(names::CBTypHist)->itemText(1), QString("Histogram Kombinace"));
+        QCOMPARE(f.Find<QGroupBox>(names::GroupBox2)->title(), QString("  V ý s l e d n ý   h i s t o g r a m  "));
+        QVERIFY(f.Find<QToolButton>(names::UlozHist)->toolTip().contains(": uniform"));
+        f.window->EnglishClick();
+        QCOMPARE(f.Find<QMenu>(names::Soubor1)->title(), QString("&File"));
+        QCOMPARE(f.Cell(names::StringGrid6, 0, 0), QString("   Quantile Qp"));
+    }
+
+    void gridCaptionsFitInBothLanguages()
+    {
+        MainWindowFixture f;
+        f.window->CzechClick();
+        auto* grid = f.Find<QTableWidget>(names::StringGrid3);
+        const QFontMetrics metrics(grid->font());
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            const QString caption = grid->item(row, 0)->text();
+            QVERIFY2(metrics.horizontalAdvance(caption) < grid->columnWidth(0), qPrintable(caption));
+        }
     }
 
     void commandsWithoutHistogramRefuseQuietly()
     {
         MainWindowFixture f;
-        f.window->Ulozit3Click();
-        f.window->Ulozit2Click();
-        f.window->BCharClick();
-        f.window->AbsHodHistClick();
-        f.Type("EditXY", "1");
-        f.window->EditXYExit();
-        f.Type("EditMin", "1");
-        f.window->EditMinExit();
-        f.Type("Edit3", "3");
-        f.window->Edit3Exit();
-        f.window->SpeedButton1Click();
-        f.window->ReOpClick(5);
-        f.window->StringGrid1Click(3);
-        f.window->Chart1ClickSeries();
+        f.window->SaveHistogramClick();
+        f.window->SaveResultsClick();
+        f.window->CharacteristicsClick();
+        f.window->AbsoluteValueClick();
+        f.Type(names::EditXY, "1");
+        f.window->ValueQueryExit();
+        f.Type(names::EditMin, "1");
+        f.window->MinExit();
+        f.Type(names::Edit3, "3");
+        f.window->MultipleExit();
+        f.window->ReOpenTableButtonClick();
+        f.window->ReOpenItemClick(5);
+        f.window->ReOpenTableClick(3);
+        f.window->ChartClick();
         QVERIFY(f.dialogs.Recorded().empty());
         QVERIFY(!f.window->Model().HasHistogram());
     }
@@ -371,11 +384,11 @@ private slots:
         MainWindowFixture f;
         ToolWindows tools(*f.window, f.context);
         f.Open(f.Fixture("uniform.dis"));
-        auto* types = f.Find<QComboBox>("CBTypHist");
+        auto* types = f.Find<QComboBox>(names::CBTypHist);
 
         // A tool window closed without a result leaves the histogram as it was.
         types->setCurrentIndex(1);
-        f.window->CBTypHistChange(1);
+        f.window->ToolChoiceChange(1);
         QVERIFY(tools.Window(1)->isVisible());
         QVERIFY(!f.window->isEnabled());
         tools.Window(1)->close();
@@ -392,27 +405,27 @@ private slots:
         }
         const std::string table = f.context.folders.ResultsFolder + "/two.kom";
         QVERIFY(!saved.SaveTable(table));
-        f.window->CBTypHistChange(1);
+        f.window->ToolChoiceChange(1);
         f.dialogs.AnswerPath(table);
         tools.Window(1)->findChild<QAbstractButton*>("OtevriKomb")->click();
         tools.Window(1)->findChild<QAbstractButton*>("VypocetKomb")->click();
         tools.Window(1)->close();
         QCOMPARE(f.window->Model().Name, std::string(CombinationTable::ResultName));
-        QCOMPARE(f.Edit("Edit1")->text(), QString("Kombinace"));
-        QCOMPARE(f.Cell("StringGrid4", 2, 1), QString(" Discrete"));
+        QCOMPARE(f.Edit(names::Edit1)->text(), QString("Kombinace"));
+        QCOMPARE(f.Cell(names::StringGrid4, 2, 1), QString(" Discrete"));
         QVERIFY(f.window->isEnabled());
 
         // The parametric window starts from an empty main window and hands over what it generated.
-        f.window->CBTypHistChange(3);
+        f.window->ToolChoiceChange(3);
         QVERIFY(tools.Window(3)->isVisible());
-        QVERIFY(f.Edit("Edit1")->text().isEmpty());
+        QVERIFY(f.Edit(names::Edit1)->text().isEmpty());
         tools.Window(3)->close();
         QVERIFY(f.window->isEnabled());
         QVERIFY(Q(f.window->Model().Name).startsWith("ParRoz_"));
-        QCOMPARE(f.Edit("Edit1")->text(), Q(f.window->Model().Name));
+        QCOMPARE(f.Edit(names::Edit1)->text(), Q(f.window->Model().Name));
         QVERIFY(!f.window->ChartContent().main.bars.empty());
-        QVERIFY(f.Action("Ulozit3")->isEnabled());
-        QCOMPARE(f.Edit("Edit3")->text(), QString("1.00"));
+        QVERIFY(f.Action(names::Ulozit3)->isEnabled());
+        QCOMPARE(f.Edit(names::Edit3)->text(), QString("1.00"));
     }
 
     void chartToolbarShowsOnlyWhenMaximised()
@@ -423,7 +436,7 @@ private slots:
         QVERIFY(!toolbar->isVisible());
         f.window->showMaximized();
         QTRY_VERIFY(toolbar->isVisible());
-        f.Action("TCharCom")->trigger();  // switched off
+        f.Action(names::TCharCom)->trigger();  // switched off
         QVERIFY(!toolbar->isVisible());
         QVERIFY(!f.window->Options().TCharCom);
     }
@@ -434,11 +447,11 @@ private slots:
         f.window->show();
         QSignalSpy closing(f.window.get(), &MainWindow::closing);
         f.dialogs.AnswerNo();
-        f.window->Konec1Click();
+        f.window->ExitClick();
         QCOMPARE(Q(f.dialogs.Last().text), Q(TextCis(33)));
         QVERIFY(f.window->isVisible());
         f.dialogs.AnswerYes();
-        f.window->Konec1Click();
+        f.window->ExitClick();
         QCOMPARE(closing.count(), 1);
         QVERIFY(f.context.settings.HasKey("--  Position  --", "Prob_u-Form1.width"));
     }

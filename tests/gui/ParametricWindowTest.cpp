@@ -13,11 +13,12 @@
 #include "GuiTest.h"
 #include "chart/ChartView.h"
 #include "dialogs/ScriptedDialogSeam.h"
+#include "kit/IntervalTableView.h"
 #include "localization/TextCis.h"
 #include "parametric/DistributionCatalogue.h"
 #include "parametric/ParametricWindow.h"
 #include "shell/WindowPlacement.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 #include "windows/WindowContext.h"
 
 using namespace morvik;
@@ -98,7 +99,7 @@ private slots:
         QCOMPARE(f.Chart().titleLines.at(1),
                  std::string("Parametric distribution : Normal  F ( x |  Mi=10 , Sigma=1 )"));
         QCOMPARE(f.Chart().main.bars.size(), size_t(128));
-        QCOMPARE(f.Find<QTableWidget>("StringGrid2")->rowCount(), 2 * 128 + 3);
+        QCOMPARE(f.Find<IntervalTableView>("StringGrid2")->rowCount(), 2 * 128 + 3);
         QVERIFY(!f.Cell("StringGrid1", 2, 1).isEmpty());  // the median
         QVERIFY(f.dialogs.Recorded().empty());
     }
@@ -119,11 +120,11 @@ private slots:
         f.Enter("EdPocetIntervalu", "6x4");  // a letter is refused
         QCOMPARE(f.Edit("EdPocetIntervalu")->text(), QString("64"));
         QCOMPARE(f.Chart().main.bars.size(), size_t(64));
-        QCOMPARE(f.Find<QTableWidget>("StringGrid2")->rowCount(), 2 * 64 + 3);
+        QCOMPARE(f.Find<IntervalTableView>("StringGrid2")->rowCount(), 2 * 64 + 3);
         QVERIFY(f.Cell("StringGrid1", 0, 1) != f.Edit("EdMin")->text());  // half a width inside
 
         f.Find<QCheckBox>("ChB_TypHist")->click();  // Pure Discrete recomputes and lays values on the ends
-        QCOMPARE(f.Find<QTableWidget>("StringGrid2")->rowCount(), 64 + 2);
+        QCOMPARE(f.Find<IntervalTableView>("StringGrid2")->rowCount(), 64 + 2);
         QCOMPARE(f.Cell("StringGrid1", 0, 1), f.Edit("EdMin")->text());
         QCOMPARE(f.Cell("StringGrid1", 1, 1), f.Edit("EdMax")->text());
 

@@ -15,6 +15,7 @@
 #include "combination/SummationTable.h"
 #include "combination/SummationWindow.h"
 #include "dialogs/ScriptedDialogSeam.h"
+#include "kit/IntervalTableView.h"
 #include "localization/TextCis.h"
 #include "shell/MainWindowSettings.h"
 
@@ -90,12 +91,12 @@ private slots:
         QCOMPARE(chart.main.bars.back().label, std::string("5"));
         QCOMPARE(chart.main.bars.back().colour, RgbColour(1, 2, 3));
         auto* summary = graph.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
-        auto* intervals = graph.findChild<QTableWidget*>(QStringLiteral("StringGrid2"));
+        auto* intervals = graph.findChild<IntervalTableView*>(QStringLiteral("StringGrid2"));
         QCOMPARE(Text(summary, 2, 1), QStringLiteral(" 6"));
         QCOMPARE(Text(summary, 2, 0), QStringLiteral("Number of intervals"));
         QCOMPARE(intervals->rowCount(), 2 * 6 + 3);
-        QCOMPARE(Text(intervals, 14, 1), QString::fromStdString(TextCis(127)));
-        QCOMPARE(intervals->item(4, 1)->background().color(), ToQColor(RgbColour(0xFF, 0xFF, 0xC1)));
+        QCOMPARE(intervals->Text(14, 1), QString::fromStdString(TextCis(127)));
+        QCOMPARE(intervals->Background(4, 1), ToQColor(RgbColour(0xFF, 0xFF, 0xC1)));
 
         f.window.ApplyLanguage(Language::Czech);
         QCOMPARE(Text(f.grid, 0, 8), QStringLiteral(" Váha"));

@@ -4,7 +4,7 @@
 
 #include "histogram/HistogramFile.h"
 #include "localization/TextCis.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 namespace morvik {
 namespace {

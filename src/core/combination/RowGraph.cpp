@@ -1,7 +1,7 @@
 #include "combination/RowGraph.h"
 
 #include "localization/TextCis.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 namespace morvik {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "localization/CharacteristicLabels.h"
 #include "localization/TextCis.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 #include "statlib/Statistics.h"
 
 namespace morvik {

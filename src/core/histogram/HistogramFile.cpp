@@ -7,18 +7,10 @@
 
 #include "common/AtomicFile.h"
 #include "localization/TextCis.h"
-#include "statlib/MessageDialog.h"
 #include "statlib/NumberParse.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 namespace morvik {
-
-const char* const CategoryFolderNames[6] = {"Calculated",
-                                            "Cross-section variability",
-                                            "Initial imperfections",
-                                            "Loads",
-                                            "Solidity and material characterics",
-                                            "Tests"};
 
 namespace {
 
@@ -262,47 +254,12 @@ std::optional<Message> WriteHistogramFile(const std::string& path, const Histogr
     return std::nullopt;
 }
 
-std::string FolderOf(const std::string& path)
-{
-    auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return std::string();
-    return slash == 0 ? std::string("/") : path.substr(0, slash);
-}
-
-std::string FileNameOf(const std::string& path)
-{
-    auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string HistogramNameOf(const std::string& path)
-{
-    std::string name = FileNameOf(path);
-    return name.substr(0, name.find('.'));
-}
-
-bool IsOutsideCategoryFolders(const std::string& path, const std::string& histogramsRoot)
-{
-    const std::string folder = FolderOf(path);
-    for (const char* category : CategoryFolderNames) {
-        if (folder == histogramsRoot + "/" + category) return false;
-    }
-    return true;
-}
-
 Message CategoryFolderMessage(const std::string& histogramsRoot)
 {
     // The catalogue text ends the root with the old separator "\\"; this platform's separator is "/".
     std::string text = FormatText(499, histogramsRoot);
     std::replace(text.begin(), text.end(), '\\', '/');
     return Message::Warning(text);
-}
-
-bool CheckCategoryFolder(const std::string& path, const std::string& histogramsRoot)
-{
-    if (!IsOutsideCategoryFolders(path, histogramsRoot)) return false;
-    ShowMessage(CategoryFolderMessage(histogramsRoot));
-    return true;
 }
 
 }  // namespace morvik

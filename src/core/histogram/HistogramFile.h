@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "common/Message.h"
+#include "common/Paths.h"
 #include "histogram/Histogram.h"
 
 namespace morvik {
@@ -42,22 +43,7 @@ std::string HistogramFileText(const std::string& fileName, const Histogram& hist
 // A failure gives message 22 with the file name.
 std::optional<Message> WriteHistogramFile(const std::string& path, const Histogram& histogram, HistogramKind kind);
 
-// The folder part of a path (without the trailing separator) and the file name part.
-std::string FolderOf(const std::string& path);
-std::string FileNameOf(const std::string& path);
-// The histogram name of a file: its name without folder and without everything from the first "." on.
-std::string HistogramNameOf(const std::string& path);
-
-// The six folders histograms are opened from, below the histograms root.
-extern const char* const CategoryFolderNames[6];
-// True ("refused") when the folder of `path` is not exactly one of the category folders of `histogramsRoot`.
-bool IsOutsideCategoryFolders(const std::string& path, const std::string& histogramsRoot);
 // Message 499 for a refused folder (a warning).
 Message CategoryFolderMessage(const std::string& histogramsRoot);
 
-}  // namespace morvik
-
-namespace morvik {
-// Shows message 499 through the dialog seam and returns true when the file's folder is refused.
-bool CheckCategoryFolder(const std::string& path, const std::string& histogramsRoot);
 }  // namespace morvik

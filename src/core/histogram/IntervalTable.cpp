@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "common/NumberText.h"
 #include "histogram/Queries.h"
-#include "localization/MainWindowTexts.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
-#include "statlib/NumberText.h"
 
 namespace morvik {
 namespace {
@@ -24,25 +24,33 @@ IntervalTableRow IntervalRow(const Histogram& h, int index)
 
 }  // namespace
 
+const IntervalTableRow& IntervalTableHeadings()
+{
+    static const IntervalTableRow headings = {" INT", "        x", "       P(x)"};
+    return headings;
+}
+
+int IntervalTableRowCount(const Histogram& h, HistogramKind kind) { return RowCount(h, kind); }
+
+IntervalTableRow IntervalTableRowAt(const Histogram& h, HistogramKind kind, int row)
+{
+    const int rows = RowCount(h, kind);
+    if (row <= 0 || row >= rows) return row == 0 ? IntervalTableHeadings() : IntervalTableRow{};
+    if (row == rows - 1) {
+        double sum = 0;
+        for (int i = 0; i < BinsOf(h); ++i) sum += h.Prob[i];
+        return {"", TextCis(msg::TotalRowCaption), StrNaCarku(sum)};
+    }
+    if (kind != HistogramKind::Discrete) return IntervalRow(h, row - 1);
+    // Discrete: the edges between the interval rows, the lower edge of the first in row 1.
+    if (row % 2 == 0) return IntervalRow(h, row / 2 - 1);
+    return {"", StrNaCarku(h.Min + (row / 2 - 0.5) * h.Width), ""};
+}
+
 std::vector<IntervalTableRow> IntervalTableTexts(const Histogram& h, HistogramKind kind)
 {
-    const auto& headings = IntervalTableHeadings();
     std::vector<IntervalTableRow> rows(RowCount(h, kind));
-    rows.front() = headings;
-    const int bins = BinsOf(h);
-    double sum = 0;
-    for (int i = 0; i < bins; ++i) sum += h.Prob[i];
-    if (kind == HistogramKind::Discrete) {
-        rows[1][1] = StrNaCarku(h.Min - h.Width / 2);
-        for (int i = 1; i <= bins; ++i) {
-            rows[2 * i] = IntervalRow(h, i - 1);
-            rows[2 * i + 1][1] = StrNaCarku(h.Min + (i - 0.5) * h.Width);
-        }
-    } else {
-        for (int i = 1; i <= bins; ++i) rows[i] = IntervalRow(h, i - 1);
-    }
-    rows.back()[1] = TextCis(127);
-    rows.back()[2] = StrNaCarku(sum);
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) rows[row] = IntervalTableRowAt(h, kind, row);
     return rows;
 }
 
@@ -69,6 +77,12 @@ RowShade IntervalRowShade(const Histogram& h, HistogramKind kind, int row, Table
         return RowShade::Plain;
     }
     return highlight == TableHighlight::Value ? RowShade::Value : RowShade::Quantile;
+}
+
+RowShade AlternateRowShade(int rows, int row)
+{
+    if (row == rows - 1) return RowShade::Total;
+    return row >= 2 && row % 2 == 0 ? RowShade::Plain : RowShade::None;
 }
 
 Colour RowShadeColour(RowShade shade)

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "histogram/Histogram.h"
-#include "shell/Colour.h"
+#include "common/Colour.h"
 
 namespace morvik {
 
@@ -13,7 +13,12 @@ namespace morvik {
 // A Discrete histogram shows its edges between the interval rows: row 1 the lower edge of the first interval,
 // row 2i interval i, row 2i + 1 its upper edge. A Pure Discrete histogram has one row per value.
 using IntervalTableRow = std::array<std::string, 3>;
+// Row 0: the column headings, the same in both languages.
+const IntervalTableRow& IntervalTableHeadings();
 std::vector<IntervalTableRow> IntervalTableTexts(const Histogram& h, HistogramKind kind);
+// The same table a row at a time, for views that ask for the rows they draw.
+int IntervalTableRowCount(const Histogram& h, HistogramKind kind);
+IntervalTableRow IntervalTableRowAt(const Histogram& h, HistogramKind kind, int row);
 
 // Which answer the table marks: none, the value query or the quantile query.
 enum class TableHighlight { None, Value, Quantile };
@@ -28,7 +33,11 @@ enum class RowShade { None, Plain, Value, Quantile, Total };
 RowShade IntervalRowShade(const Histogram& h, HistogramKind kind, int row, TableHighlight highlight,
                           std::optional<double> limit);
 
-// The background colours of the shades (RGB).
+// The shading of the tool windows' tables of `rows` rows: every even row from row 2 up to the last but one
+// Plain, the last row Total, whatever the kind.
+RowShade AlternateRowShade(int rows, int row);
+
+// The background colours of the shades (RGB); the parametric window paints its Plain rows in its own colour.
 Colour RowShadeColour(RowShade shade);
 
 }  // namespace morvik

@@ -5,7 +5,7 @@
 #include "histogram/Characteristics.h"
 #include "histogram/Multiple.h"
 #include "localization/TextCis.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 namespace morvik {
 

@@ -2,9 +2,10 @@
 
 #include <cmath>
 
+#include "common/KeyFilter.h"
 #include "localization/TextCis.h"
 #include "statlib/NumberParse.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 namespace morvik {
 
@@ -35,17 +36,7 @@ MultipleCheck CheckMultiple(const std::string& text, HistogramKind kind)
     return check;
 }
 
-std::optional<char> FilterNumericKey(char key)
-{
-    switch (key) {
-    case ',': return '.';
-    case 'e': return 'E';
-    case '\b': case '-': case '.': case 'E': return key;
-    default: break;
-    }
-    if (key >= '0' && key <= '9') return key;
-    return std::nullopt;
-}
+std::optional<char> FilterNumericKey(char key) { return FilterFieldKey(KeySet::Real, key); }
 
 bool KeyDeservesBeep(char key) { return key != '\r' && key != '\n' && !FilterNumericKey(key); }
 

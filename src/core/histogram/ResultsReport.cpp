@@ -3,7 +3,7 @@
 #include "histogram/Characteristics.h"
 #include "localization/CharacteristicLabels.h"
 #include "localization/TextCis.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 namespace morvik {
 namespace {

@@ -1,6 +1,6 @@
 #include "localization/CharacteristicLabels.h"
 
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 namespace morvik {
 namespace {

@@ -24,12 +24,6 @@ const std::array<std::string, 5>& CBMarksItems()
     return items;
 }
 
-const std::array<std::string, 3>& IntervalTableHeadings()
-{
-    static const std::array<std::string, 3> headings = {" INT", "        x", "       P(x)"};
-    return headings;
-}
-
 std::string MainBottomAxisTitle(bool indexLabels, Language language)
 {
     return indexLabels ? std::string("Index   x") : TextCis(157, language);

@@ -16,8 +16,6 @@ std::array<std::string, 5> CBTypHistItems(Language language);
 std::array<std::string, 2> CBValIndItems(Language language);
 // CBMarks: the bar-label styles.
 const std::array<std::string, 5>& CBMarksItems();
-// The column headings of the interval table StringGrid2.
-const std::array<std::string, 3>& IntervalTableHeadings();
 // Row labels that caption set 1 does not cover: StringGrid3 rows 1 and 2, StringGrid5 row 0.
 inline constexpr std::string_view ResultMinLabel = "   Min";
 inline constexpr std::string_view ResultMaxLabel = "   Max";

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "localization/TextCis.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 namespace morvik {
 
@@ -16,19 +16,6 @@ std::vector<std::string> BarLabels(const Histogram& h, bool indexLabels)
         labels.push_back(indexLabels ? std::to_string(i) : StrBottomGraf(h.Prob[i], h.ValueAt(i)));
     }
     return labels;
-}
-
-std::optional<char> FilterFieldKey(KeySet keys, char key)
-{
-    constexpr char Backspace = 8;
-    if (key == Backspace) return key;
-    if (key >= '0' && key <= '9') return key;
-    if (keys == KeySet::Digits) return std::nullopt;
-    if (key == '.' || key == ',') return '.';
-    if (keys == KeySet::UnsignedReal) return std::nullopt;
-    if (key == '-' || key == 'E') return key;
-    if (key == 'e') return 'E';
-    return std::nullopt;
 }
 
 GraphTarget ToggleGraphTarget(GraphTarget current, GraphTarget clicked)

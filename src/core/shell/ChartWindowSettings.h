@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "shell/Colour.h"
+#include "common/Colour.h"
 #include "shell/SettingsFile.h"
 
 namespace morvik {

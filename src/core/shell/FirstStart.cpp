@@ -4,7 +4,7 @@
 #include <set>
 #include <utility>
 
-#include "histogram/HistogramFile.h"
+#include "common/Paths.h"
 #include "localization/TextCis.h"
 
 namespace fs = std::filesystem;

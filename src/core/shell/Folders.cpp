@@ -1,6 +1,6 @@
 #include "shell/Folders.h"
 
-#include "histogram/HistogramFile.h"
+#include "common/Paths.h"
 #include "localization/TextCis.h"
 
 namespace morvik {

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "localization/TextCis.h"
-#include "shell/Colour.h"
+#include "common/Colour.h"
 #include "shell/SettingsFile.h"
 #include "shell/WindowPlacement.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "histogram/HistogramFile.h"
+#include "common/Paths.h"
 #include "localization/TextCis.h"
 #include "shell/WindowPlacement.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "common/Message.h"
-#include "shell/Colour.h"
+#include "common/Colour.h"
 
 namespace morvik {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 namespace morvik {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 #include <QColor>
 
-#include "shell/Colour.h"
+#include "common/Colour.h"
 
 namespace morvik {
 

@@ -49,7 +49,13 @@ void PaintBars(QPainter& painter, const ChartSeries& series, const ChartLayout& 
 {
     const double pixelsPerBar =
         layout.barCount > 0 ? static_cast<double>(layout.plot.width() - 2) / layout.barCount : 0;
-    const int inset = pixelsPerBar >= 4 ? std::max(1, static_cast<int>(std::lround(pixelsPerBar * 0.1))) : 0;
+    // The columns start at whole pixels but alternate between two widths when the plot's width is no multiple of
+    // the bar count. Every bar is drawn as wide as the narrowest column, so that equal bars look equal: the same
+    // width and the same outline, the odd pixel going to the gap.
+    int barWidth = std::numeric_limits<int>::max();
+    for (const BarColumn& column : layout.columns) barWidth = std::min(barWidth, column.right - column.left);
+    int inset = pixelsPerBar >= 4 ? std::max(1, static_cast<int>(std::lround(pixelsPerBar * 0.1))) : 0;
+    if (!layout.columns.empty()) inset = std::min(inset, (barWidth - 1) / 2);
     const int base = layout.ValueToY(std::clamp(0.0, layout.axis.minimum, layout.axis.maximum));
     for (const BarColumn& column : layout.columns) {
         if (column.bar >= static_cast<int>(series.bars.size())) {
@@ -61,7 +67,7 @@ void PaintBars(QPainter& painter, const ChartSeries& series, const ChartLayout& 
         }
         const int top = layout.ValueToY(bar.height);
         const QRect rect(QPoint(column.left + inset, std::min(top, base)),
-                         QPoint(column.right - 1 - inset, std::max(top, base)));
+                         QPoint(column.left + barWidth - 1 - inset, std::max(top, base)));
         const QColor colour = ToQColor(bar.colour);
         painter.fillRect(rect, colour);
         if (rect.width() >= 6 && rect.height() >= 2) {

@@ -1,8 +1,6 @@
 #include "chart/ChartToolbar.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QScreen>
 #include <QToolButton>
 #include <algorithm>
 
@@ -26,12 +24,6 @@ ChartToolbar::ChartToolbar(ChartView* chart, const char* name) : QFrame(chart), 
     connect(copy, &QToolButton::clicked, chart, [chart] { chart->copyToClipboard(); });
     connect(allBars, &QToolButton::clicked, chart, [chart] { chart->showAllBars(); });
     hide();
-}
-
-bool SpansScreenWidth(const QWidget* window)
-{
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    return !screen || window->width() >= screen->availableGeometry().width();
 }
 
 void ChartToolbar::Place(int fromRight, int top, bool shown)

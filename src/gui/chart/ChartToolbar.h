@@ -1,12 +1,11 @@
 #pragma once
 #include <QFrame>
 
+#include "kit/Screen.h"
+
 namespace morvik {
 
 class ChartView;
-
-// True when `window` is at least as wide as the free area of its screen.
-bool SpansScreenWidth(const QWidget* window);
 
 // The chart's command bar (Panel2): copy the chart to the clipboard and show the whole chart again after a
 // zoom. It lies over the top right corner of its chart; its window decides when it shows (the user keeps the

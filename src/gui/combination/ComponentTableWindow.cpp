@@ -17,6 +17,7 @@
 #include "combination/RowGraphWindow.h"
 #include "combination/TableCellDelegate.h"
 #include "dialogs/DialogSeam.h"
+#include "localization/MessageNumbers.h"
 #include "localization/CaptionSets.h"
 #include "shell/MainWindowSettings.h"
 #include "statlib/MessageDialog.h"
@@ -324,7 +325,7 @@ void ComponentTableWindow::SaveTableFile()
     if (!path) return;
     std::error_code error;
     if (std::filesystem::exists(*path, error)) {
-        const std::string question = FormatText(21, *path) + "\r\n";
+        const std::string question = FormatText(msg::OverwriteQuestion, *path) + "\r\n";
         if (DefMessageDlg(question, DialogKind::Confirmation, DialogButtons::YesNo, DialogResultNo) !=
             DialogResultYes) {
             return;

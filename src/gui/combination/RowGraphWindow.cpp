@@ -14,6 +14,9 @@
 #include "chart/ChartColour.h"
 #include "chart/ChartToolbar.h"
 #include "chart/ChartView.h"
+#include "kit/Grids.h"
+#include "kit/IntervalTableView.h"
+#include "kit/QtText.h"
 #include "localization/MainWindowTexts.h"
 #include "shell/MainWindowSettings.h"
 #include "windows/WindowContext.h"
@@ -23,22 +26,6 @@ namespace {
 
 constexpr int MinimumWidth = 750;
 constexpr int MinimumHeight = 300;
-constexpr Colour IntervalRowColour = RgbColour(0xFF, 0xFF, 0xC1);
-constexpr Colour TotalRowColour = RgbColour(0xFF, 0xCB, 0xB3);
-
-QString ToQString(const std::string& text) { return QString::fromStdString(text); }
-
-QTableWidget* MakeGrid(const char* name, int columns, QWidget* parent)
-{
-    auto* grid = new QTableWidget(0, columns, parent);
-    grid->setObjectName(QString::fromLatin1(name));
-    grid->horizontalHeader()->hide();
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setDefaultSectionSize(20);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    return grid;
-}
-
 void SetText(QTableWidget* grid, int row, int column, const QString& text, const QColor& foreground)
 {
     auto* item = grid->item(row, column);
@@ -64,12 +51,13 @@ RowGraphWindow::RowGraphWindow(WindowContext& context, QWidget* parent) : ToolWi
     outer->addWidget(panel);
 
     auto* tables = new QVBoxLayout;
-    summary_ = MakeGrid("StringGrid1", 2, panel);
-    summary_->setRowCount(3);
+    summary_ = MakeGrid(panel, "StringGrid1", 3, 2);
+    summary_->horizontalHeader()->setStretchLastSection(false);
     summary_->setColumnWidth(0, 140);
     summary_->setColumnWidth(1, 94);
     summary_->setFixedSize(238, 3 * 20 + 4);
-    intervals_ = MakeGrid("StringGrid2", 3, panel);
+    intervals_ = new IntervalTableView(panel, "StringGrid2");
+    intervals_->horizontalHeader()->setStretchLastSection(false);
     intervals_->setColumnWidth(0, 50);
     intervals_->setColumnWidth(1, 90);
     intervals_->setColumnWidth(2, 90);
@@ -139,22 +127,12 @@ void RowGraphWindow::FillSummary(const GraphContent& graph)
 void RowGraphWindow::FillIntervalTable(const GraphContent& graph)
 {
     const MainWindowSettings settings = MainOptions();
-    const QColor text = ToQColor(settings.colours.panelText);
-    const int rows = static_cast<int>(graph.intervalTable.size());
-    intervals_->clearContents();
-    intervals_->setRowCount(rows);
-    for (int row = 0; row < rows; ++row) {
-        for (int column = 0; column < 3; ++column) {
-            SetText(intervals_, row, column, ToQString(graph.intervalTable[row][column]), text);
-            QBrush background;  // none: the grid's own
-            if (settings.colourHighlight && row >= 2 && row < rows - 1 && row % 2 == 0) {
-                background = ToQColor(IntervalRowColour);
-            } else if (settings.colourHighlight && row == rows - 1 && column >= 1) {
-                background = ToQColor(TotalRowColour);
-            }
-            intervals_->item(row, column)->setBackground(background);
-        }
-    }
+    IntervalTableContent content;
+    content.rows = static_cast<int>(graph.intervalTable.size());
+    content.text = [table = graph.intervalTable](int row) { return table[static_cast<size_t>(row)]; };
+    if (settings.colourHighlight) content.shade = [rows = content.rows](int row) { return AlternateRowShade(rows, row); };
+    content.textColour = settings.colours.panelText;
+    intervals_->Show(std::move(content));
 }
 
 MainWindowSettings RowGraphWindow::MainOptions()

@@ -11,6 +11,8 @@ class QToolButton;
 
 namespace morvik {
 
+class IntervalTableView;
+
 class ChartToolbar;
 
 class ChartView;
@@ -52,7 +54,7 @@ private:
     ChartView* chart_;
     ChartToolbar* toolbar_;  // Panel2
     QTableWidget* summary_;    // StringGrid1
-    QTableWidget* intervals_;  // StringGrid2
+    IntervalTableView* intervals_;  // StringGrid2
     std::string leftAxisTitle_;
     MainOptionsFn options_;
 };

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/Colour.h"
+#include "common/Colour.h"
 #include "statlib/MessageDialog.h"
 
 namespace morvik {

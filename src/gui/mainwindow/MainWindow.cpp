@@ -22,31 +22,27 @@
 
 #include "chart/ChartToolbar.h"
 #include "chart/ChartView.h"
+#include "kit/Grids.h"
+#include "kit/IntervalTableView.h"
+#include "kit/Screen.h"
 #include "localization/CaptionSets.h"
+#include "localization/MainWindowNames.h"
 #include "localization/MainWindowTexts.h"
-#include "mainwindow/WidgetTexts.h"
+#include "localization/MessageNumbers.h"
 #include "mainwindow/LaterCommands.h"
+#include "mainwindow/WidgetTexts.h"
 #include "shell/DateTimeText.h"
-#include "statlib/MessageDialog.h"
 #include "shell/WindowPlacement.h"
+#include "statlib/MessageDialog.h"
 #include "windows/CaptionApplier.h"
 #include "windows/WindowContext.h"
 
 namespace morvik {
-namespace {
-
-int ScreenWidth()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry().width() : 1024;
-}
-
-}  // namespace
 
 MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* parent)
     : QMainWindow(parent), context_(context), version_(std::move(version))
 {
-    setObjectName(QStringLiteral("TForm1"));
+    setObjectName(QString::fromLatin1(names::TForm1));
     BuildMenus();
     BuildToolPanel();
     BuildInputPanel();
@@ -60,24 +56,24 @@ MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* par
         else if (auto* widget = qobject_cast<QWidget*>(command)) widget->setEnabled(false);
     }
 
-    connect(Act("Otevthistogram1"), &QAction::triggered, this, &MainWindow::OpenHistogramCommand);
-    connect(Act("Ulozit3"), &QAction::triggered, this, &MainWindow::Ulozit3Click);
-    connect(Act("Ulozit2"), &QAction::triggered, this, &MainWindow::Ulozit2Click);
-    connect(Act("BChar1"), &QAction::triggered, this, &MainWindow::BCharClick);
-    connect(Act("AbsHodHist1"), &QAction::triggered, this, &MainWindow::AbsHodHistClick);
-    connect(Act("Konec1"), &QAction::triggered, this, &MainWindow::Konec1Click);
-    connect(Act("Zasobnik1"), &QAction::triggered, this, &MainWindow::VyprazdniZasobnik1Click);
-    connect(Act("DefaultNast1"), &QAction::triggered, this, &MainWindow::DefaultNast1Click);
-    connect(Act("OAdresach1"), &QAction::triggered, this, &MainWindow::OAdresach1Click);
-    connect(Act("Cestina"), &QAction::triggered, this, &MainWindow::CestinaClick);
-    connect(Act("Anglictina"), &QAction::triggered, this, &MainWindow::AnglictinaClick);
-    connect(Act("index1"), &QAction::triggered, this, &MainWindow::index1Click);
-    connect(Act("NonIndex"), &QAction::triggered, this, &MainWindow::NonIndexClick);
-    connect(Act("Ano1"), &QAction::triggered, this, [this] {
+    connect(Act(names::Otevthistogram1), &QAction::triggered, this, &MainWindow::OpenHistogramCommand);
+    connect(Act(names::Ulozit3), &QAction::triggered, this, &MainWindow::SaveHistogramClick);
+    connect(Act(names::Ulozit2), &QAction::triggered, this, &MainWindow::SaveResultsClick);
+    connect(Act(names::BChar1), &QAction::triggered, this, &MainWindow::CharacteristicsClick);
+    connect(Act(names::AbsHodHist1), &QAction::triggered, this, &MainWindow::AbsoluteValueClick);
+    connect(Act(names::Konec1), &QAction::triggered, this, &MainWindow::ExitClick);
+    connect(Act(names::Zasobnik1), &QAction::triggered, this, &MainWindow::EmptyReOpenStackClick);
+    connect(Act(names::DefaultNast1), &QAction::triggered, this, &MainWindow::DefaultValuesClick);
+    connect(Act(names::OAdresach1), &QAction::triggered, this, &MainWindow::FoldersInfoClick);
+    connect(Act(names::Cestina), &QAction::triggered, this, &MainWindow::CzechClick);
+    connect(Act(names::Anglictina), &QAction::triggered, this, &MainWindow::EnglishClick);
+    connect(Act(names::index1), &QAction::triggered, this, &MainWindow::IndexLabelsClick);
+    connect(Act(names::NonIndex), &QAction::triggered, this, &MainWindow::ValueLabelsClick);
+    connect(Act(names::Ano1), &QAction::triggered, this, [this] {
         options_.colourHighlight = true;
         ColourIntervalTable();
     });
-    connect(Act("Ne1"), &QAction::triggered, this, [this] {
+    connect(Act(names::Ne1), &QAction::triggered, this, [this] {
         options_.colourHighlight = false;
         ColourIntervalTable();
     });
@@ -87,42 +83,42 @@ MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* par
             UpdateClock();
         });
     };
-    separator("tecka1", &options_.DateSeparator, '.');
-    separator("minus1", &options_.DateSeparator, '-');
-    separator("lomitko1", &options_.DateSeparator, '/');
-    separator("tecka2", &options_.TimeSeparator, '.');
-    separator("dvojtecka1", &options_.TimeSeparator, ':');
-    connect(Act("KontVypis"), &QAction::toggled, this, [this](bool on) { options_.KontVypis = on; });
-    connect(Act("TCharCom"), &QAction::toggled, this, [this](bool on) {
+    separator(names::tecka1, &options_.DateSeparator, '.');
+    separator(names::minus1, &options_.DateSeparator, '-');
+    separator(names::lomitko1, &options_.DateSeparator, '/');
+    separator(names::tecka2, &options_.TimeSeparator, '.');
+    separator(names::dvojtecka1, &options_.TimeSeparator, ':');
+    connect(Act(names::KontVypis), &QAction::toggled, this, [this](bool on) { options_.KontVypis = on; });
+    connect(Act(names::TCharCom), &QAction::toggled, this, [this](bool on) {
         options_.TCharCom = on;
         PlaceChartToolbar();
     });
-    connect(Act("PrikazRadka1"), &QAction::toggled, this, [this](bool on) {
+    connect(Act(names::PrikazRadka1), &QAction::toggled, this, [this](bool on) {
         options_.PrikazRadka1 = on;
         statusBar()->setVisible(on);
     });
-    connect(Act("HTML1"), &QAction::triggered, this, [this] { options_.help = HelpForm::WebPage; });
-    connect(Act("WIN1"), &QAction::triggered, this, [this] { options_.help = HelpForm::HelpViewer; });
+    connect(Act(names::HTML1), &QAction::triggered, this, [this] { options_.help = HelpForm::WebPage; });
+    connect(Act(names::WIN1), &QAction::triggered, this, [this] { options_.help = HelpForm::HelpViewer; });
 
-    connect(cbTypHist_, &QComboBox::activated, this, &MainWindow::CBTypHistChange);
-    connect(cbValInd_, &QComboBox::activated, this, &MainWindow::CBValIndChange);
-    connect(cbMarks_, &QComboBox::activated, this, [this](int item) {
+    connect(toolChoice_, &QComboBox::activated, this, &MainWindow::ToolChoiceChange);
+    connect(labelKinds_, &QComboBox::activated, this, &MainWindow::LabelKindChange);
+    connect(markStyles_, &QComboBox::activated, this, [this](int item) {
         options_.CBMarksItemIndex = item;
-        CBMarksChange();
+        MarkStyleChange();
     });
-    connect(checkBox1_, &QCheckBox::clicked, this, &MainWindow::CheckBox1Click);
-    connect(spinEdAngle_, &QSpinBox::valueChanged, this, [this](int angle) {
+    connect(marksShown_, &QCheckBox::clicked, this, &MainWindow::MarksClick);
+    connect(angle_, &QSpinBox::valueChanged, this, [this](int angle) {
         options_.SpinEdAngleValue = angle;
-        checkBox1_->setChecked(false);  // the marks stay hidden until they are switched on again
+        marksShown_->setChecked(false);  // the marks stay hidden until they are switched on again
         if (model_.HasHistogram()) RefreshChart();
     });
-    connect(spinEdAngle_, &QSpinBox::editingFinished, this, &MainWindow::SpinEdAngleExit);
-    connect(chart_, &ChartView::zoomToggled, this, [this](bool) { Chart1ClickSeries(); });
-    for (QLineEdit* query : {editXY_, editP_}) {
+    connect(angle_, &QSpinBox::editingFinished, this, &MainWindow::AngleExit);
+    connect(chart_, &ChartView::zoomToggled, this, [this](bool) { ChartClick(); });
+    for (QLineEdit* query : {valueEdit_, quantileEdit_}) {
         connect(query, &QLineEdit::textEdited, this, [this](const QString& text) {
             if (!text.isEmpty()) return;
             model_.ClearQuery();
-            overlay_ = {};
+            window_.ClearOverlay();
             RedrawHistogram();
         });
     }
@@ -142,15 +138,16 @@ MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* par
     ApplyOptions();
     ApplyColours();
     ApplyLanguage(options_.language);
+    FitCaptionColumns(this, MainWindowCaptionSet(Language::Czech), MainWindowCaptionSet(Language::English));
     RefreshReOpenMenu();
 
-    Act("SouborText")->setChecked(true);  // results are offered as a text file first
+    Act(names::SouborText)->setChecked(true);  // results are offered as a text file first
     ResetHistogramDisplay();
     ShowInputPanel();
-    grid3_->item(1, 0)->setText(QString::fromUtf8(ResultMinLabel.data(), ResultMinLabel.size()));
-    grid3_->item(2, 0)->setText(QString::fromUtf8(ResultMaxLabel.data(), ResultMaxLabel.size()));
-    grid5_->item(0, 0)->setText(QString::fromUtf8(ValueQueryLabel.data(), ValueQueryLabel.size()));
-    grid2_->hide();
+    resultGrid_->item(1, 0)->setText(QString::fromUtf8(ResultMinLabel.data(), ResultMinLabel.size()));
+    resultGrid_->item(2, 0)->setText(QString::fromUtf8(ResultMaxLabel.data(), ResultMaxLabel.size()));
+    valueGrid_->item(0, 0)->setText(QString::fromUtf8(ValueQueryLabel.data(), ValueQueryLabel.size()));
+    intervalTable_->hide();
     UpdateClock();
     UpdateZoom(false);
 }
@@ -167,7 +164,7 @@ void MainWindow::SetToolWindow(int item, ToolWindow* window, std::function<void(
     connect(window, &ToolWindow::resultReady, this, &MainWindow::PublishResult);
     connect(window, &ToolWindow::closed, this, [this] {
         setEnabled(true);
-        cbTypHist_->setCurrentIndex(0);
+        toolChoice_->setCurrentIndex(0);
     });
     window->ApplyLanguage(options_.language);
 }
@@ -181,16 +178,16 @@ void MainWindow::ApplyOptions()
     const char* date = options_.DateSeparator == '-' ? "minus1" : options_.DateSeparator == '/' ? "lomitko1" : "tecka1";
     Act(date)->setChecked(true);
     Act(options_.TimeSeparator == '.' ? "tecka2" : "dvojtecka1")->setChecked(true);
-    Act("KontVypis")->setChecked(options_.KontVypis);
-    Act("TCharCom")->setChecked(options_.TCharCom);
-    Act("PrikazRadka1")->setChecked(options_.PrikazRadka1);
+    Act(names::KontVypis)->setChecked(options_.KontVypis);
+    Act(names::TCharCom)->setChecked(options_.TCharCom);
+    Act(names::PrikazRadka1)->setChecked(options_.PrikazRadka1);
     statusBar()->setVisible(options_.PrikazRadka1);
-    cbMarks_->setCurrentIndex(options_.CBMarksItemIndex);
+    markStyles_->setCurrentIndex(options_.CBMarksItemIndex);
     {
-        const QSignalBlocker quiet(spinEdAngle_);
-        spinEdAngle_->setValue(options_.SpinEdAngleValue);
+        const QSignalBlocker quiet(angle_);
+        angle_->setValue(options_.SpinEdAngleValue);
     }
-    cbValInd_->setCurrentIndex(options_.index1 ? 0 : 1);
+    labelKinds_->setCurrentIndex(options_.index1 ? 0 : 1);
 }
 
 void MainWindow::ApplyLanguage(Language language)
@@ -198,16 +195,16 @@ void MainWindow::ApplyLanguage(Language language)
     ApplyCaptionSet(this, MainWindowLayoutCaptions(language));
     ApplyCaptionSet(this, MainWindowCaptionSet(language));
     const auto typHist = CBTypHistItems(language);
-    const int selected = cbTypHist_->currentIndex();
-    cbTypHist_->clear();
-    for (const std::string& item : typHist) cbTypHist_->addItem(QString::fromStdString(item));
-    cbTypHist_->setCurrentIndex(selected < 0 ? 0 : selected);
+    const int selected = toolChoice_->currentIndex();
+    toolChoice_->clear();
+    for (const std::string& item : typHist) toolChoice_->addItem(QString::fromStdString(item));
+    toolChoice_->setCurrentIndex(selected < 0 ? 0 : selected);
     const auto valInd = CBValIndItems(language);
-    for (int item = 0; item < 2; ++item) cbValInd_->setItemText(item, QString::fromStdString(valInd[item]));
-    cbValInd_->setCurrentIndex(options_.index1 ? 0 : 1);
+    for (int item = 0; item < 2; ++item) labelKinds_->setItemText(item, QString::fromStdString(valInd[item]));
+    labelKinds_->setCurrentIndex(options_.index1 ? 0 : 1);
 
     // The ReOpen items share the hint of the first, and the tool buttons take their menu items' hints.
-    if (QAction* first = Act("N01")) {
+    if (QAction* first = Act(names::N01)) {
         for (int index = 1; index < ReOpenStack::Capacity; ++index) {
             QAction* item = Act(ReOpenItemName(index).c_str());
             item->setToolTip(first->toolTip());
@@ -222,7 +219,7 @@ void MainWindow::ApplyLanguage(Language language)
         button->setStatusTip(item->statusTip());
     }
     ApplyNamedHints();
-    if (const auto tools = FindHint(MainWindowCaptionSet(language), "TeeCommander1")) {
+    if (const auto tools = FindHint(MainWindowCaptionSet(language), names::TeeCommander1)) {
         ApplyHint(chartToolbar_, QString::fromUtf8(tools->data(), static_cast<int>(tools->size())));
     }
     setWindowTitle(QString::fromStdString(MainWindowTitle(language, version_)));
@@ -245,25 +242,25 @@ void MainWindow::ApplyNamedHints()
     }
 }
 
-void MainWindow::CestinaClick()
+void MainWindow::CzechClick()
 {
     if (options_.language == Language::Czech) return;
     options_.language = Language::Czech;
     SetLanguage(Language::Czech);
-    Act("Cestina")->setChecked(true);
+    Act(names::Cestina)->setChecked(true);
     ApplyLanguage(Language::Czech);
 }
 
-void MainWindow::AnglictinaClick()
+void MainWindow::EnglishClick()
 {
     if (options_.language == Language::English) return;
     options_.language = Language::English;
     SetLanguage(Language::English);
-    Act("Anglictina")->setChecked(true);
+    Act(names::Anglictina)->setChecked(true);
     ApplyLanguage(Language::English);
 }
 
-void MainWindow::DefaultNast1Click()
+void MainWindow::DefaultValuesClick()
 {
     ApplyDefaultValues(options_);
     options_.placement = ResetWindowPlacement(1, ScreenWidth());
@@ -277,7 +274,7 @@ void MainWindow::DefaultNast1Click()
     ColourIntervalTable();
 }
 
-void MainWindow::OAdresach1Click() { ShowMessage(Message::Information(DirectoriesText(context_.folders))); }
+void MainWindow::FoldersInfoClick() { ShowMessage(Message::Information(DirectoriesText(context_.folders))); }
 
 void MainWindow::WriteSettings()
 {
@@ -292,10 +289,10 @@ void MainWindow::WriteSettings()
     }
 }
 
-void MainWindow::Konec1Click()
+void MainWindow::ExitClick()
 {
     HideReOpenTable();
-    if (AskYesNo(TextCis(33))) close();
+    if (AskYesNo(TextCis(msg::CloseQuestion))) close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -331,10 +328,10 @@ bool MainWindow::event(QEvent* event)
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == toolPanel_ && event->type() == QEvent::MouseButtonPress) {
-        Panel1Click();
+        ToolPanelClick();
         return false;
     }
-    if (watched == grid1_ && event->type() == QEvent::FocusOut) {
+    if (watched == reOpenTable_ && event->type() == QEvent::FocusOut) {
         HideReOpenTable();
         return false;
     }
@@ -344,18 +341,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             // Enter moves on, so that the field's exit handler runs.
-            (edit == editXY_ ? editP_ : editXY_)->setFocus(Qt::TabFocusReason);
+            (edit == valueEdit_ ? quantileEdit_ : valueEdit_)->setFocus(Qt::TabFocusReason);
             return true;
         }
     } else if (event->type() == QEvent::FocusOut) {
         // A dialog or menu taking the focus for a moment is no exit from the field.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
-        if (edit == editXY_) EditXYExit();
-        else if (edit == editP_) EditPExit();
-        else if (edit == edit3_) Edit3Exit();
-        else if (edit == editMin_) EditMinExit();
-        else if (edit == editMax_) EditMaxExit();
+        if (edit == valueEdit_) ValueQueryExit();
+        else if (edit == quantileEdit_) QuantileQueryExit();
+        else if (edit == multipleEdit_) MultipleExit();
+        else if (edit == minEdit_) MinExit();
+        else if (edit == maxEdit_) MaxExit();
     }
     return false;
 }
@@ -373,7 +370,7 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     PlaceChartToolbar();
-    if (!grid1_->isHidden()) grid1_->setGeometry(chart_->geometry());
+    if (!reOpenTable_->isHidden()) reOpenTable_->setGeometry(chart_->geometry());
 }
 
 }  // namespace morvik

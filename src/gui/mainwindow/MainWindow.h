@@ -6,11 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "histogram/IntervalTable.h"
-#include "histogram/MainModel.h"
-#include "shell/MainWindowSettings.h"
-#include "shell/ReOpenStack.h"
 #include "chart/ChartModel.h"
+#include "windowmodels/MainWindowModel.h"
 #include "windows/ToolWindow.h"
 
 class QAction;
@@ -30,11 +27,12 @@ namespace morvik {
 
 class ChartToolbar;
 class ChartView;
+class IntervalTableView;
 struct WindowContext;
 
 // The main window (TForm1): shows the current histogram as a chart and a table of intervals with its
 // characteristics, answers the value and quantile queries, and is the hub from which the tool windows are
-// opened. Its state and rules live in MainModel; this class binds the widgets to it.
+// opened. Its state, rules and command sequences live in MainWindowModel; this class binds the widgets to it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -42,6 +40,7 @@ public:
     ~MainWindow() override;
 
     MainModel& Model() { return model_; }
+    MainWindowModel& WindowModel() { return window_; }
     const MainWindowSettings& Options() const { return options_; }
     const ReOpenStack& Stack() const { return stack_; }
     const ChartModel& ChartContent() const;
@@ -53,38 +52,38 @@ public:
     // Writes the window's settings and the ReOpen stack into the settings file of the run (in memory).
     void WriteSettings();
 
-    // Commands, named as the program's handlers.
+    // Commands; the comment names the control (objectName) each one answers.
     void OpenHistogramCommand();
     // Opens a histogram file chosen by the user (the open dialog or the command line): the file must lie in a
     // category folder; on success it goes on the ReOpen stack.
     bool OpenHistogram(const std::string& path);
-    void Ulozit3Click();
-    void Ulozit2Click();
-    void BCharClick();
-    void Edit3Exit();
-    void EditXYExit();
-    void EditPExit();
-    void EditMinExit();
-    void EditMaxExit();
-    void AbsHodHistClick();
-    void ReOpClick(int index);
-    void SpeedButton1Click();
-    void StringGrid1Click(int row);
-    void VyprazdniZasobnik1Click();
-    void Konec1Click();
-    void CestinaClick();
-    void AnglictinaClick();
-    void index1Click();
-    void NonIndexClick();
-    void CBValIndChange(int item);
-    void CBMarksChange();
-    void CheckBox1Click();
-    void SpinEdAngleExit();
-    void Chart1ClickSeries();
-    void Panel1Click();
-    void CBTypHistChange(int item);
-    void DefaultNast1Click();
-    void OAdresach1Click();
+    void SaveHistogramClick();  // Ulozit3
+    void SaveResultsClick();  // Ulozit2
+    void CharacteristicsClick();  // BChar
+    void MultipleExit();  // Edit3
+    void ValueQueryExit();  // EditXY
+    void QuantileQueryExit();  // EditP
+    void MinExit();  // EditMin
+    void MaxExit();  // EditMax
+    void AbsoluteValueClick();  // AbsHodHist
+    void ReOpenItemClick(int index);  // N01 ... N191, the items of ReOpen1
+    void ReOpenTableButtonClick();  // SpeedButton1
+    void ReOpenTableClick(int row);  // StringGrid1
+    void EmptyReOpenStackClick();  // Zasobnik1
+    void ExitClick();  // Konec1
+    void CzechClick();  // Cestina
+    void EnglishClick();  // Anglictina
+    void IndexLabelsClick();  // index1
+    void ValueLabelsClick();  // NonIndex
+    void LabelKindChange(int item);  // CBValInd
+    void MarkStyleChange();  // CBMarks
+    void MarksClick();  // CheckBox1
+    void AngleExit();  // SpinEdAngle
+    void ChartClick();  // Chart1
+    void ToolPanelClick();  // Panel1
+    void ToolChoiceChange(int item);  // CBTypHist
+    void DefaultValuesClick();  // DefaultNast1
+    void FoldersInfoClick();  // OAdresach1
 
     // Takes over the histogram a tool window hands over as it closes, and enables the window again.
     void PublishResult(const PublishedResult& result);
@@ -129,7 +128,6 @@ private:
     void RepeatActiveQuery();
     void ClearSeries();
     void RefreshChart();
-    ChartModel BuildChart() const;
     void SetMarksOn(bool on);
     void UpdateZoom(bool zoomed);
     void PlaceChartToolbar();
@@ -141,6 +139,8 @@ private:
     // Commands behind the handlers.
     bool OpenFromPath(const std::string& path, const std::optional<std::string>& reopenMultiple);
     void ChangeRangeEnd(RangeEnd end);
+    // Shows a query field's step; true when the step ends there (no answer to write into the grids).
+    bool ShowQueryStep(const MainWindowModel::QueryStep& step, QLineEdit* field);
     void RefreshReOpenMenu();
     void HideReOpenTable();
     void FocusQueryField();
@@ -149,18 +149,11 @@ private:
 
     WindowContext& context_;
     std::string version_;
-    MainModel model_;
-    MainWindowSettings options_;
-    ReOpenStack stack_;
-    // The query overlay: which query it shows and how many bars, from the first, make up its answer.
-    struct Overlay {
-        QueryMode mode = QueryMode::None;
-        int marked = 0;
-    };
-    Overlay overlay_;
-    std::vector<std::string> titleLines_;
-    TableHighlight highlight_ = TableHighlight::None;
-    std::optional<double> highlightLimit_;
+    MainWindowModel window_;
+    // Short names for the parts of the window's model the handlers use most.
+    MainModel& model_ = window_.Current;
+    MainWindowSettings& options_ = window_.Options;
+    ReOpenStack& stack_ = window_.Stack;
     bool zoomed_ = false;
     bool closingDone_ = false;
 
@@ -175,23 +168,23 @@ private:
     QGroupBox* inputPanel_ = nullptr;
     QGroupBox* resultPanel_ = nullptr;
     QWidget* toolPanel_ = nullptr;
-    QLineEdit* edit1_ = nullptr;
-    QLineEdit* edit3_ = nullptr;
-    QLineEdit* editMin_ = nullptr;
-    QLineEdit* editMax_ = nullptr;
-    QLineEdit* editXY_ = nullptr;
-    QLineEdit* editP_ = nullptr;
-    QComboBox* cbTypHist_ = nullptr;
-    QComboBox* cbMarks_ = nullptr;
-    QComboBox* cbValInd_ = nullptr;
-    QSpinBox* spinEdAngle_ = nullptr;
-    QCheckBox* checkBox1_ = nullptr;
-    QTableWidget* grid1_ = nullptr;
-    QTableWidget* grid2_ = nullptr;
-    QTableWidget* grid3_ = nullptr;
-    QTableWidget* grid4_ = nullptr;
-    QTableWidget* grid5_ = nullptr;
-    QTableWidget* grid6_ = nullptr;
+    QLineEdit* nameEdit_ = nullptr;
+    QLineEdit* multipleEdit_ = nullptr;
+    QLineEdit* minEdit_ = nullptr;
+    QLineEdit* maxEdit_ = nullptr;
+    QLineEdit* valueEdit_ = nullptr;
+    QLineEdit* quantileEdit_ = nullptr;
+    QComboBox* toolChoice_ = nullptr;
+    QComboBox* markStyles_ = nullptr;
+    QComboBox* labelKinds_ = nullptr;
+    QSpinBox* angle_ = nullptr;
+    QCheckBox* marksShown_ = nullptr;
+    QTableWidget* reOpenTable_ = nullptr;
+    IntervalTableView* intervalTable_ = nullptr;
+    QTableWidget* resultGrid_ = nullptr;
+    QTableWidget* inputGrid_ = nullptr;
+    QTableWidget* valueGrid_ = nullptr;
+    QTableWidget* quantileGrid_ = nullptr;
     QLabel* clockPanel_ = nullptr;
     QLabel* hintPanel_ = nullptr;
     QTimer* clock_ = nullptr;

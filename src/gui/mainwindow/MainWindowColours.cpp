@@ -8,6 +8,7 @@
 #include <QTableWidget>
 
 #include "chart/ChartColour.h"
+#include "localization/MainWindowNames.h"
 #include "mainwindow/MainWindow.h"
 
 namespace morvik {
@@ -43,25 +44,25 @@ void MainWindow::ApplyColours()
     auto widget = [this](const char* name) { return findChild<QWidget*>(QString::fromLatin1(name)); };
 
     SetRole(this, QPalette::Window, c.windowBackground);
-    SetRole(widget("Panel1"), QPalette::Window, c.toolPanel);
-    SetRole(widget("StatusBar1"), QPalette::Window, c.statusBar);
-    SetRole(widget("GroupBox1"), QPalette::Window, c.inputPanel);
-    SetCaptionColour(findChild<QGroupBox*>(QStringLiteral("GroupBox1")), c.inputPanelCaption);
-    SetRole(widget("GroupBox2"), QPalette::Window, c.resultPanel);
-    SetCaptionColour(findChild<QGroupBox*>(QStringLiteral("GroupBox2")), c.resultPanelCaption);
-    for (const char* name : {"Label5", "Label6", "Label19", "Label1", "Label2", "CheckBox1"}) {
+    SetRole(widget(names::Panel1), QPalette::Window, c.toolPanel);
+    SetRole(widget(names::StatusBar1), QPalette::Window, c.statusBar);
+    SetRole(widget(names::GroupBox1), QPalette::Window, c.inputPanel);
+    SetCaptionColour(findChild<QGroupBox*>(QString::fromLatin1(names::GroupBox1)), c.inputPanelCaption);
+    SetRole(widget(names::GroupBox2), QPalette::Window, c.resultPanel);
+    SetCaptionColour(findChild<QGroupBox*>(QString::fromLatin1(names::GroupBox2)), c.resultPanelCaption);
+    for (const char* name : {names::Label5, names::Label6, names::Label19, names::Label1, names::Label2, names::CheckBox1}) {
         SetRole(widget(name), QPalette::WindowText, c.panelText);
     }
-    for (const char* name : {"StringGrid2", "StringGrid3", "StringGrid4", "StringGrid5", "StringGrid6"}) {
+    for (const char* name : {names::StringGrid2, names::StringGrid3, names::StringGrid4, names::StringGrid5, names::StringGrid6}) {
         SetRole(widget(name), QPalette::Text, c.panelText);
     }
-    for (const char* name : {"Label13", "Label14"}) SetRole(widget(name), QPalette::WindowText, c.queryLabels);
-    SetRole(widget("Edit3"), QPalette::Base, c.multipleBackground);
-    SetRole(widget("Edit3"), QPalette::Text, c.multipleText);
-    SetRole(widget("EditXY"), QPalette::Base, c.valueBackground);
-    SetRole(widget("EditXY"), QPalette::Text, c.valueQuery);
-    SetRole(widget("EditP"), QPalette::Base, c.quantileBackground);
-    SetRole(widget("EditP"), QPalette::Text, c.quantileQuery);
+    for (const char* name : {names::Label13, names::Label14}) SetRole(widget(name), QPalette::WindowText, c.queryLabels);
+    SetRole(widget(names::Edit3), QPalette::Base, c.multipleBackground);
+    SetRole(widget(names::Edit3), QPalette::Text, c.multipleText);
+    SetRole(widget(names::EditXY), QPalette::Base, c.valueBackground);
+    SetRole(widget(names::EditXY), QPalette::Text, c.valueQuery);
+    SetRole(widget(names::EditP), QPalette::Base, c.quantileBackground);
+    SetRole(widget(names::EditP), QPalette::Text, c.quantileQuery);
 }
 
 }  // namespace morvik

@@ -8,13 +8,15 @@
 #include <filesystem>
 
 #include "chart/ChartView.h"
+#include "localization/MainWindowNames.h"
 #include "dialogs/DialogSeam.h"
 #include "histogram/Characteristics.h"
+#include "localization/MessageNumbers.h"
 #include "mainwindow/WidgetTexts.h"
 #include "mainwindow/MainWindow.h"
 #include "shell/MainWindowSettings.h"
 #include "statlib/MessageDialog.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 #include "windows/WindowContext.h"
 
 namespace morvik {
@@ -32,7 +34,7 @@ bool FileExists(const std::string& path)
 
 void MainWindow::FocusQueryField()
 {
-    if (model_.HasHistogram() && editXY_->isEnabled()) editXY_->setFocus(Qt::OtherFocusReason);
+    if (model_.HasHistogram() && valueEdit_->isEnabled()) valueEdit_->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::OpenHistogramCommand()
@@ -46,11 +48,14 @@ void MainWindow::OpenHistogramCommand()
 
 bool MainWindow::OpenHistogram(const std::string& path)
 {
-    if (CheckCategoryFolder(path, context_.folders.HistogramsRoot)) return false;
-    if (!OpenFromPath(path, std::nullopt)) return false;
+    if (std::optional<Message> refusal = window_.OpenChosenHistogram(path, context_.folders.HistogramsRoot)) {
+        ShowMessage(*refusal);
+        return false;
+    }
+    AfterHistogramChange();
+    FocusQueryField();
     HideReOpenTable();
-    cbTypHist_->setCurrentIndex(0);
-    stack_.Push(path, "1.00", model_.InputBinsText);
+    toolChoice_->setCurrentIndex(0);
     RefreshReOpenMenu();
     return true;
 }
@@ -66,7 +71,7 @@ bool MainWindow::OpenFromPath(const std::string& path, const std::optional<std::
     return true;
 }
 
-void MainWindow::Ulozit3Click()
+void MainWindow::SaveHistogramClick()
 {
     HideReOpenTable();
     if (!model_.HasHistogram()) return;
@@ -74,151 +79,113 @@ void MainWindow::Ulozit3Click()
     request.folder = context_.folders.ResultsFolder;
     request.filter = HistogramFilter;
     request.defaultSuffix = "dis";
-    request.fileName = model_.Name.empty() ? TextCis(5) : model_.Name;
+    request.fileName = model_.Name.empty() ? TextCis(msg::DefaultHistogramName) : model_.Name;
     const std::optional<std::string> path = Dialogs().SaveFile(request);
     if (!path) return;
-    if (FileExists(*path) && !AskYesNo(FormatText(21, *path))) return;
-    if (std::optional<Message> failure = model_.SaveHistogram(*path)) {
+    if (FileExists(*path) && !AskYesNo(FormatText(msg::OverwriteQuestion, *path))) return;
+    if (std::optional<Message> failure = window_.SaveHistogramAs(*path, context_.settings)) {
         ShowMessage(*failure);
         return;
     }
-    overlay_ = {};
     ClearQueryResults();
     RefreshChart();
-    WriteLastSavedHistogram(context_.settings, *path);
-    stack_.Push(*path, "1.00", std::to_string(model_.ResultHistogram.Bins));
     RefreshReOpenMenu();
 }
 
-void MainWindow::Ulozit2Click()
+void MainWindow::SaveResultsClick()
 {
     HideReOpenTable();
     if (!model_.HasHistogram()) return;
-    const bool text = Act("SouborText")->isChecked();
+    const bool text = Act(names::SouborText)->isChecked();
     FileDialogRequest request;
     request.folder = context_.folders.GraphsFolder;
     request.defaultSuffix = text ? "txt" : "doc";
     request.filter = text ? "Distributions Files (*.txt)|*.txt|All files (*.*)|*.*"
                           : "Distributions Files (*.doc)|*.doc|All files (*.*)|*.*";
-    request.fileName = model_.Name.empty() ? TextCis(43) : model_.Name;
+    request.fileName = model_.Name.empty() ? TextCis(msg::DefaultResultsName) : model_.Name;
     const std::optional<std::string> path = Dialogs().SaveFile(request);
     if (!path) return;
-    if (FileExists(*path) && !AskYesNo(FormatText(21, *path))) return;
-    WriteLastSavedResults(context_.settings, *path);
-    overlay_ = {};
+    if (FileExists(*path) && !AskYesNo(FormatText(msg::OverwriteQuestion, *path))) return;
+    const std::optional<Message> failure =
+        window_.SaveResultsAs(*path, context_.settings, DateNow(), TimeNow(), version_);
     ClearQueryResults();
     RefreshChart();
-    if (std::optional<Message> failure = model_.SaveResults(*path, DateNow(), TimeNow(), version_)) {
-        ShowMessage(*failure);
-    }
+    if (failure) ShowMessage(*failure);
 }
 
-void MainWindow::BCharClick()
+void MainWindow::CharacteristicsClick()
 {
     if (!model_.HasHistogram() || model_.ResultHistogram.Bins <= 1) return;
-    Dialogs().ShowMessage(TextCis(79), model_.CharacteristicsDialogText(), DialogKind::Information,
+    Dialogs().ShowMessage(TextCis(msg::CharacteristicsTitle), model_.CharacteristicsDialogText(), DialogKind::Information,
                           DialogButtons::Ok, DialogResultOk);
 }
 
-void MainWindow::Edit3Exit()
+void MainWindow::MultipleExit()
 {
-    if (!ChangedByUser(edit3_)) return;
-    overlay_ = {};
+    if (!ChangedByUser(multipleEdit_)) return;
     ClearQueryResults();
-    const std::optional<Message> message = model_.SetMultiple(TextOf(edit3_));
-    if (message) ShowMessage(*message);
-    ShowText(edit3_, model_.MultipleText);
+    const MainWindowModel::MultipleStep step = window_.ChangeMultiple(TextOf(multipleEdit_), TextOf(nameEdit_));
+    if (step.message) ShowMessage(*step.message);
+    ShowText(multipleEdit_, model_.MultipleText);
     if (!model_.HasHistogram()) return;
-    ShowText(editMin_, StrNaCarku(model_.ResultHistogram.Min));
-    ShowText(editMax_, StrNaCarku(model_.ResultHistogram.Max));
+    ShowText(minEdit_, StrNaCarku(model_.ResultHistogram.Min));
+    ShowText(maxEdit_, StrNaCarku(model_.ResultHistogram.Max));
     RedrawHistogram();
     ShowResultGrids();
     SetResultActions(true);
-    if (stack_.PushNewMultiple(TextOf(edit1_), model_.MultipleText)) RefreshReOpenMenu();
+    if (step.stackChanged) RefreshReOpenMenu();
     FocusQueryField();
 }
 
-void MainWindow::EditXYExit()
+void MainWindow::ValueQueryExit()
 {
-    ShowStatusHint(QString::fromStdString(TextCis(40)));
-    SetCell(grid5_, 0, 1, StrNaCarku(0));
-    SetCell(grid5_, 1, 1, StrNaCarku(0));
+    ShowStatusHint(QString::fromStdString(TextCis(msg::ValueQueryHint)));
+    SetCell(valueGrid_, 0, 1, StrNaCarku(0));
+    SetCell(valueGrid_, 1, 1, StrNaCarku(0));
     if (!model_.HasHistogram()) return;
-    const std::string text = TextOf(editXY_);
-    if (text.empty()) {
-        model_.ClearQuery();
-        overlay_ = {};
-        RedrawHistogram();
-        return;
-    }
-    highlight_ = TableHighlight::Value;
-    highlightLimit_.reset();
-    MainModel::ValueAnswer answer = model_.AskValue(text);
-    if (answer.message) {
-        ColourIntervalTable();
-        editXY_->setFocus(Qt::OtherFocusReason);
-        ShowMessage(*answer.message);
-        return;
-    }
-    if (!answer.result.inRange) {
-        ShowText(editXY_, "");
-        overlay_ = {};
-        ColourIntervalTable();
-        RefreshChart();
-        return;
-    }
-    highlightLimit_ = ReadQueryEntry(text).value;
-    overlay_ = {QueryMode::Value, answer.result.marked};
-    RefreshChart();
-    ColourIntervalTable();
-    SetCell(grid5_, 0, 1, StrNaCarku(answer.result.f));
-    SetCell(grid5_, 1, 1, StrNaCarku(answer.result.F));
+    const MainWindowModel::QueryStep step = window_.AskValue(TextOf(valueEdit_));
+    if (ShowQueryStep(step, valueEdit_)) return;
+    SetCell(valueGrid_, 0, 1, StrNaCarku(step.density));
+    SetCell(valueGrid_, 1, 1, StrNaCarku(step.probability));
 }
 
-void MainWindow::EditPExit()
+void MainWindow::QuantileQueryExit()
 {
-    ShowStatusHint(QString::fromStdString(TextCis(41)));
-    SetCell(grid6_, 0, 1, StrNaCarku(0));
+    ShowStatusHint(QString::fromStdString(TextCis(msg::QuantileQueryHint)));
+    SetCell(quantileGrid_, 0, 1, StrNaCarku(0));
     if (!model_.HasHistogram()) return;
-    highlight_ = TableHighlight::Quantile;
-    highlightLimit_.reset();
-    const std::string text = TextOf(editP_);
-    if (text.empty()) {
-        model_.ClearQuery();
-        overlay_ = {};
-        RedrawHistogram();
-        return;
-    }
-    MainModel::QuantileAnswer answer = model_.AskQuantile(text);
-    if (answer.message) {
-        ColourIntervalTable();
-        editP_->setFocus(Qt::OtherFocusReason);
-        ShowMessage(*answer.message);
-        return;
-    }
-    if (!answer.result.inRange) {
-        ShowText(editP_, "");
-        overlay_ = {};
-        ColourIntervalTable();
-        RefreshChart();
-        return;
-    }
-    if (answer.isOne) ShowText(editP_, "1");
-    highlightLimit_ = answer.result.Qp;
-    overlay_ = {QueryMode::Quantile, answer.result.marked};
-    RefreshChart();
-    ColourIntervalTable();
-    SetCell(grid6_, 0, 1, StrNaCarku(answer.result.Qp));
+    const MainWindowModel::QueryStep step = window_.AskQuantile(TextOf(quantileEdit_));
+    if (ShowQueryStep(step, quantileEdit_)) return;
+    if (step.isOne) ShowText(quantileEdit_, "1");
+    SetCell(quantileGrid_, 0, 1, StrNaCarku(step.quantile));
 }
 
-void MainWindow::EditMinExit() { ChangeRangeEnd(RangeEnd::Min); }
-void MainWindow::EditMaxExit() { ChangeRangeEnd(RangeEnd::Max); }
+bool MainWindow::ShowQueryStep(const MainWindowModel::QueryStep& step, QLineEdit* field)
+{
+    if (step.ended) {
+        RedrawHistogram();
+        return true;
+    }
+    if (step.message) {
+        ColourIntervalTable();
+        field->setFocus(Qt::OtherFocusReason);
+        ShowMessage(*step.message);
+        return true;
+    }
+    if (step.cleared) ShowText(field, "");
+    RefreshChart();
+    ColourIntervalTable();
+    return step.cleared;
+}
+
+void MainWindow::MinExit() { ChangeRangeEnd(RangeEnd::Min); }
+void MainWindow::MaxExit() { ChangeRangeEnd(RangeEnd::Max); }
 
 void MainWindow::ChangeRangeEnd(RangeEnd end)
 {
-    QLineEdit* edit = end == RangeEnd::Min ? editMin_ : editMax_;
+    QLineEdit* edit = end == RangeEnd::Min ? minEdit_ : maxEdit_;
     if (!ChangedByUser(edit) || !model_.HasHistogram()) return;
-    overlay_ = {};
+    window_.ClearOverlay();
     ClearQueryResults();
     RefreshChart();
     const MainModel::RangeAnswer answer = model_.SetRangeEnd(end, TextOf(edit));
@@ -232,20 +199,20 @@ void MainWindow::ChangeRangeEnd(RangeEnd end)
         if (answer.message) ShowText(edit, StrNaCarku(end == RangeEnd::Min ? result.Min : result.Max));
         return;
     }
-    ShowText(editMin_, StrNaCarku(result.Min));
-    ShowText(editMax_, StrNaCarku(result.Max));
+    ShowText(minEdit_, StrNaCarku(result.Min));
+    ShowText(maxEdit_, StrNaCarku(result.Max));
     RedrawHistogram();
     ShowResultGrids();
     SetResultActions(true);
-    Act("VypisVstHist")->setEnabled(false);  // the shown histogram no longer matches its file
+    Act(names::VypisVstHist)->setEnabled(false);  // the shown histogram no longer matches its file
     FocusQueryField();
 }
 
-void MainWindow::AbsHodHistClick()
+void MainWindow::AbsoluteValueClick()
 {
     if (!model_.AbsoluteValueEnabled()) return;
     model_.TakeAbsoluteValue();
-    overlay_ = {};
+    window_.ClearOverlay();
     ClearQueryResults();
     ShowInputPanel();
     ShowResultGrids();
@@ -259,16 +226,16 @@ void MainWindow::PublishResult(const PublishedResult& result)
     model_.PublishResult(result.histogram, result.kind, result.name, result.titleNote);
     AfterHistogramChange();
     setEnabled(true);
-    cbTypHist_->setCurrentIndex(0);
+    toolChoice_->setCurrentIndex(0);
     FocusQueryField();
 }
 
-void MainWindow::CBTypHistChange(int item)
+void MainWindow::ToolChoiceChange(int item)
 {
     if (item <= 0 || item >= static_cast<int>(tools_.size())) return;  // the editor is not part of the program yet
     const ToolEntry& tool = tools_[item];
     if (!tool.window || !tool.start) {
-        cbTypHist_->setCurrentIndex(0);
+        toolChoice_->setCurrentIndex(0);
         return;
     }
     HideReOpenTable();

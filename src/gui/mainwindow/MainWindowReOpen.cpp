@@ -9,10 +9,12 @@
 #include <fstream>
 
 #include "chart/ChartView.h"
+#include "localization/MessageNumbers.h"
+#include "localization/MainWindowNames.h"
 #include "histogram/HistogramFile.h"
 #include "mainwindow/WidgetTexts.h"
 #include "mainwindow/MainWindow.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 #include "statlib/MessageDialog.h"
 
 namespace morvik {
@@ -25,39 +27,39 @@ void MainWindow::RefreshReOpenMenu()
         action->setText(QString::fromStdString(item.caption));
         action->setVisible(item.visible);
     }
-    findChild<QMenu*>(QStringLiteral("ReOpen1"))->setEnabled(stack_.MenuEnabled());
+    findChild<QMenu*>(QString::fromLatin1(names::ReOpen1))->setEnabled(stack_.MenuEnabled());
 }
 
-void MainWindow::ReOpClick(int index)
+void MainWindow::ReOpenItemClick(int index)
 {
     if (index < 0 || index >= stack_.Count()) return;
     const ReOpenEntry entry = stack_.Entry(index);
     if (!OpenFromPath(entry.file, entry.multiple)) return;
-    edit1_->setText(QString::fromStdString(FileNameOf(entry.file)));
+    nameEdit_->setText(QString::fromStdString(FileNameOf(entry.file)));
     RedrawHistogram();
 }
 
-void MainWindow::SpeedButton1Click()
+void MainWindow::ReOpenTableButtonClick()
 {
     if (stack_.Empty()) return;
-    cbTypHist_->setCurrentIndex(0);
+    toolChoice_->setCurrentIndex(0);
     const auto rows = stack_.TableRows();
-    grid1_->clearContents();
-    grid1_->setRowCount(static_cast<int>(rows.size()));
+    reOpenTable_->clearContents();
+    reOpenTable_->setRowCount(static_cast<int>(rows.size()));
     for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
         for (int column = 0; column < 5; ++column) {
-            grid1_->setItem(row, column, new QTableWidgetItem(QString::fromStdString(rows[row][column])));
+            reOpenTable_->setItem(row, column, new QTableWidgetItem(QString::fromStdString(rows[row][column])));
         }
     }
-    grid1_->resizeColumnsToContents();
-    grid1_->setGeometry(findChild<QWidget*>(QStringLiteral("Chart1"))->geometry());
-    grid1_->show();
-    grid1_->raise();
-    grid1_->setFocus(Qt::OtherFocusReason);
+    reOpenTable_->resizeColumnsToContents();
+    reOpenTable_->setGeometry(findChild<QWidget*>(QString::fromLatin1(names::Chart1))->geometry());
+    reOpenTable_->show();
+    reOpenTable_->raise();
+    reOpenTable_->setFocus(Qt::OtherFocusReason);
     UpdateAbsoluteValueActions();
 }
 
-void MainWindow::StringGrid1Click(int row)
+void MainWindow::ReOpenTableClick(int row)
 {
     const int index = row - 1;
     if (index < 0 || index >= stack_.Count() || stack_.Entry(index).file.empty()) {
@@ -78,7 +80,7 @@ void MainWindow::StringGrid1Click(int row)
     const std::string multiple = model_.MultipleText;
     if (OpenFromPath(file, multiple)) {
         stack_.SetIntervals(index, model_.InputBinsText);
-        edit1_->setText(QString::fromStdString(HistogramNameOf(file)));
+        nameEdit_->setText(QString::fromStdString(HistogramNameOf(file)));
     } else if (AskYesNo(ReOpenUnreadableFileQuestion(file).text)) {
         stack_.Remove(index);
         RefreshReOpenMenu();
@@ -87,21 +89,21 @@ void MainWindow::StringGrid1Click(int row)
 
 void MainWindow::HideReOpenTable()
 {
-    if (grid1_->isHidden()) return;
-    grid1_->hide();
+    if (reOpenTable_->isHidden()) return;
+    reOpenTable_->hide();
     UpdateAbsoluteValueActions();
 }
 
-void MainWindow::VyprazdniZasobnik1Click()
+void MainWindow::EmptyReOpenStackClick()
 {
     HideReOpenTable();
-    if (!AskYesNo(TextCis(27))) return;
+    if (!AskYesNo(TextCis(msg::EmptyReOpenQuestion))) return;
     model_.Reset();
     AfterHistogramChange();
-    ShowText(editMin_, StrNaCarku(0));
-    ShowText(editMax_, StrNaCarku(0));
+    ShowText(minEdit_, StrNaCarku(0));
+    ShowText(maxEdit_, StrNaCarku(0));
     stack_.Clear();
-    grid1_->clearContents();
+    reOpenTable_->clearContents();
     RefreshReOpenMenu();
 }
 

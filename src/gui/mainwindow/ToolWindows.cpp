@@ -32,8 +32,8 @@ ToolWindows::ToolWindows(MainWindow& main, WindowContext& context)
     auto* parametric = new ParametricWindow(context);
     windows_.emplace_back(parametric);
     QObject::connect(parametric, &ParametricWindow::indexLabelsChanged, &main, [&main](bool indexLabels) {
-        if (indexLabels) main.index1Click();
-        else main.NonIndexClick();
+        if (indexLabels) main.IndexLabelsClick();
+        else main.ValueLabelsClick();
     });
     main.SetToolWindow(3, parametric, [&main, parametric] {
         parametric->SetMainWindowSettings(main.Options());

@@ -7,6 +7,7 @@
 
 #include "chart/ChartView.h"
 #include "dialogs/DialogSeam.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 #include "parametric/ParametricWindow.h"
 #include "shell/Folders.h"
@@ -52,7 +53,7 @@ void ParametricWindow::ExportGraph()
     request.defaultSuffix = kind.suffix;
     const std::optional<std::string> path = Dialogs().SavePicture(request);
     if (!path) return;
-    if (QFileInfo::exists(QString::fromStdString(*path)) && !AskYesNo(FormatText(21, *path))) return;
+    if (QFileInfo::exists(QString::fromStdString(*path)) && !AskYesNo(FormatText(msg::OverwriteQuestion, *path))) return;
 
     std::optional<ExportFailure> failure;
     switch (graphTarget_) {
@@ -60,7 +61,7 @@ void ParametricWindow::ExportGraph()
     case GraphTarget::Jpeg: failure = Chart1L->saveJpeg(*path); break;
     default: failure = Chart1L->saveBitmap(*path); break;
     }
-    if (failure) ShowMessage(Message::Error(FormatText(22, *path) + "\r\n\r\n" + failure->reason));
+    if (failure) ShowMessage(Message::Error(FormatText(msg::WriteError, *path) + "\r\n\r\n" + failure->reason));
 }
 
 void ParametricWindow::CopyWindowToClipboard() { QGuiApplication::clipboard()->setPixmap(grab()); }

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateTime>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -20,10 +19,15 @@
 #include "chart/ChartView.h"
 #include "dialogs/DialogSeam.h"
 #include "histogram/IntervalTable.h"
+#include "kit/IntervalTableView.h"
+#include "kit/NumericKeyFilter.h"
+#include "kit/QtText.h"
+#include "localization/MessageNumbers.h"
 #include "localization/CaptionSets.h"
 #include "localization/MainWindowTexts.h"
 #include "localization/TextCis.h"
 #include "shell/ChartWindowSettings.h"
+#include "shell/DateTimeText.h"
 #include "statlib/MessageDialog.h"
 #include "windows/WindowContext.h"
 
@@ -31,10 +35,6 @@ namespace morvik {
 namespace {
 
 constexpr int ParametricForm = 12;
-constexpr Colour EvenRowColour = 16769505;  // light blue-grey
-constexpr Colour TotalRowColour = 11783167;  // light orange
-
-QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 
 void SetTextIfChanged(QLineEdit* edit, const std::string& text)
 {
@@ -42,20 +42,11 @@ void SetTextIfChanged(QLineEdit* edit, const std::string& text)
     if (edit->text() != wanted) edit->setText(wanted);
 }
 
-MarkStyle MarkStyleOf(int item)
-{
-    static constexpr MarkStyle styles[] = {MarkStyle::Value, MarkStyle::Label, MarkStyle::LabelAndValue,
-                                           MarkStyle::Position, MarkStyle::PositionAndValue};
-    return item >= 0 && item < 5 ? styles[item] : MarkStyle::LabelAndValue;
-}
-
 // Line 1 of the chart title in the date and time formats of the settings.
 std::string DateTimeLine(const MainWindowSettings& main)
 {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QString date = now.date().toString(ToQString(ShortDateFormat(main.DateSeparator)).replace('m', 'M'));
-    const QString time = now.time().toString(ToQString(LongTimeFormat(main.TimeSeparator)));
-    return (date + QStringLiteral(" , ") + time).toStdString();
+    const std::tm now = LocalTimeNow();
+    return DateText(now, main.DateSeparator) + " , " + TimeText(now, main.TimeSeparator);
 }
 
 }  // namespace
@@ -83,6 +74,7 @@ void ParametricWindow::ConnectControls()
     };
     for (const auto& [edit, binding] : bindings) {
         fields_[edit] = binding;
+        edit->installEventFilter(new NumericKeyFilter(binding.keys, edit));
         edit->installEventFilter(this);
         const ParametricField field = binding.field;
         connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
@@ -99,21 +91,21 @@ void ParametricWindow::ConnectControls()
     connect(ChB_TypHist, &QCheckBox::clicked, this,
             [this](bool checked) { Run([this, checked] { return model_.SetPureDiscrete(checked); }); });
     connect(BChar, &QPushButton::clicked, this, [this] {
-        Dialogs().ShowMessage(TextCis(79), model_.CharacteristicsDialogText(), DialogKind::Information,
+        Dialogs().ShowMessage(TextCis(msg::CharacteristicsTitle), model_.CharacteristicsDialogText(), DialogKind::Information,
                               DialogButtons::Ok, DialogResultOk);
     });
     connect(StringGrid1, &QTableWidget::cellClicked, this, [] {
-        Dialogs().ShowMessage(TextCis(1), TextCis(154), DialogKind::Information, DialogButtons::Ok, DialogResultOk);
+        Dialogs().ShowMessage(TextCis(msg::ConfirmationTitle), TextCis(msg::ParametricGridHelp), DialogKind::Information, DialogButtons::Ok, DialogResultOk);
     });
-    connect(CheckBox1, &QCheckBox::toggled, this, [this] {
+    connect(chartOptions_.CheckBox1, &QCheckBox::toggled, this, [this] {
         if (model_.ChartShown()) Redisplay();
     });
-    connect(CBMarks, &QComboBox::currentIndexChanged, this, [this] {
-        if (CheckBox1->isChecked() && model_.ChartShown()) Redisplay();
+    connect(chartOptions_.CBMarks, &QComboBox::currentIndexChanged, this, [this] {
+        if (chartOptions_.CheckBox1->isChecked() && model_.ChartShown()) Redisplay();
     });
     // A new angle hides the marks until they are ticked again; they then take the angle.
-    connect(SpinEdAngle, &QSpinBox::valueChanged, this, [this] { CheckBox1->setChecked(false); });
-    connect(CBValInd, &QComboBox::activated, this, [this](int index) {
+    connect(chartOptions_.SpinEdAngle, &QSpinBox::valueChanged, this, [this] { chartOptions_.CheckBox1->setChecked(false); });
+    connect(chartOptions_.CBValInd, &QComboBox::activated, this, [this](int index) {
         main_.index1 = index != 1;
         emit indexLabelsChanged(main_.index1);
         if (model_.ChartShown()) Redisplay();
@@ -129,9 +121,9 @@ void ParametricWindow::ConnectControls()
 void ParametricWindow::Start()
 {
     model_.Start();
-    CheckBox1->blockSignals(true);
-    CheckBox1->setChecked(false);
-    CheckBox1->blockSignals(false);
+    chartOptions_.CheckBox1->blockSignals(true);
+    chartOptions_.CheckBox1->setChecked(false);
+    chartOptions_.CheckBox1->blockSignals(false);
     Refresh();
     show();
     raise();
@@ -201,25 +193,7 @@ void ParametricWindow::Refresh()
 
 void ParametricWindow::Redisplay()
 {
-    const Histogram shown = model_.ShownHistogram();
-    ChartModel chart;
-    chart.titleLines = {DateTimeLine(main_), model_.ChartTitleLine()};
-    chart.titleColour = main_.colours.chartTitle;
-    const std::vector<std::string> labels = BarLabels(shown, main_.index1);
-    for (int i = 0; i < shown.Bins; ++i) {
-        chart.main.bars.push_back({shown.Prob[i], main_.colours.parametricBars, labels[i]});
-    }
-    chart.main.marks = {MarkStyleOf(CBMarks->currentIndex()), SpinEdAngle->value(), CheckBox1->isChecked()};
-    chart.valueFormat = "#.##### E-";
-    chart.labelSeparation = 30;
-    chart.bottomAxisTitle = main_.index1 ? "Index   f(z)" : TextCis(208);
-    chart.leftAxisTitle = MainLeftAxisTitle(CurrentLanguage());
-    chart.legend.visible = true;
-    chart.legend.title = "p    pf(z)";
-    chart.legend.gradientStart = main_.colours.parametricBars;
-    chart.backgroundColour = chartBackground_;
-    chart.plotColour = chartBackground_;
-    Chart1L->setModel(std::move(chart));
+    Chart1L->setModel(model_.Chart(main_, chartBackground_, chartOptions_.Marks(), DateTimeLine(main_)));
     Chart1L->setVisible(true);
 
     const std::array<std::string, 4> characteristics = model_.CharacteristicsGrid();
@@ -229,26 +203,14 @@ void ParametricWindow::Redisplay()
 
 void ParametricWindow::ShowIntervalTable()
 {
-    const std::vector<std::array<std::string, 3>> rows =
-        IntervalTableTexts(model_.ShownHistogram(), model_.ShownKind());
-    const int count = static_cast<int>(rows.size());
-    StringGrid2->setUpdatesEnabled(false);
-    StringGrid2->clearContents();
-    StringGrid2->setRowCount(count);
-    const QColor even = ToQColor(EvenRowColour);
-    const QColor total = ToQColor(TotalRowColour);
-    for (int row = 0; row < count; ++row) {
-        for (int column = 0; column < 3; ++column) {
-            auto* item = new QTableWidgetItem(ToQString(rows[static_cast<size_t>(row)][static_cast<size_t>(column)]));
-            if (main_.colourHighlight) {
-                if (row == count - 1 && column >= 1) item->setBackground(total);
-                else if (row < count - 1 && row >= 2 && row % 2 == 0) item->setBackground(even);
-            }
-            StringGrid2->setItem(row, column, item);
-        }
-    }
-    StringGrid2->setUpdatesEnabled(true);
-    StringGrid2->show();
+    IntervalTableContent content;
+    const Histogram shown = model_.ShownHistogram();
+    const HistogramKind kind = model_.ShownKind();
+    content.rows = IntervalTableRowCount(shown, kind);
+    content.text = [shown, kind](int row) { return IntervalTableRowAt(shown, kind, row); };
+    if (main_.colourHighlight) content.shade = [rows = content.rows](int row) { return AlternateRowShade(rows, row); };
+    content.plainColour = ParametricWindowModel::IntervalRowColour;
+    StringGrid2->Show(std::move(content));
 }
 
 bool ParametricWindow::eventFilter(QObject* watched, QEvent* event)
@@ -268,7 +230,7 @@ bool ParametricWindow::eventFilter(QObject* watched, QEvent* event)
             focusNextChild();  // leaving the field runs its exit rule
             return true;
         }
-        return FilterKey(watched, key, found->second.keys);
+        return false;
     }
     if (event->type() == QEvent::FocusOut) {
         const auto found = fields_.find(watched);
@@ -283,34 +245,14 @@ bool ParametricWindow::eventFilter(QObject* watched, QEvent* event)
     return ToolWindow::eventFilter(watched, event);
 }
 
-bool ParametricWindow::FilterKey(QObject* watched, QKeyEvent* key, KeySet keys)
-{
-    const QString text = key->text();
-    if (text.size() != 1 || key->key() == Qt::Key_Backspace ||
-        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        return false;  // navigation, deletion and shortcuts
-    }
-    const char16_t typed = text.front().unicode();
-    if (typed < 0x20) return false;
-    const std::optional<char> filtered = typed < 0x80 ? FilterFieldKey(keys, static_cast<char>(typed)) : std::nullopt;
-    if (!filtered) {
-        QApplication::beep();
-        return true;
-    }
-    if (*filtered == static_cast<char>(typed)) return false;
-    QKeyEvent replaced(QEvent::KeyPress, key->key(), key->modifiers(), QString(QChar(*filtered)));
-    QCoreApplication::sendEvent(watched, &replaced);
-    return true;
-}
-
 std::optional<PublishedResult> ParametricWindow::TakeResult()
 {
     const std::optional<GeneratedHistogram> handed = model_.Close();
     StringGrid1->item(2, 1)->setText(QString());
     StringGrid1->item(3, 1)->setText(QString());
-    CheckBox1->blockSignals(true);
-    CheckBox1->setChecked(false);
-    CheckBox1->blockSignals(false);
+    chartOptions_.CheckBox1->blockSignals(true);
+    chartOptions_.CheckBox1->setChecked(false);
+    chartOptions_.CheckBox1->blockSignals(false);
     Refresh();
     if (!handed) return std::nullopt;
     return PublishedResult{handed->histogram, handed->kind, handed->name, std::string()};
@@ -328,7 +270,7 @@ void ParametricWindow::ApplyLanguage(Language language)
         graphTargets_[0]->setText(QString::fromUtf8(clipboard->data(), static_cast<int>(clipboard->size())));
     }
     const std::array<std::string, 2> valueItems = CBValIndItems(language);
-    for (int item = 0; item < 2; ++item) CBValInd->setItemText(item, ToQString(valueItems[static_cast<size_t>(item)]));
+    for (int item = 0; item < 2; ++item) chartOptions_.CBValInd->setItemText(item, ToQString(valueItems[static_cast<size_t>(item)]));
     Refresh();
     if (model_.ChartShown()) Redisplay();
 }
@@ -339,10 +281,10 @@ void ParametricWindow::ReadSettings()
     model_ = ParametricWindowModel(ReadGenerationFields(Settings(), ParametricForm));
     const ChartWindowSettings chart = ReadChartWindowSettings(Settings(), ParametricForm);
     chartBackground_ = chart.chartBackground;
-    CBMarks->setCurrentIndex(chart.CBMarksItemIndex);
-    SpinEdAngle->blockSignals(true);
-    SpinEdAngle->setValue(chart.SpinEdAngleValue);
-    SpinEdAngle->blockSignals(false);
+    chartOptions_.CBMarks->setCurrentIndex(chart.CBMarksItemIndex);
+    chartOptions_.SpinEdAngle->blockSignals(true);
+    chartOptions_.SpinEdAngle->setValue(chart.SpinEdAngleValue);
+    chartOptions_.SpinEdAngle->blockSignals(false);
     SetMainWindowSettings(ReadMainWindowSettings(Settings()));
 }
 
@@ -351,7 +293,7 @@ void ParametricWindow::WriteSettings()
     ToolWindow::WriteSettings();
     WriteGenerationFields(Settings(), ParametricForm, model_.FieldsToKeep());
     WriteChartWindowSettings(Settings(), ParametricForm,
-                             {chartBackground_, CBMarks->currentIndex(), SpinEdAngle->value()});
+                             {chartBackground_, chartOptions_.CBMarks->currentIndex(), chartOptions_.SpinEdAngle->value()});
 }
 
 // The chart's command bar shows while the window fills the screen's width and the user keeps it on.
@@ -376,7 +318,7 @@ void ParametricWindow::SetMainWindowSettings(const MainWindowSettings& settings)
 {
     main_ = settings;
     PlaceChartToolbar();
-    CBValInd->setCurrentIndex(main_.index1 ? 0 : 1);
+    chartOptions_.CBValInd->setCurrentIndex(main_.index1 ? 0 : 1);
     if (model_.ChartShown()) Redisplay();
 }
 

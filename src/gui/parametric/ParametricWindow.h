@@ -4,9 +4,10 @@
 #include <functional>
 #include <map>
 
+#include "kit/ChartOptions.h"
 #include "parametric/ParametricDisplay.h"
-#include "parametric/ParametricWindowModel.h"
-#include "shell/Colour.h"
+#include "windowmodels/ParametricWindowModel.h"
+#include "common/Colour.h"
 #include "shell/MainWindowSettings.h"
 #include "windows/ToolWindow.h"
 
@@ -26,6 +27,7 @@ namespace morvik {
 
 class ChartToolbar;
 class ChartView;
+class IntervalTableView;
 
 // The parametric distribution window (TForm12): the user picks one of the 24 distributions, types its
 // parameters, the number of intervals and Eps, and sees the generated histogram as a chart, an interval table
@@ -70,7 +72,6 @@ private:
     void BuildControls();  // ParametricWindowLayout.cpp
     void ConnectControls();
     QWidget* FieldWidget(ParametricField field) const;
-    bool FilterKey(QObject* watched, QKeyEvent* key, KeySet keys);
 
     // Runs a command of the model under a busy cursor, then shows its state, its dialogs and its focus.
     void Run(const std::function<ParametricStep()>& command);
@@ -108,12 +109,9 @@ private:
     std::array<QAction*, 4> graphTargets_{};  // Schranka, Bitmapa, Metafile, JPGFile
     ChartView* Chart1L = nullptr;
     ChartToolbar* Panel1 = nullptr;  // the chart's command bar
-    QComboBox* CBMarks = nullptr;
-    QSpinBox* SpinEdAngle = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
-    QComboBox* CBValInd = nullptr;
+    ChartOptions chartOptions_;  // CBMarks, SpinEdAngle, CheckBox1, CBValInd
     QTableWidget* StringGrid1 = nullptr;
-    QTableWidget* StringGrid2 = nullptr;
+    IntervalTableView* StringGrid2 = nullptr;
 };
 
 }  // namespace morvik

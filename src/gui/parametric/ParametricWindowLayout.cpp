@@ -17,6 +17,9 @@
 
 #include "chart/ChartToolbar.h"
 #include "chart/ChartView.h"
+#include "kit/Grids.h"
+#include "kit/Named.h"
+#include "kit/IntervalTableView.h"
 #include "localization/MainWindowTexts.h"
 #include "parametric/DistributionCatalogue.h"
 #include "parametric/ParametricWindow.h"
@@ -24,28 +27,11 @@
 namespace morvik {
 namespace {
 
-template <typename T>
-T* Named(T* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QLineEdit* NumberEdit(const char* name)
 {
     auto* edit = Named(new QLineEdit, name);
     edit->setMaximumWidth(140);
     return edit;
-}
-
-QTableWidget* Grid(const char* name, int rows, int columns)
-{
-    auto* grid = Named(new QTableWidget(rows, columns), name);
-    grid->horizontalHeader()->hide();
-    grid->verticalHeader()->hide();
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->verticalHeader()->setDefaultSectionSize(20);
-    return grid;
 }
 
 }  // namespace
@@ -117,15 +103,11 @@ void ParametricWindow::BuildControls()
     distribution->addWidget(Named(new QLabel(QStringLiteral("Max")), "Label8"), 3, 0);
     distribution->addWidget(EdMax, 3, 1);
 
-    StringGrid1 = Grid("StringGrid1", 4, 2);
+    StringGrid1 = MakeGrid(this, "StringGrid1", 4, 2);
     const char* rowCaptions[] = {"Xmin", "Xmax", "Median", "Mode"};
-    for (int row = 0; row < 4; ++row) {
-        StringGrid1->setItem(row, 0, new QTableWidgetItem(QString::fromLatin1(rowCaptions[row])));
-        StringGrid1->setItem(row, 1, new QTableWidgetItem);
-    }
+    for (int row = 0; row < 4; ++row) StringGrid1->item(row, 0)->setText(QString::fromLatin1(rowCaptions[row]));
     StringGrid1->setFixedHeight(4 * 20 + 4);
-    StringGrid1->horizontalHeader()->setStretchLastSection(true);
-    StringGrid2 = Grid("StringGrid2", 0, 3);
+    StringGrid2 = new IntervalTableView(this, "StringGrid2");
     StringGrid2->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     auto* left = new QVBoxLayout;
@@ -140,20 +122,18 @@ void ParametricWindow::BuildControls()
     auto* chartColumn = new QVBoxLayout(panel2);
     chartColumn->setContentsMargins(0, 0, 0, 0);
     auto* options = new QHBoxLayout;
-    CBMarks = Named(new QComboBox, "CBMarks");
-    for (const std::string& item : CBMarksItems()) CBMarks->addItem(QString::fromStdString(item));
-    SpinEdAngle = Named(new QSpinBox, "SpinEdAngle");
-    SpinEdAngle->setRange(0, 360);
-    SpinEdAngle->setValue(90);
-    CheckBox1 = Named(new QCheckBox(QStringLiteral("Popisky dat")), "CheckBox1");
-    CBValInd = Named(new QComboBox, "CBValInd");
-    CBValInd->addItems({QStringLiteral("Index x"), QStringLiteral("Value x")});
-    options->addWidget(CBMarks);
-    options->addWidget(Named(new QLabel(QStringLiteral("Úhel natočení")), "Label1"));
-    options->addWidget(Named(new QLabel(QStringLiteral("     popisků")), "Label2"));
-    options->addWidget(SpinEdAngle);
-    options->addWidget(CheckBox1);
-    options->addWidget(CBValInd);
+    chartOptions_ = MakeChartOptions(panel2);
+    chartOptions_.CheckBox1->setText(QStringLiteral("Popisky dat"));
+    chartOptions_.CBValInd->setItemText(0, QStringLiteral("Index x"));
+    chartOptions_.CBValInd->setItemText(1, QStringLiteral("Value x"));
+    chartOptions_.Label1->setText(QStringLiteral("Úhel natočení"));
+    chartOptions_.Label2->setText(QStringLiteral("     popisků"));
+    options->addWidget(chartOptions_.CBMarks);
+    options->addWidget(chartOptions_.Label1);
+    options->addWidget(chartOptions_.Label2);
+    options->addWidget(chartOptions_.SpinEdAngle);
+    options->addWidget(chartOptions_.CheckBox1);
+    options->addWidget(chartOptions_.CBValInd);
     options->addStretch();
     Chart1L = Named(new ChartView, "Chart1L");
     Panel1 = new ChartToolbar(Chart1L, "Panel1");

@@ -9,10 +9,10 @@
 #include <QTableWidget>
 #include <QWidget>
 
+#include "kit/QtText.h"
+
 namespace morvik {
 namespace {
-
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
 
 void ApplyCaption(QObject* target, const QString& text)
 {

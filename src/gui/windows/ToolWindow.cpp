@@ -1,9 +1,8 @@
 #include "windows/ToolWindow.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
 
+#include "kit/Screen.h"
 #include "localization/CaptionSets.h"
 #include "shell/SettingsFile.h"
 #include "shell/WindowPlacement.h"
@@ -11,15 +10,6 @@
 #include "windows/WindowContext.h"
 
 namespace morvik {
-namespace {
-
-int ScreenWidth()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry().width() : 1024;
-}
-
-}  // namespace
 
 ToolWindow::ToolWindow(int formNumber, WindowContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window), formNumber_(formNumber), context_(context)

@@ -3,7 +3,7 @@
 #include "histogram/IntervalTable.h"
 #include "combination/RowGraph.h"
 #include "localization/TextCis.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 using namespace morvik;
 

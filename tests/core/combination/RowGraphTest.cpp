@@ -4,7 +4,7 @@
 #include "combination/CombinationTable.h"
 #include "combination/RowGraph.h"
 #include "localization/TextCis.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 using namespace morvik;
 using morvik::testing::DisText;

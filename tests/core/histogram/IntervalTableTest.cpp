@@ -3,7 +3,7 @@
 
 #include "histogram/IntervalTable.h"
 #include "localization/TextCis.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 #include "support/TestFiles.h"
 
 namespace morvik {
@@ -58,6 +58,15 @@ TEST(IntervalTable, QueryMarksRowsBelowItsLimit)
     for (const Case& c : cases) {
         EXPECT_EQ(IntervalRowShade(Quarters, c.kind, c.row, c.highlight, c.limit), c.expected) << "row " << c.row;
     }
+}
+
+// The tool windows shade every even row from 2 up to the last but one, whatever the kind; the last row is
+// the total.
+TEST(IntervalTable, AlternateRowsShadeEvenRowsAndTheTotal)
+{
+    const RowShade expected[] = {RowShade::None, RowShade::None,  RowShade::Plain, RowShade::None,
+                                 RowShade::Plain, RowShade::None, RowShade::Total};
+    for (int row = 0; row < 7; ++row) EXPECT_EQ(AlternateRowShade(7, row), expected[row]) << "row " << row;
 }
 
 }  // namespace

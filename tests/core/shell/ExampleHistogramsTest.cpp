@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <set>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "histogram/HistogramFile.h"
 #include "shell/DataFolder.h"
 #include "statlib/NumberParse.h"

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "histogram/HistogramFile.h"
 #include "localization/TextCis.h"
 #include "shell/DataFolder.h"

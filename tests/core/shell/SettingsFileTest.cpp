@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "localization/TextCis.h"
 #include "shell/SettingsFile.h"
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 #include "statlib/Statistics.h"
 
 using namespace morvik;

@@ -1,11 +1,10 @@
 #pragma once
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "histogram/Histogram.h"
+#include "support/TempFolder.h"
 
 namespace morvik::test {
 
@@ -35,35 +34,5 @@ inline Histogram MakeHistogram(double min, double width, const std::vector<doubl
     std::copy(prob.begin(), prob.end(), h.Prob.begin());
     return h;
 }
-
-// A fresh folder under the system's temporary folder, removed at the end of the test.
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "morvik-test-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempFolder() { std::filesystem::remove_all(path_); }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::string& path() const { return path_; }
-    std::string Write(const std::string& name, const std::string& content) const
-    {
-        std::filesystem::path file = std::filesystem::path(path_) / name;
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << content;
-        return file.string();
-    }
-    static std::string Read(const std::string& file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
-private:
-    std::string path_;
-};
 
 }  // namespace morvik::test

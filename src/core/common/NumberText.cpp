@@ -1,4 +1,4 @@
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 #include <charconv>
 #include <cmath>

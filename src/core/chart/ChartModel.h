@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/Colour.h"
+#include "common/Colour.h"
 
 namespace morvik {
 
@@ -14,6 +14,10 @@ enum class MarkStyle {
     Position,          // the bar's interval number, from 1 ("INT")
     PositionAndValue,  // "INT & P(x)"
 };
+
+// The style of an item of the marks list CBMarks that every chart window carries: "P(x)", "x", "x & P(x)",
+// "INT", "INT & P(x)".
+MarkStyle MarkStyleOfItem(int item);
 
 struct ChartMarks {
     MarkStyle style = MarkStyle::Value;

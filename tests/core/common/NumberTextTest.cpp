@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "statlib/NumberParse.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 using namespace morvik;
 

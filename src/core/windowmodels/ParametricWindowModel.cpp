@@ -1,13 +1,16 @@
-#include "parametric/ParametricWindowModel.h"
+#include "windowmodels/ParametricWindowModel.h"
 
 #include <exception>
 #include <span>
 
 #include "histogram/Characteristics.h"
+#include "localization/MessageNumbers.h"
+#include "localization/MainWindowTexts.h"
+#include "parametric/ParametricDisplay.h"
 #include "localization/TextCis.h"
 #include "parametric/ParametricInputChecks.h"
 #include "statlib/NumberParse.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 #include "statlib/Statistics.h"
 
 namespace morvik {
@@ -376,6 +379,30 @@ std::string ParametricWindowModel::ChartTitleLine() const
         line += ParameterCaption(type, slot) + "=" + shown_->texts[static_cast<size_t>(slot)];
     }
     return line + " )";
+}
+
+ChartModel ParametricWindowModel::Chart(const MainWindowSettings& main, Colour background, const ChartMarks& marks,
+                                        const std::string& dateTime) const
+{
+    const Histogram shown = ShownHistogram();
+    ChartModel chart;
+    chart.titleLines = {dateTime, ChartTitleLine()};
+    chart.titleColour = main.colours.chartTitle;
+    const std::vector<std::string> labels = BarLabels(shown, main.index1);
+    for (int i = 0; i < shown.Bins; ++i) {
+        chart.main.bars.push_back({shown.Prob[i], main.colours.parametricBars, labels[i]});
+    }
+    chart.main.marks = marks;
+    chart.valueFormat = "#.##### E-";
+    chart.labelSeparation = 30;
+    chart.bottomAxisTitle = main.index1 ? "Index   f(z)" : TextCis(msg::ParametricValueAxis);
+    chart.leftAxisTitle = MainLeftAxisTitle(CurrentLanguage());
+    chart.legend.visible = true;
+    chart.legend.title = "p    pf(z)";
+    chart.legend.gradientStart = main.colours.parametricBars;
+    chart.backgroundColour = background;
+    chart.plotColour = background;
+    return chart;
 }
 
 }  // namespace morvik

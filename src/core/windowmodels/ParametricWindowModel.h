@@ -7,7 +7,9 @@
 #include "common/Message.h"
 #include "histogram/Histogram.h"
 #include "parametric/ParametricGenerator.h"
+#include "chart/ChartModel.h"
 #include "shell/ChartWindowSettings.h"
+#include "shell/MainWindowSettings.h"
 
 namespace morvik {
 
@@ -88,6 +90,12 @@ public:
     std::string CharacteristicsDialogText() const;
     // Line 2 of the chart title: message 57, the type and its parameters.
     std::string ChartTitleLine() const;
+    // What the chart shows of the shown histogram: `main` gives the axis labels and colours, `dateTime` the
+    // first title line; the texts are in the current language.
+    ChartModel Chart(const MainWindowSettings& main, Colour background, const ChartMarks& marks,
+                     const std::string& dateTime) const;
+    // The plain rows of its interval table are light blue-grey.
+    static constexpr Colour IntervalRowColour = 16769505;
 
 private:
     ParametricStep LeaveEps();

@@ -5,8 +5,8 @@
 #include "localization/CaptionSets.h"
 #include "localization/TextCis.h"
 #include "parametric/ParametricDisplay.h"
-#include "parametric/ParametricWindowModel.h"
-#include "statlib/NumberText.h"
+#include "windowmodels/ParametricWindowModel.h"
+#include "common/NumberText.h"
 
 namespace morvik {
 namespace {

@@ -86,6 +86,17 @@ std::string TrimOptionalZeros(std::string digits, int requiredDecimals)
 
 }  // namespace
 
+MarkStyle MarkStyleOfItem(int item)
+{
+    switch (item) {
+    case 0: return MarkStyle::Value;
+    case 1: return MarkStyle::Label;
+    case 3: return MarkStyle::Position;
+    case 4: return MarkStyle::PositionAndValue;
+    default: return MarkStyle::LabelAndValue;
+    }
+}
+
 std::string FormatChartValue(double value, const std::string& format)
 {
     if (!std::isfinite(value)) {

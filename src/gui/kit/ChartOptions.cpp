@@ -1,0 +1,35 @@
+#include "kit/ChartOptions.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QSpinBox>
+
+#include "kit/Named.h"
+#include "kit/QtText.h"
+#include "localization/MainWindowTexts.h"
+
+namespace morvik {
+
+ChartMarks ChartOptions::Marks() const
+{
+    return {MarkStyleOfItem(CBMarks->currentIndex()), SpinEdAngle->value(), CheckBox1->isChecked()};
+}
+
+ChartOptions MakeChartOptions(QWidget* parent)
+{
+    ChartOptions options;
+    options.CBMarks = Named(new QComboBox(parent), "CBMarks");
+    for (const std::string& item : CBMarksItems()) options.CBMarks->addItem(ToQString(item));
+    options.SpinEdAngle = Named(new QSpinBox(parent), "SpinEdAngle");
+    options.SpinEdAngle->setRange(0, 360);
+    options.SpinEdAngle->setValue(90);
+    options.Label1 = Named(new QLabel(parent), "Label1");
+    options.Label2 = Named(new QLabel(parent), "Label2");
+    options.CheckBox1 = Named(new QCheckBox(parent), "CheckBox1");
+    options.CBValInd = Named(new QComboBox(parent), "CBValInd");
+    options.CBValInd->addItems({QString(), QString()});
+    return options;
+}
+
+}  // namespace morvik

@@ -1,0 +1,29 @@
+#pragma once
+#include "chart/ChartModel.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QSpinBox;
+class QWidget;
+
+namespace morvik {
+
+// The chart options every chart window carries beside its chart: the marks list CBMarks, the label angle
+// SpinEdAngle (with its captions Label1 and Label2), the marks check box CheckBox1 and the index/value list
+// CBValInd. The window lays them out; their captions come from its caption set.
+struct ChartOptions {
+    QComboBox* CBMarks = nullptr;
+    QSpinBox* SpinEdAngle = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QComboBox* CBValInd = nullptr;
+
+    // The marks as the controls now say.
+    ChartMarks Marks() const;
+};
+
+ChartOptions MakeChartOptions(QWidget* parent);
+
+}  // namespace morvik

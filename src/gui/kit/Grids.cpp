@@ -1,0 +1,54 @@
+#include "kit/Grids.h"
+
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <algorithm>
+#include <map>
+
+#include "kit/QtText.h"
+
+namespace morvik {
+
+QTableWidget* MakeGrid(QWidget* parent, const char* name, int rows, int columns)
+{
+    auto* grid = new QTableWidget(rows, columns, parent);
+    grid->setObjectName(QString::fromLatin1(name));
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setFocusPolicy(Qt::NoFocus);
+    grid->verticalHeader()->setDefaultSectionSize(20);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) grid->setItem(row, column, new QTableWidgetItem);
+    }
+    return grid;
+}
+
+void FitGridHeight(QTableWidget* grid)
+{
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setFixedHeight(grid->rowCount() * grid->verticalHeader()->defaultSectionSize() + 2 * grid->frameWidth());
+}
+
+void FitCaptionColumns(QWidget* window, std::span<const CaptionText> czech, std::span<const CaptionText> english)
+{
+    std::map<QTableWidget*, int> widest;
+    for (std::span<const CaptionText> set : {czech, english}) {
+        for (const CaptionText& entry : set) {
+            if (entry.kind != CaptionKind::Cell || entry.column != 0) continue;
+            auto* grid = window->findChild<QTableWidget*>(ToQString(entry.objectName));
+            if (!grid) continue;
+            const int width = QFontMetrics(grid->font()).horizontalAdvance(ToQString(entry.text));
+            widest[grid] = std::max(widest[grid], width);
+        }
+    }
+    // The cell's margins on both sides and the grid line.
+    constexpr int Padding = 12;
+    for (const auto& [grid, width] : widest) grid->setColumnWidth(0, std::max(grid->columnWidth(0), width + Padding));
+}
+
+}  // namespace morvik

@@ -1,0 +1,12 @@
+#pragma once
+
+class QWidget;
+
+namespace morvik {
+
+// The width of the primary screen's available area (1024 without a screen).
+int ScreenWidth();
+// True when `window` spans the whole width of its screen (the chart toolbars show then).
+bool SpansScreenWidth(const QWidget* window);
+
+}  // namespace morvik
