@@ -9,6 +9,12 @@ namespace morvik {
 
 std::string NameBeforeDot(std::string_view name) { return std::string(name.substr(0, name.find('.'))); }
 
+DistributionOpener DistributionOpenerToEnable(bool parametricShown, bool rawDataShown)
+{
+    if (parametricShown) return DistributionOpener::Parametric;
+    return rawDataShown ? DistributionOpener::RawData : DistributionOpener::Main;
+}
+
 DistributionFunctionModel::DistributionFunctionModel(const Histogram& result, HistogramKind kind,
                                                      std::string histogramName)
     : histogram_(result), kind_(kind), name_(std::move(histogramName))

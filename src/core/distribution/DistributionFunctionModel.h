@@ -24,6 +24,10 @@ struct DistributionChartOptions {
     ChartMarks marks;              // CBMarks, SpinEdAngle, CheckBox1
 };
 
+// The window a closed distribution-function window enables again: the one it was opened from.
+enum class DistributionOpener { Parametric, RawData, Main };
+DistributionOpener DistributionOpenerToEnable(bool parametricShown, bool rawDataShown);
+
 // One row of the table StringGrid2: interval number, x, F(x).
 using DistributionTableRow = std::array<std::string, 3>;
 

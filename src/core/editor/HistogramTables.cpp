@@ -33,6 +33,12 @@ std::string Trimmed(std::string_view text)
 
 }  // namespace
 
+std::optional<Message> CheckHistogramTable(bool histogramShown)
+{
+    if (histogramShown) return std::nullopt;
+    return Message::Error(TextCis(25));
+}
+
 HistogramTableRow HistogramTableHeadings(HistogramKind kind)
 {
     const std::string frequency = kind == HistogramKind::PureDiscrete ? " " + TextCis(122) : TextCis(122);

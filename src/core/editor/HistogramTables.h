@@ -1,11 +1,13 @@
 #pragma once
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/Colour.h"
+#include "common/Message.h"
 #include "histogram/Histogram.h"
 #include "histogram/IntervalTable.h"
 
@@ -16,6 +18,8 @@ namespace morvik {
 // Pure Discrete: one row per value (n + 2 rows). Discrete: row 1 the lower edge of the first interval, then for
 // each interval its row (2, 4, ...) and its upper-edge row (2n + 3 rows).
 using HistogramTableRow = std::array<std::string, 5>;
+// The table command without a displayed histogram: message 25 (an error); nothing to refuse otherwise.
+std::optional<Message> CheckHistogramTable(bool histogramShown);
 HistogramTableRow HistogramTableHeadings(HistogramKind kind);
 std::vector<HistogramTableRow> HistogramTableRows(const Histogram& h, HistogramKind kind);
 

@@ -157,4 +157,14 @@ std::optional<Message> WriteHistogramWorkbook(const std::string& path, const His
     return std::nullopt;
 }
 
+std::string WorkbookFileName(const std::string& histogramName)
+{
+    return histogramName.substr(0, histogramName.find('.')) + ".xlsx";
+}
+
+Message WorkbookNotOpened(const std::string& path)
+{
+    return Message::Warning(WorkbookNotOpenedText(CurrentLanguage(), path));
+}
+
 }  // namespace morvik

@@ -15,4 +15,9 @@ namespace morvik {
 std::optional<Message> WriteHistogramWorkbook(const std::string& path, const Histogram& h, HistogramKind kind,
                                               const std::string& name);
 
+// The workbook's file name in the results folder: the histogram name up to its first "." and ".xlsx".
+std::string WorkbookFileName(const std::string& histogramName);
+// The warning when no application opens the written workbook; the file stays where it was written.
+Message WorkbookNotOpened(const std::string& path);
+
 }  // namespace morvik

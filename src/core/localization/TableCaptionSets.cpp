@@ -70,6 +70,17 @@ std::span<const CaptionText> FileListingCaptionSet(Language language)
     return ListingEnglish;
 }
 
+std::string WorkbookNotOpenedText(Language language, std::string_view path)
+{
+    const std::string_view text =
+        language == Language::Czech
+            ? "Sešit nelze otevřít: pro soubory .xlsx není k dispozici žádná aplikace.\r\n\r\nSoubor zůstává uložen "
+              ":\r\n"
+            : "The workbook cannot be opened: no application for .xlsx files is available.\r\n\r\nThe file stays "
+              "saved :\r\n";
+    return std::string(text) + std::string(path);
+}
+
 const std::array<std::string_view, 5>& RowTableHeadings(Language language)
 {
     return language == Language::Czech ? RowHeadingsCzech : RowHeadingsEnglish;

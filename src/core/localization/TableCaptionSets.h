@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "localization/CaptionSets.h"
@@ -17,5 +18,8 @@ std::span<const CaptionText> HistogramEditorCaptionSet(Language language);
 
 // The five headings of the row table that set 9 assigns; the spreadsheet export writes them in row 16.
 const std::array<std::string_view, 5>& RowTableHeadings(Language language);
+
+// The warning text when no application can open the written workbook, with the workbook's path.
+std::string WorkbookNotOpenedText(Language language, std::string_view path);
 
 }  // namespace morvik

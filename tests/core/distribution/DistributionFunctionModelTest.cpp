@@ -107,4 +107,8 @@ TEST(DistributionFunctionModel, CaptionNameAndOpening)
               "  Morvik  -  Graph distibution function ( wind )");
     EXPECT_FALSE(DistributionFunctionModel::Open(h, HistogramKind::Discrete, "").has_value());
     EXPECT_TRUE(DistributionFunctionModel::Open(h, HistogramKind::Discrete, "wind.dis").has_value());
+    // Closing enables the window it came from.
+    EXPECT_EQ(DistributionOpenerToEnable(true, true), DistributionOpener::Parametric);
+    EXPECT_EQ(DistributionOpenerToEnable(false, true), DistributionOpener::RawData);
+    EXPECT_EQ(DistributionOpenerToEnable(false, false), DistributionOpener::Main);
 }

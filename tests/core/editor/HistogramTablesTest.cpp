@@ -110,3 +110,10 @@ TEST(HistogramTables, ControlListingRowsAndTotal)
     EXPECT_EQ(ControlListingCaption(), TextCis(39));
     EXPECT_EQ(ControlListingHeadings()[1], TextCis(122));
 }
+
+TEST(HistogramTables, RefusedWithoutAHistogram)
+{
+    SetLanguage(Language::English);
+    EXPECT_EQ(CheckHistogramTable(false), Message::Error(TextCis(25)));
+    EXPECT_FALSE(CheckHistogramTable(true).has_value());
+}

@@ -34,23 +34,16 @@ TEST(HistogramWorkbook, DiscreteCellsReadBack)
     EXPECT_EQ(cells["A1"].text, "Histogram : wind");
     // The characteristics, rows 3 to 14.
     const Statistics s = ComputeStatistics(h.Prob, h.Bins, h.Min, h.Max, HistogramKind::Discrete, h.Total);
-    const double values[12] = {s.min,
-                               s.max,
-                               static_cast<double>(s.bins),
-                               s.frequencyTotal,
-                               s.mean,
-                               s.variance,
-                               s.stdDev,
-                               s.meanDeviation,
-                               s.cvPercent,
-                               s.skewness,
-                               s.concentration,
-                               s.excess};
-    for (int i = 0; i < 12; ++i) {
-        const std::string row = std::to_string(3 + i);
-        EXPECT_EQ(cells["A" + row].text, Trimmed(CharacteristicLabels(Language::English)[i])) << row;
-        EXPECT_FALSE(cells["B" + row].isText) << row;
-        EXPECT_DOUBLE_EQ(cells["B" + row].number, values[i]) << row;
+    const std::pair<int, double> rows[] = {
+        {3, s.min},        {4, s.max},       {5, s.bins},           {6, s.frequencyTotal},
+        {7, s.mean},       {8, s.variance},  {9, s.stdDev},         {10, s.meanDeviation},
+        {11, s.cvPercent}, {12, s.skewness}, {13, s.concentration}, {14, s.excess},
+    };
+    for (const auto& [row, value] : rows) {
+        const std::string at = std::to_string(row);
+        EXPECT_EQ(cells["A" + at].text, Trimmed(CharacteristicLabels(Language::English)[row - 3])) << row;
+        EXPECT_FALSE(cells["B" + at].isText) << row;
+        EXPECT_DOUBLE_EQ(cells["B" + at].number, value) << row;
     }
     EXPECT_EQ(cells["B3"].number, 0);  // the lower edge of the first interval
     EXPECT_EQ(cells["B4"].number, 6);
@@ -132,4 +125,17 @@ TEST(HistogramWorkbook, FailedWriteLeavesTheOldFile)
     size_t files = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder / "locked")) ++files;
     EXPECT_EQ(files, 1u);
+}
+
+TEST(HistogramWorkbook, FileNameAndTheWarningWhenNothingOpensIt)
+{
+    EXPECT_EQ(WorkbookFileName("wind.dis"), "wind.xlsx");
+    EXPECT_EQ(WorkbookFileName("wind"), "wind.xlsx");
+    for (Language language : {Language::Czech, Language::English}) {
+        SetLanguage(language);
+        const Message warning = WorkbookNotOpened("/home/u/Results/wind.xlsx");
+        EXPECT_EQ(warning.kind, DialogKind::Warning);
+        EXPECT_TRUE(warning.text.ends_with("\r\n/home/u/Results/wind.xlsx"));
+    }
+    SetLanguage(Language::English);
 }
