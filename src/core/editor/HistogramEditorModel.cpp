@@ -51,6 +51,7 @@ void HistogramEditorModel::Start()
     total_ = "0";
     clicked_.clear();
     sum_ = 0;
+    refusedLine_.reset();
 }
 
 void HistogramEditorModel::LeaveName() { name_ = WithoutBlanks(name_); }
@@ -79,11 +80,13 @@ std::optional<Message> HistogramEditorModel::SetFrequencies(std::vector<std::str
         // A sum beyond 64 bits is refused like a line that is no frequency: the line that overflows is named.
         if (!frequency || __builtin_add_overflow(sum, *frequency, &sum)) {
             lines_ = std::move(lines);
+            refusedLine_ = static_cast<int>(i);
             return LineRefusal(static_cast<int>(i) + 1, lines_[i]);
         }
         frequencies.push_back(*frequency);
     }
     lines_ = std::move(lines);
+    refusedLine_.reset();
     frequencies_ = std::move(frequencies);
     sum_ = sum;
     count_ = std::to_string(lines_.size());
@@ -102,12 +105,8 @@ std::optional<Message> HistogramEditorModel::CheckSave() const
     if (lines_.size() > static_cast<size_t>(MaxLines)) {
         return Message::Error(FormatText(150, std::to_string(MaxLines)) + std::to_string(lines_.size()));
     }
-    // The memo's recount refused a line, or every frequency is 0: there is no histogram to write.
-    if (frequencies_.size() != lines_.size()) {
-        for (size_t i = 0; i < lines_.size(); ++i) {
-            if (!FrequencyOf(lines_[i])) return LineRefusal(static_cast<int>(i) + 1, lines_[i]);
-        }
-    }
+    // The memo holds a line its recount refused, or every frequency is 0: there is no histogram to write.
+    if (refusedLine_) return LineRefusal(*refusedLine_ + 1, lines_[static_cast<size_t>(*refusedLine_)]);
     if (sum_ == 0) return Message::Confirmation(TextCis(135));
     const std::optional<double> min = NumberOf(min_);
     if (!min) return Message::Confirmation("Min - " + TextCis(133));

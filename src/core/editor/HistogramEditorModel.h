@@ -95,6 +95,7 @@ private:
     std::vector<int64_t> frequencies_;
     std::string count_, total_, clicked_;
     int64_t sum_ = 0;
+    std::optional<int> refusedLine_;  // the first line of the memo that is no frequency (from 0)
 };
 
 }  // namespace morvik

@@ -53,6 +53,16 @@ TEST(HistogramEditorModel, MemoCountsLinesAndSumsFrequencies)
     }
     // Two lines that together pass 64 bits: the second one is refused.
     EXPECT_TRUE(model.SetFrequencies({"9223372036854775807", "1"}).has_value());
+    // A memo that still holds a refused line is not saved, even with as many lines as the last good count.
+    model.SetMin("0");
+    model.SetMax("1");
+    model.SetName("x");
+    EXPECT_TRUE(model.SetFrequencies({"1", "2", "y"}).has_value());
+    ASSERT_TRUE(model.CheckSave().has_value());
+    EXPECT_EQ(model.CheckSave()->text,
+              TextCis(147) + "  ( integer )\r\n\r\n\t" + TextCis(148) + "3\r\n\t" + TextCis(149) + "y");
+    EXPECT_FALSE(model.SetFrequencies({"1", "2", "3"}).has_value());
+    EXPECT_FALSE(model.CheckSave().has_value());
 
     model.SetFrequencies({"1", "2"});
     model.ClickLine(1);
