@@ -15,6 +15,11 @@ DistributionOpener DistributionOpenerToEnable(bool parametricShown, bool rawData
     return rawDataShown ? DistributionOpener::RawData : DistributionOpener::Main;
 }
 
+CommandBarPlace DistributionCommandBar(int windowWidth, int screenWidth, int chartRight, bool commandBarOption)
+{
+    return {commandBarOption && windowWidth >= screenWidth, chartRight - 297};
+}
+
 DistributionFunctionModel::DistributionFunctionModel(const Histogram& result, HistogramKind kind,
                                                      std::string histogramName)
     : histogram_(result), kind_(kind), name_(std::move(histogramName))

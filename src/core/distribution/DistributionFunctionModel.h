@@ -28,6 +28,14 @@ struct DistributionChartOptions {
 enum class DistributionOpener { Parametric, RawData, Main };
 DistributionOpener DistributionOpenerToEnable(bool parametricShown, bool rawDataShown);
 
+// Where the chart command bar Panel2 goes: at the top, 297 pixels left of the chart's right edge, and shown only
+// when the window is at least as wide as the screen and the main window's command-bar option is ticked.
+struct CommandBarPlace {
+    bool visible = false;
+    int left = 0;
+};
+CommandBarPlace DistributionCommandBar(int windowWidth, int screenWidth, int chartRight, bool commandBarOption);
+
 // One row of the table StringGrid2: interval number, x, F(x).
 using DistributionTableRow = std::array<std::string, 3>;
 

@@ -111,4 +111,9 @@ TEST(DistributionFunctionModel, CaptionNameAndOpening)
     EXPECT_EQ(DistributionOpenerToEnable(true, true), DistributionOpener::Parametric);
     EXPECT_EQ(DistributionOpenerToEnable(false, true), DistributionOpener::RawData);
     EXPECT_EQ(DistributionOpenerToEnable(false, false), DistributionOpener::Main);
+    // The command bar: only in a window as wide as the screen, with the option ticked.
+    EXPECT_TRUE(DistributionCommandBar(1024, 1024, 1000, true).visible);
+    EXPECT_EQ(DistributionCommandBar(1024, 1024, 1000, true).left, 703);
+    EXPECT_FALSE(DistributionCommandBar(1023, 1024, 1000, true).visible);
+    EXPECT_FALSE(DistributionCommandBar(1280, 1024, 1000, false).visible);
 }
