@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -39,17 +39,33 @@ struct Include {
     int line = 0;
 };
 
+// The header of an include directive on `line`, if the line is one ("#  include <x>" or "#include "x"").
+std::optional<Include> IncludeOn(const std::string& line)
+{
+    size_t at = line.find_first_not_of(" \t");
+    if (at == std::string::npos || line[at] != '#') return std::nullopt;
+    at = line.find_first_not_of(" \t", at + 1);
+    if (at == std::string::npos || line.compare(at, 7, "include") != 0) return std::nullopt;
+    at = line.find_first_not_of(" \t", at + 7);
+    if (at == std::string::npos || (line[at] != '<' && line[at] != '"')) return std::nullopt;
+    const bool angled = line[at] == '<';
+    const size_t end = line.find(angled ? '>' : '"', at + 1);
+    if (end == std::string::npos) return std::nullopt;
+    return Include{line.substr(at + 1, end - at - 1), angled, 0};
+}
+
 std::vector<Include> IncludesOf(const fs::path& file)
 {
-    static const std::regex directive(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])");
     std::vector<Include> includes;
     std::ifstream in(file);
     std::string text;
     int number = 0;
     while (std::getline(in, text)) {
         ++number;
-        std::smatch match;
-        if (std::regex_search(text, match, directive)) includes.push_back({match[2], match[1] == "<", number});
+        if (std::optional<Include> include = IncludeOn(text)) {
+            include->line = number;
+            includes.push_back(*include);
+        }
     }
     return includes;
 }

@@ -55,4 +55,19 @@ GraphContent ResultGraph(const Histogram& result, TableKind kind, bool indexLabe
     return graph;
 }
 
+ChartModel GraphChart(const GraphContent& graph, Colour barColour, Colour titleColour,
+                      const std::string& leftAxisTitle)
+{
+    ChartModel chart;
+    chart.titleLines = graph.titleLines;
+    chart.titleColour = titleColour;
+    for (const GraphBar& bar : graph.bars) chart.main.bars.push_back({bar.probability, barColour, bar.label});
+    chart.main.marks.visible = false;
+    chart.crossCursor = true;
+    chart.bottomAxisTitle = graph.axisTitle;
+    chart.leftAxisTitle = leftAxisTitle;
+    chart.labelSeparation = graph.axisLabelSeparation;
+    return chart;
+}
+
 }  // namespace morvik

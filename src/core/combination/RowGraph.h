@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/ChartModel.h"
 #include "combination/ComponentTable.h"
 #include "histogram/IntervalTable.h"
 #include "histogram/Histogram.h"
@@ -36,5 +37,10 @@ std::optional<GraphContent> RowGraph(const ComponentTable& table, bool indexLabe
 
 // The result of a computation, right after it.
 GraphContent ResultGraph(const Histogram& result, TableKind kind, bool indexLabels);
+
+// What the graph window's chart shows of `graph`: its bars in `barColour` without marks, a cross-hair, the
+// title in `titleColour`.
+ChartModel GraphChart(const GraphContent& graph, Colour barColour, Colour titleColour,
+                      const std::string& leftAxisTitle);
 
 }  // namespace morvik

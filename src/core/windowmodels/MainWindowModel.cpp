@@ -1,5 +1,6 @@
 #include "windowmodels/MainWindowModel.h"
 
+#include <fstream>
 
 #include "common/NumberText.h"
 #include "common/Paths.h"
@@ -106,6 +107,27 @@ MainWindowModel::MultipleStep MainWindowModel::ChangeMultiple(const std::string&
     MultipleStep step;
     step.message = Current.SetMultiple(text);
     if (Current.HasHistogram()) step.stackChanged = Stack.PushNewMultiple(shownName, Current.MultipleText);
+    return step;
+}
+
+MainWindowModel::ReOpenStep MainWindowModel::OpenReOpenEntry(int index)
+{
+    ReOpenStep step;
+    if (index < 0 || index >= Stack.Count() || Stack.Entry(index).file.empty()) return step;
+    step.file = Stack.Entry(index).file;
+    if (!std::ifstream(step.file)) {
+        step.removeQuestion = ReOpenMissingFileQuestion(step.file);
+        return step;
+    }
+    const std::string multiple = Current.MultipleText;
+    step.refusal = Current.OpenHistogramFile(step.file, multiple);
+    if (step.refusal) {
+        step.removeQuestion = ReOpenUnreadableFileQuestion(step.file);
+        return step;
+    }
+    overlay_ = {};
+    Stack.SetIntervals(index, Current.InputBinsText);
+    step.opened = true;
     return step;
 }
 

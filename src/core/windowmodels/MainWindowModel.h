@@ -55,6 +55,17 @@ public:
     };
     MultipleStep ChangeMultiple(const std::string& text, const std::string& shownName);
 
+    // Opening entry `index` of the ReOpen table with the multiple now shown; on success the entry learns the
+    // interval count. `refusal` is the reader's message, shown first; `removeQuestion` (message 10 for a file
+    // that is gone, 28 for one that cannot be read) is asked next, and Yes removes the entry from the stack.
+    struct ReOpenStep {
+        bool opened = false;
+        std::string file;
+        std::optional<Message> refusal;
+        std::optional<Message> removeQuestion;
+    };
+    ReOpenStep OpenReOpenEntry(int index);
+
     // The value and quantile query fields. `ended`: the field was empty and the query is over (the window
     // redraws); `cleared`: the entry lies outside the histogram and the field is emptied.
     struct QueryStep {

@@ -96,16 +96,7 @@ void RowGraphWindow::ReadSettings()
 void RowGraphWindow::ShowGraph(const GraphContent& graph)
 {
     const MainWindowSettings settings = MainOptions();
-    ChartModel model;
-    model.titleLines = graph.titleLines;
-    model.titleColour = settings.colours.chartTitle;
-    for (const GraphBar& bar : graph.bars) model.main.bars.push_back({bar.probability, settings.colours.bars, bar.label});
-    model.main.marks.visible = false;
-    model.crossCursor = true;
-    model.bottomAxisTitle = graph.axisTitle;
-    model.leftAxisTitle = leftAxisTitle_;
-    model.labelSeparation = graph.axisLabelSeparation;
-    chart_->setModel(std::move(model));
+    chart_->setModel(GraphChart(graph, settings.colours.bars, settings.colours.chartTitle, leftAxisTitle_));
     chart_->setZoomed(false);
     chart_->showAllBars();
 

@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QTableWidget>
 #include <QToolButton>
-#include <fstream>
 
 #include "chart/ChartView.h"
 #include "localization/MessageNumbers.h"
@@ -61,27 +60,15 @@ void MainWindow::ReOpenTableButtonClick()
 
 void MainWindow::ReOpenTableClick(int row)
 {
-    const int index = row - 1;
-    if (index < 0 || index >= stack_.Count() || stack_.Entry(index).file.empty()) {
-        HideReOpenTable();
-        return;
-    }
-    const std::string file = stack_.Entry(index).file;
-    if (!std::ifstream(file)) {
-        HideReOpenTable();
-        if (AskYesNo(ReOpenMissingFileQuestion(file).text)) {
-            stack_.Remove(index);
-            RefreshReOpenMenu();
-        }
-        return;
-    }
     HideReOpenTable();
-    // The table keeps the current multiple; the entry learns the interval count now shown.
-    const std::string multiple = model_.MultipleText;
-    if (OpenFromPath(file, multiple)) {
-        stack_.SetIntervals(index, model_.InputBinsText);
-        nameEdit_->setText(QString::fromStdString(HistogramNameOf(file)));
-    } else if (AskYesNo(ReOpenUnreadableFileQuestion(file).text)) {
+    const int index = row - 1;  // row 0 holds the headings
+    const MainWindowModel::ReOpenStep step = window_.OpenReOpenEntry(index);
+    if (step.refusal) ShowMessage(*step.refusal);
+    if (step.opened) {
+        AfterHistogramChange();
+        FocusQueryField();
+        nameEdit_->setText(QString::fromStdString(HistogramNameOf(step.file)));
+    } else if (step.removeQuestion && AskYesNo(step.removeQuestion->text)) {
         stack_.Remove(index);
         RefreshReOpenMenu();
     }

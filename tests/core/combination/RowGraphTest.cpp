@@ -57,3 +57,24 @@ TEST(RowGraph, TitlesTheResultByTheTable)
     EXPECT_EQ(summation.titleLines[1], TextCis(56));
     EXPECT_EQ(summation.helpContext, 130);
 }
+
+TEST(RowGraph, ChartShowsTheBarsInTheGivenColoursWithoutMarks)
+{
+    GraphContent graph;
+    graph.titleLines = {"", "Histogram : wind"};
+    graph.bars = {{0.25, "1"}, {0.75, "2"}};
+    graph.axisTitle = "x";
+    graph.axisLabelSeparation = 12;
+    const ChartModel chart = GraphChart(graph, RgbColour(1, 2, 3), RgbColour(4, 5, 6), "P(x)");
+    EXPECT_EQ(chart.titleLines, graph.titleLines);
+    EXPECT_EQ(chart.titleColour, RgbColour(4, 5, 6));
+    ASSERT_EQ(chart.main.bars.size(), 2u);
+    EXPECT_DOUBLE_EQ(chart.main.bars[1].height, 0.75);
+    EXPECT_EQ(chart.main.bars[1].label, "2");
+    EXPECT_EQ(chart.main.bars[1].colour, RgbColour(1, 2, 3));
+    EXPECT_FALSE(chart.main.marks.visible);
+    EXPECT_TRUE(chart.overlay.bars.empty());
+    EXPECT_EQ(chart.bottomAxisTitle, "x");
+    EXPECT_EQ(chart.leftAxisTitle, "P(x)");
+    EXPECT_EQ(chart.labelSeparation, 12);
+}

@@ -143,3 +143,36 @@ TEST_F(MainWindowFixture, SavingRemembersTheFileInTheSettingsAndOnTheStack)
     ASSERT_TRUE(model.SaveResultsAs(nowhere + ".txt", settings, "d", "t", "1.0").has_value());
     EXPECT_NE(settings.Text().find(nowhere + ".txt"), std::string::npos);
 }
+
+TEST_F(MainWindowFixture, ReOpenTableOpensWithTheShownMultipleOrOffersToForget)
+{
+    const std::string other = folder.Write("Histograms/Tests/cubes.dis", DisText("Discrete", "0", "2", 2, 2, {1, 1}));
+    ASSERT_FALSE(model.OpenChosenHistogram(loads, root).has_value());
+    ASSERT_FALSE(model.OpenChosenHistogram(other, root).has_value());
+    ASSERT_FALSE(model.ChangeMultiple("3", "cubes.dis").message.has_value());
+    const std::string shownMultiple = model.Current.MultipleText;
+
+    // Entry 2 is the wind file: opened at the multiple now shown, its interval count written back.
+    ASSERT_EQ(model.Stack.Entry(2).file, loads);
+    const MainWindowModel::ReOpenStep opened = model.OpenReOpenEntry(2);
+    EXPECT_TRUE(opened.opened);
+    EXPECT_FALSE(opened.removeQuestion.has_value());
+    EXPECT_EQ(model.Current.Name, "wind");
+    EXPECT_EQ(model.Current.MultipleText, shownMultiple);
+    EXPECT_EQ(model.Stack.Entry(2).intervals, "4");
+
+    // A file that cannot be read: the reader's refusal, then the offer to forget it.
+    folder.Write("Histograms/Tests/cubes.dis", "not a histogram");
+    const MainWindowModel::ReOpenStep unreadable = model.OpenReOpenEntry(1);
+    EXPECT_FALSE(unreadable.opened);
+    EXPECT_TRUE(unreadable.refusal.has_value());
+    EXPECT_EQ(unreadable.removeQuestion->text, ReOpenUnreadableFileQuestion(other).text);
+    EXPECT_EQ(model.Current.Name, "wind");  // the shown histogram stays
+
+    // A file that has gone: no reading, only the offer.
+    std::filesystem::remove(other);
+    const MainWindowModel::ReOpenStep missing = model.OpenReOpenEntry(1);
+    EXPECT_FALSE(missing.refusal.has_value());
+    EXPECT_EQ(missing.removeQuestion->text, ReOpenMissingFileQuestion(other).text);
+    EXPECT_FALSE(model.OpenReOpenEntry(7).removeQuestion.has_value());  // no such entry: nothing at all
+}
