@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
-#include <regex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,26 +40,46 @@ struct Cell {
     double number = 0;
 };
 
+// The text between `open` (from its end) and `close`, from `at` on; moves `at` past it. Empty when none is left.
+inline std::optional<std::string> Between(const std::string& xml, size_t& at, const std::string& open,
+                                          const std::string& close)
+{
+    const size_t start = xml.find(open, at);
+    if (start == std::string::npos) return std::nullopt;
+    const size_t end = xml.find(close, start + open.size());
+    if (end == std::string::npos) return std::nullopt;
+    at = end + close.size();
+    return xml.substr(start + open.size(), end - start - open.size());
+}
+
 // The cells of the first sheet of an .xlsx, by reference ("A1").
 inline std::map<std::string, Cell> ReadCells(const std::string& path)
 {
     std::vector<std::string> strings;
     const std::string shared = Unzip(path, "xl/sharedStrings.xml");
-    const std::regex stringItem("<si><t[^>]*>([^<]*)</t></si>");
-    for (auto it = std::sregex_iterator(shared.begin(), shared.end(), stringItem); it != std::sregex_iterator(); ++it) {
-        strings.push_back(Unescape((*it)[1]));
+    size_t at = 0;
+    while (auto item = Between(shared, at, "<si>", "</si>")) {
+        // <t>text</t> or <t xml:space="preserve"> text</t>
+        const size_t open = item->find('>');
+        const size_t close = item->rfind("</t>");
+        strings.push_back(Unescape(item->substr(open + 1, close - open - 1)));
     }
     std::map<std::string, Cell> cells;
     const std::string sheet = Unzip(path, "xl/worksheets/sheet1.xml");
-    const std::regex cell("<c r=\"([A-Z]+[0-9]+)\"([^>]*)><v>([^<]*)</v></c>");
-    for (auto it = std::sregex_iterator(sheet.begin(), sheet.end(), cell); it != std::sregex_iterator(); ++it) {
-        Cell value;
-        value.isText = (*it)[2].str().find("t=\"s\"") != std::string::npos;
-        if (value.isText)
-            value.text = strings.at(std::stoul((*it)[3]));
+    at = 0;
+    while (auto cell = Between(sheet, at, "<c r=\"", "</c>")) {
+        const std::string reference = cell->substr(0, cell->find('"'));
+        const std::string attributes = cell->substr(0, cell->find('>'));
+        size_t inner = 0;
+        const std::optional<std::string> value = Between(*cell, inner, "<v>", "</v>");
+        if (!value) continue;
+        Cell read;
+        read.isText = attributes.find("t=\"s\"") != std::string::npos;
+        if (read.isText)
+            read.text = strings.at(std::stoul(*value));
         else
-            value.number = std::stod((*it)[3]);
-        cells[(*it)[1]] = value;
+            read.number = std::stod(*value);
+        cells[reference] = read;
     }
     return cells;
 }
