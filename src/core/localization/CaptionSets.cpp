@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "localization/TableCaptionSets.h"
+
 namespace morvik {
 
 namespace {
@@ -22,10 +24,15 @@ std::span<const CaptionText> CaptionSet(int formNumber, Language language)
 {
     switch (formNumber) {
     case 1: return MainWindowCaptionSet(language);
+    case 3: return ResultTableCaptionSet(language);
     case 7: return SummationCaptionSet(language);
     case 8: return CombinationCaptionSet(language);
+    case 9: return RowTableCaptionSet(language);
+    case 10: return DistributionCaptionSet(language);
     case 11: return RowGraphCaptionSet(language);
     case 12: return ParametricWindowCaptionSet(language);
+    case 15: return FileListingCaptionSet(language);
+    case 18: return HistogramEditorCaptionSet(language);
     default: return {};
     }
 }

@@ -2,9 +2,11 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "localization/CaptionSets.h"
 #include "localization/MainWindowTexts.h"
+#include "localization/TableCaptionSets.h"
 
 using namespace morvik;
 
@@ -93,4 +95,53 @@ TEST(MainWindowTexts, HintsThatNameTheHistogram)
     EXPECT_EQ(NameWithoutExtension("plain"), "plain");
     const auto named = NamedHintSources();
     EXPECT_EQ(std::count_if(named.begin(), named.end(), [](const HintSource& s) { return s.fullName; }), 1);
+}
+
+// The sets of the distribution-function window, the editor, the tables and the listing: the window titles, both
+// languages naming the same elements, and a hint for every element the windows describe.
+TEST(ToolWindowCaptionSets, TitlesAndHintsInBothLanguages)
+{
+    struct Case {
+        int form;
+        const char* czechTitle;
+        const char* englishTitle;
+        std::vector<const char*> hinted;
+    };
+    const Case cases[] = {
+        {3, " Popis histogramu", "Histogram description", {"StringGrid1", "KontTisk", "ExitBtn"}},
+        {9, "  Morvik : Popis ", "  Morvik : Description ", {"StringGrid1", "KontTisk", "ExitBtn"}},
+        {10, "  Morvik   :   Graf distribuční funkce", "  Morvik :  Graph Distribution function",
+         {"Chart1L", "StringGrid2", "ExitBtn", "OtevriWord", "UlozGraf", "SpeedButton1"}},
+        {15, "  Morvik :   Výpis histogramu ", "  Morvik :   Histogram description", {"ListBox1"}},
+        {18, "  Morvik :  Popis nového histogramu", "  Morvik :  Description of new histogram",
+         {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "BitBtn1", "BitBtn2", "Memo1", "ComboBox1"}},
+    };
+    for (const Case& c : cases) {
+        const auto czech = CaptionSet(c.form, Language::Czech);
+        const auto english = CaptionSet(c.form, Language::English);
+        ASSERT_EQ(czech.size(), english.size()) << c.form;
+        ASSERT_FALSE(czech.empty()) << c.form;
+        EXPECT_EQ(czech[0].kind, CaptionKind::WindowTitle) << c.form;
+        EXPECT_EQ(czech[0].text, c.czechTitle) << c.form;
+        EXPECT_EQ(english[0].text, c.englishTitle) << c.form;
+        for (size_t i = 0; i < czech.size(); ++i) {
+            EXPECT_EQ(czech[i].objectName, english[i].objectName) << c.form << " " << i;
+            EXPECT_EQ(czech[i].kind, english[i].kind) << c.form << " " << czech[i].objectName;
+            EXPECT_FALSE(czech[i].text.empty());
+            EXPECT_FALSE(english[i].text.empty());
+        }
+        for (const char* name : c.hinted) {
+            const auto czechHint = FindHint(czech, name);
+            const auto englishHint = FindHint(english, name);
+            ASSERT_TRUE(czechHint && englishHint) << c.form << " " << name;
+            EXPECT_NE(czechHint->find('|'), std::string_view::npos) << name;
+            EXPECT_NE(englishHint->find('|'), std::string_view::npos) << name;
+        }
+    }
+    EXPECT_EQ(FindItem(CaptionSet(10, Language::Czech), "CBValInd", 1), "Hodnota  x");
+    EXPECT_EQ(FindItem(CaptionSet(10, Language::English), "CBValInd", 1), "Value  x");
+    EXPECT_EQ(FindCaption(CaptionSet(18, Language::Czech), "Label7"), "Počet dat");
+    EXPECT_EQ(FindCaption(CaptionSet(18, Language::English), "Label4"), "Frequency summation");
+    EXPECT_EQ(RowTableHeadings(Language::Czech)[2], " Pravděpodobnost P(x)");
+    EXPECT_EQ(RowTableHeadings(Language::English)[4], " Distr.function F(x)");
 }
