@@ -7,7 +7,8 @@ build_dir=${1:-build}
 shift || true
 
 packages=(g++ cmake ninja-build pkgconf qt6-base-dev qt6-svg-dev libgl-dev libsimpleini-dev libicu-dev
-          libxlsxwriter-dev libjpeg-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
+          libxlsxwriter-dev libjpeg-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+          clang)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
