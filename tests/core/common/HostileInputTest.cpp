@@ -63,6 +63,17 @@ std::vector<Hostile> HostileFiles()
     };
 }
 
+// Makes each hostile thing as `name` in a fresh folder and hands it to `check`.
+void ForEachHostile(const std::string& name, const std::function<void(const Hostile&, const std::string&)>& check)
+{
+    for (const Hostile& h : HostileFiles()) {
+        TempFolder temp;
+        const std::string path = temp / name;
+        h.make(path);
+        check(h, path);
+    }
+}
+
 TEST(HostileInput, ReadFileUpToRefusesWhatIsTooLargeOrNoFile)
 {
     TempFolder temp;
@@ -82,10 +93,7 @@ TEST(HostileInput, ReadFileUpToRefusesWhatIsTooLargeOrNoFile)
 TEST(HostileInput, TheHistogramReadersRefuseWithTheirMessages)
 {
     SetLanguage(Language::English);
-    for (const Hostile& h : HostileFiles()) {
-        TempFolder temp;
-        const std::string path = temp / "hostile.dis";
-        h.make(path);
+    ForEachHostile("hostile.dis", [](const Hostile& h, const std::string& path) {
         for (const HistogramRead& read : {ReadHistogramFile(path, HistogramKind::Discrete),
                                           ReadComponentFile(path, HistogramKind::Discrete)}) {
             ASSERT_FALSE(read.ok()) << h.what;
@@ -100,15 +108,12 @@ TEST(HostileInput, TheHistogramReadersRefuseWithTheirMessages)
                 EXPECT_EQ(text, FormatText(9, path)) << h.what;
             }
         }
-    }
+    });
 }
 
 TEST(HostileInput, TheTableReaderRefusesWithItsMessages)
 {
-    for (const Hostile& h : HostileFiles()) {
-        TempFolder temp;
-        const std::string path = temp / "hostile.kom";
-        h.make(path);
+    ForEachHostile("hostile.kom", [](const Hostile& h, const std::string& path) {
         const TableFileRead read = ReadTableFile(path, 10);
         ASSERT_FALSE(read.ok()) << h.what;
         const std::string& text = read.message->text;
@@ -121,16 +126,13 @@ TEST(HostileInput, TheTableReaderRefusesWithItsMessages)
         } else {
             EXPECT_TRUE(text.starts_with("Cannot open file " + path + ". ")) << h.what << ": " << text;
         }
-    }
+    });
 }
 
 TEST(HostileInput, TheSettingsFileReadsAsDefaultsAndAnUnreadableOneIsKept)
 {
     SetLanguage(Language::English);
-    for (const Hostile& h : HostileFiles()) {
-        TempFolder temp;
-        const std::string path = temp / "Morvik.INI";
-        h.make(path);
+    ForEachHostile("Morvik.INI", [](const Hostile& h, const std::string& path) {
         // Kept as it was: the content of a small file, the size of a huge one (not read by the test either).
         const bool small = std::filesystem::is_regular_file(path) && std::filesystem::file_size(path) < (1u << 20);
         const std::string before = small ? ReadText(path) : std::string();
@@ -156,7 +158,7 @@ TEST(HostileInput, TheSettingsFileReadsAsDefaultsAndAnUnreadableOneIsKept)
             EXPECT_FALSE(saved) << h.what;
             EXPECT_EQ(SettingsFile::Load(path).ReadInteger(PositionSection, "Prob_u-Form1.left", 0), 5) << h.what;
         }
-    }
+    });
 }
 
 TEST(HostileInput, ASettingsFileWithEveryKeyDamagedGivesTheDefaults)
