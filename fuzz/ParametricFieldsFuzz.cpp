@@ -19,7 +19,9 @@ namespace {
 int Number(std::string_view text)
 {
     int value = 0;
-    for (char c : text.substr(0, 4)) value = value * 10 + (static_cast<unsigned char>(c) % 10);
+    for (char c : text.substr(0, 4)) {
+        value = value * 10 + (c >= '0' && c <= '9' ? c - '0' : static_cast<unsigned char>(c) % 10);
+    }
     return value;
 }
 
