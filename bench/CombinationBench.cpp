@@ -46,6 +46,16 @@ void CombineTenFullRows(benchmark::State& state)
 }
 BENCHMARK(CombineTenFullRows)->Unit(benchmark::kMillisecond);
 
+// Equal widths and multiples 1: the grids line up and half of all sums lie halfway between two intervals.
+void CombineTenAlignedRows(benchmark::State& state)
+{
+    const std::vector<RowHistogram> rows = FullRows(10);
+    std::vector<ScaledRow> scaled;
+    for (const RowHistogram& row : rows) scaled.push_back({&row, 1.0});
+    for (auto _ : state) benchmark::DoNotOptimize(CombineRows(scaled, MaxBins));
+}
+BENCHMARK(CombineTenAlignedRows)->Unit(benchmark::kMillisecond);
+
 void SumSixteenFullRows(benchmark::State& state)
 {
     const std::vector<RowHistogram> rows = FullRows(16);

@@ -9,15 +9,17 @@ runs=${1:-5000}
 only=${2:-}
 
 # -O1 builds quickly and still runs fast; line tables are enough for the sanitizers' reports.
-CC=clang CXX=clang++ scripts/setup.sh build-fuzz -DMORVIK_BUILD_FUZZ=ON -DMORVIK_BUILD_GUI=OFF \
-  -DMORVIK_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=Fuzz -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only"
+harnesses=$(cd fuzz && ls -- *Fuzz.cpp | sed 's/\.cpp$//' | tr '\n' ' ')
+CC=clang CXX=clang++ MORVIK_TARGETS="$harnesses" scripts/setup.sh build-fuzz -DMORVIK_BUILD_FUZZ=ON \
+  -DMORVIK_BUILD_GUI=OFF -DMORVIK_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=Fuzz -DCMAKE_CXX_FLAGS="-O1 -gline-tables-only"
 
 # The seed corpus of each harness: the fixtures and examples it reads, and its own seeds in fuzz/corpus.
-seeds() {
+seeds_of() {
   case "$1" in
-    HistogramFileFuzz) echo tests/fixtures data/examples ;;
-    MainFieldsFuzz) echo fuzz/corpus/MainFields tests/fixtures ;;
-    *) echo "fuzz/corpus/${1%Fuzz}" ;;
+    HistogramFileFuzz) seeds=(tests/fixtures data/examples) ;;
+    MainFieldsFuzz) seeds=(fuzz/corpus/MainFields tests/fixtures) ;;
+    RawDataFileFuzz) seeds=(tests/fixtures/rawdata "data/examples/Raw data") ;;
+    *) seeds=("fuzz/corpus/${1%Fuzz}") ;;
   esac
 }
 
@@ -29,9 +31,9 @@ for source in fuzz/*Fuzz.cpp; do
   corpus=build-fuzz/corpus/$name
   log=build-fuzz/$name.log
   mkdir -p "$corpus"
-  # shellcheck disable=SC2046
+  seeds_of "$name"
   if ! build-fuzz/fuzz/"$name" -runs="$runs" -timeout=20 -rss_limit_mb=1024 -print_final_stats=1 \
-       -artifact_prefix=build-fuzz/"$name"- "$corpus" $(seeds "$name") >"$log" 2>&1; then
+       -artifact_prefix=build-fuzz/"$name"- "$corpus" "${seeds[@]}" >"$log" 2>&1; then
     tail -n 60 "$log" >&2
     echo "$name failed; the input is saved as build-fuzz/$name-*" >&2
     exit 1

@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build needs (only when something is missing), then configures and builds.
 # Usage: scripts/setup.sh BUILD_DIR [extra cmake arguments]
+# MORVIK_TARGETS names the targets to build (all when unset); MORVIK_EXTRA_PACKAGES adds Debian packages.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:-build}
 shift || true
 
+# clang builds the fuzz harnesses (scripts/fuzz.sh); the last line: the tools that check the desktop entry,
+# metainfo, file types and manual pages.
 packages=(g++ cmake ninja-build pkgconf qt6-base-dev qt6-svg-dev libgl-dev libsimpleini-dev libicu-dev
           libxlsxwriter-dev libjpeg-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-          clang)
+          clang
+          desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
+          ${MORVIK_EXTRA_PACKAGES:-})
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -24,4 +29,6 @@ cmake -S . -B "$build_dir" -G Ninja "$@"
 # Qt's moc step of an existing build does not notice sources added since; forgetting its stamp makes it look
 # again (unchanged files are not regenerated).
 find "$build_dir" -path '*_autogen/timestamp' -delete 2>/dev/null || true
-cmake --build "$build_dir"
+targets=()
+for target in ${MORVIK_TARGETS:-}; do targets+=(--target "$target"); done
+cmake --build "$build_dir" "${targets[@]}"

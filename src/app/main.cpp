@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
+#include <string_view>
 
 #include "dialogs/QtDialogSeam.h"
 #include "mainwindow/MainWindow.h"
@@ -33,12 +35,35 @@ QString ScreenshotPath(const QStringList& arguments)
     return index >= 0 && index + 1 < arguments.size() ? arguments.at(index + 1) : QString();
 }
 
+// "--version" and "--help" are answered before the application connects to a display, so that they work
+// without one.
+std::optional<int> AnswerWithoutWindow(int argc, char* argv[])
+{
+    for (int index = 1; index < argc; ++index) {
+        const std::string_view argument = argv[index];
+        if (argument == "--version") {
+            std::printf("morvik %s\n", MORVIK_VERSION);
+            return 0;
+        }
+        if (argument == "--help" || argument == "-h") {
+            std::printf("Usage: morvik [--screenshot IMAGE] [FILE.dis]\n"
+                        "       morvik --version\n\n"
+                        "Opens the histogram FILE.dis at start. See morvik(1).\n");
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> status = AnswerWithoutWindow(argc, argv)) return *status;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvik"));
+    // Ties the windows to the installed desktop entry (its icon and name in the task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.morvik.Morvik"));
     QtDialogSeam dialogs;
     InstallDialogSeam(&dialogs);
 

@@ -31,6 +31,7 @@ int Show(std::vector<std::string> args)
     return PrintJson(HistogramJson(h.name, h.result, h.kind, h.frequencySum, h.result.Total));
 }
 
+// The query runs through the main window's model, so that the window and the batch give the same answers.
 int Query(std::vector<std::string> args)
 {
     auto multiple = TakeOption(args, "--multiple");
@@ -38,19 +39,23 @@ int Query(std::vector<std::string> args)
     auto p = TakeOption(args, "--p");
     if (x.has_value() == p.has_value()) throw UsageException{"give exactly one of --x X and --p P"};
     const std::string path = TakeFile(args);
-    LoadedHistogram h = LoadHistogram(path, multiple);
-    if (h.message) return Refuse(*h.message);
-
-    QueryEntry entry = ReadQueryEntry(x ? *x : *p);
-    if (entry.message) return Refuse(*entry.message);
-    if (x) {
-        ValueQueryResult r = ValueQuery(h.result, h.kind, *entry.value);
-        if (!r.inRange) return PrintJson({{"out_of_range", true}});
-        return PrintJson({{"f", Number(r.f)}, {"F", Number(r.F)}});
+    MainModel model;
+    if (auto refusal = model.OpenHistogramFile(path)) return Refuse(*refusal);
+    if (multiple) {
+        if (auto refusal = model.SetMultiple(*multiple)) return Refuse(*refusal);
     }
-    QuantileQueryResult r = QuantileQuery(h.result, h.kind, *entry.value);
-    if (!r.inRange) return PrintJson({{"out_of_range", true}});
-    return PrintJson({{"Qp", Number(r.Qp)}});
+    // An empty entry ends the window's query; the batch refuses it as it refuses any other non-number.
+    if (auto refusal = ReadQueryEntry(x ? *x : *p).message) return Refuse(*refusal);
+    if (x) {
+        const MainModel::ValueAnswer answer = model.AskValue(*x);
+        if (answer.message) return Refuse(*answer.message);
+        if (!answer.result.inRange) return PrintJson({{"out_of_range", true}});
+        return PrintJson({{"f", Number(answer.result.f)}, {"F", Number(answer.result.F)}});
+    }
+    const MainModel::QuantileAnswer answer = model.AskQuantile(*p);
+    if (answer.message) return Refuse(*answer.message);
+    if (!answer.result.inRange) return PrintJson({{"out_of_range", true}});
+    return PrintJson({{"Qp", Number(answer.result.Qp)}});
 }
 
 int Save(std::vector<std::string> args)

@@ -13,13 +13,15 @@ namespace {
 
 void PrintHelp(std::ostream& out)
 {
-    out << "Usage: morvik-cli [--lang en|cs] COMMAND [ARGS...]\n\n"
+    out << "Usage: morvik-cli [--lang en|cs] COMMAND [ARGS...]\n"
+           "       morvik-cli --version\n\n"
            "Commands:\n";
     for (const auto& [name, entry] : morvik::cli::Registry()) {
         out << "  " << entry.first << '\n';
     }
     out << "\nJSON goes to stdout. Exit status: 0 success, 1 usage error, 2 input refused (the refusal's text on"
-           " stderr).\n";
+           " stderr).\n"
+           "See morvik-cli(1) for the options and JSON of each command.\n";
 }
 
 }  // namespace
@@ -33,6 +35,10 @@ int main(int argc, char** argv)
             if (*lang == "cs") SetLanguage(Language::Czech);
             else if (*lang == "en") SetLanguage(Language::English);
             else return cli::UsageError("--lang takes en or cs");
+        }
+        if (args.size() == 1 && args[0] == "--version") {
+            std::cout << "morvik-cli " << MORVIK_VERSION << '\n';
+            return cli::ExitOk;
         }
         if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
             PrintHelp(std::cout);

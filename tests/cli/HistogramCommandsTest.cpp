@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "CliRunner.h"
 #include "histogram/HistogramFile.h"
+#include "histogram/MainModel.h"
 #include "localization/TextCis.h"
+#include "shell/DataFolder.h"
 #include "support/TestFiles.h"
 
 using namespace morvik;
@@ -67,6 +71,36 @@ TEST(CliQuery, ValueAndQuantile)
     EXPECT_EQ(RunCli({"query", Fixture("dice.dis"), "--p", "0.5"}).Json()["Qp"], 3);
     EXPECT_EQ(RunCli({"query", Fixture("uniform.dis"), "--x", "0"}).Json()["out_of_range"], true);
     EXPECT_EQ(RunCli({"query", Fixture("uniform.dis"), "--p", "1.2"}).Json()["out_of_range"], true);
+}
+
+TEST(CliQuery, AgreesWithTheMainWindowOnEveryIntervalEdge)
+{
+    // WindLoad: edges -0.6, -0.5875, ..., 1 (width 0.0125), typed as their decimal texts. An edge belongs to
+    // the interval below it; the lower end is outside, the upper end gives F = 1.
+    const std::string path = ExamplesFolder(SourceDataFolder()) + "/Loads/WindLoad.dis";
+    MainModel window;
+    ASSERT_FALSE(window.OpenHistogramFile(path));
+    const Histogram& h = window.ResultHistogram;
+    ASSERT_EQ(h.Bins, 128);
+    double below = 0;  // p(1) + ... + p(i)
+    for (int i = 0; i <= h.Bins; ++i) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.4f", (-6000 + 125 * i) / 10000.0);
+        SCOPED_TRACE(text);
+        const MainModel::ValueAnswer answer = window.AskValue(text);
+        const nlohmann::json cli = RunCli({"query", path, "--x", text}).Json();
+        if (i == 0) {
+            EXPECT_FALSE(answer.result.inRange);
+            EXPECT_EQ(cli["out_of_range"], true);
+            continue;
+        }
+        below += h.Prob[i - 1];
+        ASSERT_TRUE(answer.result.inRange);
+        EXPECT_EQ(answer.result.f, h.Prob[i - 1]);
+        EXPECT_NEAR(answer.result.F, below, 1e-12);
+        EXPECT_EQ(cli["f"].get<double>(), answer.result.f);
+        EXPECT_EQ(cli["F"].get<double>(), answer.result.F);
+    }
 }
 
 TEST(CliFiles, SaveAbsAndReportWriteFiles)

@@ -161,6 +161,25 @@ private slots:
                  DialogResultYes);
     }
 
+    // The splash deletes itself after a few seconds; a message box it carried would go with it while open.
+    void aMessageShownWhileTheSplashIsActiveIsNotTheSplashs()
+    {
+        QtDialogSeam seam;
+        QWidget splash(nullptr, Qt::SplashScreen);
+        splash.show();
+        QApplication::setActiveWindow(&splash);
+        QVERIFY(QTest::qWaitForWindowActive(&splash));
+        bool overSplash = true;
+        WhenShown<QMessageBox>([&](QMessageBox& box) {
+            overSplash = box.parentWidget() == &splash;
+            box.button(QMessageBox::Ok)->click();
+        });
+        QCOMPARE(seam.ShowMessage("Error", "Data file does not exist !", DialogKind::Error, DialogButtons::Ok,
+                                  DialogResultOk),
+                 DialogResultOk);
+        QVERIFY(!overSplash);
+    }
+
     void qtSaveDialogStartsWhereAskedAndReturnsThePath()
     {
         QTemporaryDir folder;

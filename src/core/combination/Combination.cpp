@@ -11,10 +11,13 @@
 namespace morvik {
 namespace {
 
+// A position within this distance of a half, in intervals, lies exactly halfway between two intervals.
+constexpr long double HalfwayTolerance = 1e-9L;
+
 // False for values a double cannot hold, NaN included.
 bool FitsDouble(long double value) { return std::fabs(value) <= std::numeric_limits<double>::max(); }
 
-// Rounds to the nearest whole number, halves to even, for |t| < 2^51 (in the default rounding mode).
+// Rounds to the nearest whole number for |t| < 2^51 (in the default rounding mode).
 double RoundHalfEven(double t)
 {
     constexpr double shifter = 0x1.8p52;
@@ -58,13 +61,15 @@ std::optional<int> AddOperand(Operand& first, const Operand& second, int q, long
     const long double resMin = u + width / 2;
     const long double resMax = t - width / 2;
 
-    // The index of a value is ((x - resMin) / width) rounded, halves to even, with x formed in extended
-    // precision; a position that rounding puts past either end stays in the end interval. The position is
-    // first estimated in double precision as a + k b; only an estimate within `margin` of a half can round
-    // differently from the extended formula, and only then is that formula evaluated.
+    // The index of a value is (x - resMin) / width, formed in extended precision, rounded to the nearest
+    // interval; a value halfway between two intervals gives half of its probability to each, so that grids
+    // that line up keep their symmetry and their mean. A position past either end stays in the end interval.
+    // The position is first estimated in double precision as a + k b; only an estimate within `margin` of a
+    // half can be a halfway point or round differently from the extended formula, and only then is that
+    // formula evaluated.
     const long double magnitude = std::max({std::fabs(first.lo), std::fabs(first.hi), std::fabs(second.lo),
                                             std::fabs(second.hi), std::fabs(resMin), std::fabs(resMax)});
-    const long double bound = 1e-9L + 64 * magnitude * 0x1p-53L / width;
+    const long double bound = 2 * HalfwayTolerance + 64 * magnitude * 0x1p-53L / width;
     const bool estimate = bound < 0.25L;  // and so every estimate stays far below 2^51
     const double margin = estimate ? static_cast<double>(bound) : 0;
     const double step = static_cast<double>(second.w / width);
@@ -74,25 +79,37 @@ std::optional<int> AddOperand(Operand& first, const Operand& second, int q, long
     for (int k = 0; k < second.n; ++k) offsets[k] = k * step;
 
     std::array<double, MaxBins> sum{};
+    auto add = [&](double index, double mass) { sum[static_cast<int>(std::clamp(index, 0.0, last))] += mass; };
+    // Adds `mass` at the position below + 1/2 + offset (below a whole number, |offset| <= 1/2).
+    auto addNearHalf = [&](double below, long double offset, double mass) {
+        if (std::fabs(offset) <= HalfwayTolerance) {
+            add(below, mass / 2);
+            add(below + 1, mass / 2);
+        } else {
+            add(offset < 0 ? below : below + 1, mass);
+        }
+    };
     for (int j = 0; j < first.n; ++j) {
         const double pj = first.prob[j];
         if (pj == 0) continue;  // adds nothing
         const long double xj = first.lo + j * first.w + second.lo;
-        auto exactPosition = [&](int k) {
-            return static_cast<double>(
-                std::rint(std::clamp((xj + k * second.w - resMin) / width, 0.0L, static_cast<long double>(last))));
-        };
         const double start = static_cast<double>((xj - resMin) / width);
         for (int k = 0; k < second.n; ++k) {
-            double position = 0;
+            const double mass = pj * second.prob[k];
             if (estimate) {
                 const double t = start + offsets[k];
-                position = RoundHalfEven(t);
-                if (std::fabs(t - position) > 0.5 - margin) position = exactPosition(k);
+                const double nearest = RoundHalfEven(t);
+                if (std::fabs(t - nearest) <= 0.5 - margin) {
+                    add(nearest, mass);
+                } else {
+                    const double below = RoundHalfEven(t - 0.5);  // the half is below + 1/2
+                    addNearHalf(below, (xj + k * second.w - resMin) / width - (below + 0.5L), mass);
+                }
             } else {
-                position = exactPosition(k);
+                const long double position = (xj + k * second.w - resMin) / width;
+                const long double below = std::floor(position);
+                addNearHalf(static_cast<double>(below), position - below - 0.5L, mass);
             }
-            sum[static_cast<int>(std::clamp(position, 0.0, last))] += pj * second.prob[k];
         }
     }
 

@@ -23,11 +23,13 @@ struct ComputationResult {
 };
 
 // The histogram of A1 X1 + ... + An Xn for independent Xi, formed pairwise and put into `intervals` equal
-// intervals after every step; the empty end intervals of the result are trimmed. Needs at least two rows.
+// intervals after every step: each sum goes to the nearest interval, half to each of two when it lies halfway.
+// The empty end intervals of the result are trimmed. Needs at least two rows.
 ComputationResult CombineRows(std::span<const ScaledRow> rows, int intervals);
 
 // The weighted mixture of the rows' scaled histograms in `intervals` equal intervals, or in intervals of
-// width 1 when the first row has exactly 6 intervals. The empty ends are kept.
+// width 1 when the first row has exactly 6 intervals; each row interval shares its frequency among the result
+// intervals it overlaps. The empty ends are kept.
 ComputationResult SumRows(std::span<const ScaledRow> rows, int intervals);
 
 }  // namespace morvik

@@ -45,6 +45,52 @@ WeightedRow Weighted(const ScaledRow& row)
     return weighted;
 }
 
+// A position within this distance of an interval edge, in intervals, lies on that edge.
+constexpr long double EdgeTolerance = 1e-9L;
+
+// A position on the result grid (0 at the lower outer edge, one per interval), put exactly on the nearest edge
+// when it lies within EdgeTolerance of it.
+long double OnGrid(long double position)
+{
+    const long double edge = std::rint(position);
+    return std::fabs(position - edge) <= EdgeTolerance ? edge : position;
+}
+
+// The whole number at or below a grid position, for positions from -1 on.
+int WholeBelow(long double position) { return static_cast<int>(position + 1) - 1; }
+
+// Adds `frequency`, spread evenly over the grid positions from..to, to the result intervals in proportion to
+// their overlap; the end intervals also take what lies beyond them. A row interval without width is a point:
+// it goes to the interval that holds it, or half to each neighbour when it lies on the edge between two.
+void ShareOut(std::array<long double, MaxBins>& sum, int q, long double from, long double to,
+              long double frequency)
+{
+    auto cell = [q](int index) { return std::clamp(index, 0, q - 1); };
+    // Indices come from positions limited to just beyond either end; the shares from the positions themselves.
+    const long double nearFrom = std::clamp(from, -1.0L, q + 1.0L);
+    const long double nearTo = std::clamp(to, -1.0L, q + 1.0L);
+    const int below = WholeBelow(nearFrom);
+    if (!(to > from)) {
+        if (nearFrom == below) {
+            sum[cell(below - 1)] += frequency / 2;
+            sum[cell(below)] += frequency / 2;
+        } else {
+            sum[cell(below)] += frequency;
+        }
+        return;
+    }
+    int top = WholeBelow(nearTo);
+    if (nearTo == top) --top;  // an interval that ends on an edge stops below it
+    const int first = cell(below);
+    const int end = cell(top);
+    const long double density = frequency / (to - from);
+    for (int i = first; i <= end; ++i) {
+        const long double lower = i == 0 ? from : std::max(from, static_cast<long double>(i));
+        const long double upper = i == q - 1 ? to : std::min(to, static_cast<long double>(i + 1));
+        sum[i] += density * (upper - lower);
+    }
+}
+
 ComputationResult Refused(Message message)
 {
     ComputationResult result;
@@ -96,12 +142,14 @@ ComputationResult SumRows(std::span<const ScaledRow> rows, int intervals)
     const long double resMax = high - width / 2;
     std::array<long double, MaxBins> sum{};
     for (const WeightedRow& row : weighted) {
+        // The edges of the row's intervals on the result grid: lo - ws/2, lo + ws/2, ... in steps of ws.
+        const long double step = row.scaledWidth / width;
+        const long double start = (row.lo - row.scaledWidth / 2 - low) / width;
+        long double from = OnGrid(start);
         for (int k = 0; k < row.n; ++k) {
-            const long double position = (k * row.scaledWidth + row.lo - resMin + width) / width;
-            // Halves to even; a value that rounding puts past either end stays in the end interval.
-            const int index = static_cast<int>(static_cast<double>(std::rint(std::clamp(position, 1.0L,
-                                                                              static_cast<long double>(q))))) - 1;
-            sum[index] += row.frequency[k];
+            const long double to = OnGrid(start + (k + 1) * step);
+            ShareOut(sum, q, from, to, row.frequency[k]);
+            from = to;
         }
     }
 

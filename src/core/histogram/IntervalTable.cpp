@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "histogram/Queries.h"
 #include "localization/MainWindowTexts.h"
 #include "localization/TextCis.h"
 #include "statlib/NumberText.h"
@@ -51,18 +52,22 @@ RowShade IntervalRowShade(const Histogram& h, HistogramKind kind, int row, Table
     const int rows = RowCount(h, kind);
     if (row == rows - 1) return RowShade::Total;
     int interval = 0;  // from 1; 0: not an interval row
+    // The marked rows, measured like the queries measure their x: a Discrete row whose lower edge lies below the
+    // limit, a Pure Discrete row whose value minus Width does.
     double compared = 0;
     if (kind == HistogramKind::Discrete) {
         if (row >= 2 && row % 2 == 0 && row < rows - 1) {
             interval = row / 2;
-            compared = h.Min + (interval - 1.5) * h.Width;  // the lower edge, shown in the row above
+            compared = interval - 1;
         }
     } else if (row >= 1 && row <= BinsOf(h)) {
         interval = row;
-        compared = h.ValueAt(interval - 1) - h.Width;
+        compared = interval - 2;
     }
     if (interval == 0) return RowShade::None;
-    if (highlight == TableHighlight::None || !limit || !(compared < *limit)) return RowShade::Plain;
+    if (highlight == TableHighlight::None || !limit || !(compared < QueryPosition(h, kind, *limit))) {
+        return RowShade::Plain;
+    }
     return highlight == TableHighlight::Value ? RowShade::Value : RowShade::Quantile;
 }
 

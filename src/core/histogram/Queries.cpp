@@ -1,5 +1,6 @@
 #include "histogram/Queries.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -8,39 +9,49 @@
 
 namespace morvik {
 
+namespace {
+
+// A position within this distance of an interval edge (Discrete) or of a value (Pure Discrete), measured in
+// intervals, lies on it: neither the decimal text of x nor the rounding of the grid decides the interval.
+constexpr long double EdgeTolerance = 1e-9L;
+
+}  // namespace
+
+double QueryPosition(const Histogram& h, HistogramKind kind, double x)
+{
+    const long double w = h.Width;
+    if (!(w > 0)) return x < h.Min ? -HUGE_VAL : x > h.Min ? HUGE_VAL : 0;
+    long double position = (static_cast<long double>(x) - h.Min) / w;
+    if (kind == HistogramKind::Discrete) position += 0.5L;
+    const long double whole = std::rint(position);
+    return static_cast<double>(std::fabs(position - whole) <= EdgeTolerance ? whole : position);
+}
+
 ValueQueryResult ValueQuery(const Histogram& h, HistogramKind kind, double x)
 {
     ValueQueryResult r;
     const int n = h.Bins;
     if (n < 1) return r;
-    const double w = h.Width;
     const bool discrete = kind == HistogramKind::Discrete;
-    const double low = discrete ? h.Min - 0.5 * w : h.Min;
-    const double top = discrete ? h.Max + w / 2 : h.Max;
-    const bool inside = discrete ? (low < x && x <= top) : (low <= x && x <= top);
+    // Discrete: interval k covers the positions (k - 1, k]; Pure Discrete: value k sits at position k - 1.
+    const double t = QueryPosition(h, kind, x);
+    const double top = discrete ? n : n - 1;
+    const bool inside = discrete ? (0 < t && t <= top) : (0 <= t && t <= top);
     if (!inside) return r;
     r.inRange = true;
-    if (x == top) {
+    if (t == top) {
         r.f = h.Prob[n - 1];
         r.F = 1;
         r.marked = n;
         return r;
     }
-    // k: the interval of x, the largest with its lower edge (Discrete) or its value (Pure Discrete) below x.
-    int k = 1;
-    for (int i = 1; i <= n; ++i) {
-        const double start = discrete ? h.Min + (i - 1.5) * w : h.Min + (i - 1) * w;
-        if (discrete ? start < x : start <= x) k = i;
-    }
+    // k: the interval of x, the last one whose lower edge (Discrete) lies below x or whose value (Pure
+    // Discrete) is not above it. An x on an edge belongs to the interval below the edge.
+    const int k = std::clamp(static_cast<int>(discrete ? std::ceil(t) : std::floor(t) + 1), 1, n);
     // The running sum stays a double, as the displayed probabilities are.
     double F = 0;
     for (int i = 1; i < k; ++i) F += h.Prob[i - 1];
-    if (discrete) {
-        const double edge = h.Min + (k - 1.5) * w;
-        F += w > 0 ? h.Prob[k - 1] * (x - edge) / w : h.Prob[k - 1];
-    } else {
-        F += h.Prob[k - 1];
-    }
+    F += discrete ? h.Prob[k - 1] * (t - (k - 1)) : h.Prob[k - 1];
     r.f = h.Prob[k - 1];
     r.F = F;
     r.marked = k;

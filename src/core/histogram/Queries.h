@@ -7,6 +7,11 @@
 
 namespace morvik {
 
+// x measured in intervals: 0 at the lower edge of the first interval (Discrete) or at the first value (Pure
+// Discrete), 1 per Width. A position within 1e-9 of a whole number is put on it, so that an x on an edge or a
+// value is decided by the rule for edges, not by rounding. The value query and the table highlight use it.
+double QueryPosition(const Histogram& h, HistogramKind kind, double x);
+
 // P(X <= x) of a result histogram. `marked` is the number of bars (from the first) that make up the answer.
 struct ValueQueryResult {
     bool inRange = false;  // outside the permitted range the field is emptied without a message

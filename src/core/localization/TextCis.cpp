@@ -311,7 +311,7 @@ const std::map<int, std::string_view>& EnglishTexts()
         {115, "Number of intervals = 0 !"},
         {116, "     Advice according Sturgesov rule [ Nint = 1 + 3.3 * log (Ndat) ] :\r\n\r\nFor data file with frequency number: \t\t\t\t\t\t\tNdat = %s\r\nis necessary to have interval number of parametric distribution histogram minimally: \tNint  = "},
         {117, "Parameters of input : F ( x | "},
-        {118, "Invalid number input - Eps : \r\n\r\n!"},
+        {118, "Invalid number in the data file!"},
         {119, "Please, turn to authors of program Morvik (see Help)."},
         {120, "    Function"},
         {121, " Probability   P(x)"},

@@ -76,6 +76,7 @@ void ComputeConstants(DensityState& s)
         s.B = P2 - 1;
         s.D = P4 - P3;
         s.E = P1 + P2 - 1;
+        s.DtoE = Power(s.D, s.E);
         break;
     case GamaType:
         s.C = P1 - 1;
@@ -136,7 +137,7 @@ long double DensityAt(const DensityState& s, long double x)
     case LevyType: return (s.C / Power(x, 1.5L)) * Exp(s.A / x);
     case StudentType: return s.B * Power(1 + x * x / P1, -s.C);
     case BetaInZeroType: return Power(x, P1 - 1) * Power(1 - x, P2 - 1) / s.C;
-    case BetaUniversalType: return Power(x - P3, s.A) * Power(P4 - x, s.B) / s.C / Power(s.D, s.E);
+    case BetaUniversalType: return Power(x - P3, s.A) * Power(P4 - x, s.B) / s.C / s.DtoE;
     case GamaType: return Power(x, P1 - 1) * Exp(-x / P2) / s.A;
     case SnedecorType: return s.C * Power(x, s.A) * Power(1 + s.D * x, s.B);
     case ParetoType: return s.C / Power(x, P2 + 1);

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 #include "parametric/SafeFunctions.h"
 #include "statlib/NumberText.h"
@@ -42,7 +43,14 @@ constexpr std::array<std::array<const char*, 4>, DistributionTypeCount> Descript
 // clang-format on
 
 std::string Copied(double value) { return ShortestText(value); }
-std::string Computed(long double value) { return FixedFiveDecimals(static_cast<double>(value)); }
+// Five decimals would keep two digits or none of an estimate in small units (strains, radians): below 0.01 the
+// estimate keeps six significant digits instead.
+std::string Computed(long double value)
+{
+    const double x = static_cast<double>(value);
+    if (x != 0 && std::fabs(x) < 0.01) return SixSignificantDigits(x);
+    return FixedFiveDecimals(x);
+}
 
 FitEstimate Rejected() { return FitEstimate{true, {}}; }
 
@@ -53,6 +61,13 @@ std::string FixedFiveDecimals(double value)
     char buffer[400];
     auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 5);
     return ec == std::errc() ? std::string(buffer, end) : std::string("?");
+}
+
+std::string SixSignificantDigits(double value)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.5E", value);
+    return buffer;
 }
 
 FitEstimate EstimateParameters(int type, const FitInputs& fit, double rangeMin, double rangeMax)

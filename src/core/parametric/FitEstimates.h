@@ -24,12 +24,15 @@ struct FitEstimate {
 
 // Estimates the parameters of `type` from the raw data. `rangeMin`..`rangeMax` is the current range of the
 // generation (Beta_universal takes it as its a and b). Arithmetic faults show in the floating-point flags.
-// Copied statistics are written at full precision, computed estimates with five decimals.
+// Copied statistics are written at full precision, computed estimates with five decimals, or with six
+// significant digits when they are not 0 and below 0.01 in absolute value.
 FitEstimate EstimateParameters(int type, const FitInputs& fit, double rangeMin, double rangeMax);
 
 // The short parameter text kept for the fit ranking table, e.g. "Mi=10,Sigma=1)"; empty for a type without one.
 std::string ParameterDescription(int type, const ParameterTexts& texts);
 
+// A number with six significant digits in exponent form, e.g. "1.23457E-04".
+std::string SixSignificantDigits(double value);
 // A number as fixed-point text with five decimals and "." as decimal separator.
 std::string FixedFiveDecimals(double value);
 

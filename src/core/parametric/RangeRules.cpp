@@ -62,13 +62,16 @@ Start StartOf(const GenerationWork& work, const DensityFunction& f)
 
 // The types whose densities fall away from a single peak with a logarithm that is concave, convex, or concave
 // and then convex there; their searches may stride over the tails. The log-normal with three parameters is
-// mirrored about its lower end and the Beta densities may rise towards both ends, so they step throughout.
-TailShape TailShapeOf(int type)
+// mirrored about its lower end and the Beta densities may rise towards both ends, so they step throughout;
+// except Beta_universal with both exponents at least 0 (alfa, beta >= 1), whose logarithm
+// A ln(x - a) + B ln(b - x) is concave over the whole of (a, b).
+TailShape TailShapeOf(const GenerationWork& work)
 {
-    switch (type) {
+    switch (work.type) {
+    case BetaUniversalType:
+        return work.density.A >= 0 && work.density.B >= 0 ? TailShape::SmoothTails : TailShape::Unknown;
     case LogNormal3PType:
-    case BetaInZeroType:
-    case BetaUniversalType: return TailShape::Unknown;
+    case BetaInZeroType: return TailShape::Unknown;
     default: return TailShape::SmoothTails;
     }
 }
@@ -138,7 +141,7 @@ void SearchForRange(GenerationWork& work, const DensityFunction& f)
     }
     const Start start = StartOf(work, f);
     SearchRange found;
-    const TailShape shape = TailShapeOf(work.type);
+    const TailShape shape = TailShapeOf(work);
     switch (info.rule) {
     case RangeRule::ThresholdSearch: found = ThresholdSearch(f, start.x0, start.step, work.eps, shape); break;
     case RangeRule::RatioSearch: found = RatioSearch(f, start.x0, start.step, work.eps, shape); break;
@@ -156,7 +159,7 @@ void ScanForRange(GenerationWork& work, const DensityFunction& f)
     const Start start = StartOf(work, f);
     const long double P1 = work.parameters[0];
     const bool rejectFlat = work.FitMode();
-    const TailShape shape = TailShapeOf(work.type);
+    const TailShape shape = TailShapeOf(work);
     switch (info.rule) {
     case RangeRule::UnitScan: {
         const SearchRange found = UnitScan(f, start.x0, start.step, work.eps);
@@ -166,7 +169,7 @@ void ScanForRange(GenerationWork& work, const DensityFunction& f)
     }
     case RangeRule::IntervalScan: {
         const SearchRange found =
-            IntervalScan(f, work.parameters[2], work.parameters[3], start.step, work.eps, rejectFlat);
+            IntervalScan(f, work.parameters[2], work.parameters[3], start.step, work.eps, rejectFlat, shape);
         work.min = static_cast<double>(found.min);
         work.max = static_cast<double>(found.max);
         break;

@@ -2,6 +2,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <optional>
 
 #include "parametric/FloatingPointGuard.h"
 #include "parametric/StepWalk.h"
@@ -64,6 +65,31 @@ bool QuietDensities(const DensityFunction& f, long double x1, long double x2, lo
     }
 }
 
+// Tries to pass the stretch from the walk's point to `stride` steps ahead, halving the stride down to the shortest
+// one: `clear`(density before the end, density at the end, end) tells whether the stretch's last step shows that
+// every point before it may be passed. On success the walk moves there, `previous` and `v` are the densities of
+// its last step, and the stride doubles for the next try.
+template <typename ClearRule>
+bool Stride(const DensityFunction& f, StepWalk& walk, long long& stride, long double& previous, long double& v,
+            ClearRule clear)
+{
+    for (;;) {
+        const std::optional<long double> beforeEnd = walk.PointAhead(stride - 1);
+        const std::optional<long double> end = beforeEnd ? walk.PointAhead(stride) : std::nullopt;
+        long double vBeforeEnd = 0, vEnd = 0;
+        if (end && *end != *beforeEnd && QuietDensities(f, *beforeEnd, *end, vBeforeEnd, vEnd) &&
+            clear(vBeforeEnd, vEnd, *end)) {
+            walk.Skip(stride, *end);
+            previous = vBeforeEnd;
+            v = vEnd;
+            stride *= 2;
+            return true;
+        }
+        if (stride <= ShortestStride) return false;
+        stride /= 2;
+    }
+}
+
 // One walk of a search from x0 (where the density is v0 and the walk has not stopped) until `verdict`(v,
 // previous v, x) says Stop or Flat at a step point. With smooth tails the walk strides over stretches where the
 // density clearly falls and stays clearly above `level`, the density at or below which the walk stops; the point
@@ -84,26 +110,11 @@ WalkEnd Walk(const DensityFunction& f, long double x0, long double delta, long d
         if (shape == TailShape::SmoothTails && falling && stepsToStride <= 0) {
             // The stretch from the last step to `stride` steps ahead: both its end steps clearly fall, so every
             // step between does, and its last point is clearly above the level, so every point between is.
-            bool strode = false;
-            while (!strode) {
-                const std::optional<long double> beforeEnd = walk.PointAhead(stride - 1);
-                const std::optional<long double> end = beforeEnd ? walk.PointAhead(stride) : std::nullopt;
-                long double vBeforeEnd = 0, vEnd = 0;
-                if (end && *end != *beforeEnd && QuietDensities(f, *beforeEnd, *end, vBeforeEnd, vEnd) &&
-                    vEnd > 0 && vEnd < vBeforeEnd * (1 - ClearMargin) && vEnd > level * (1 + ClearMargin) &&
-                    verdict(vEnd, vBeforeEnd, *end) == Verdict::Go) {
-                    walk.Skip(stride, *end);
-                    previous = vBeforeEnd;
-                    v = vEnd;
-                    stride *= 2;
-                    strode = true;
-                } else if (stride > ShortestStride) {
-                    stride /= 2;
-                } else {
-                    break;
-                }
-            }
-            if (strode) continue;
+            auto clearlyFalling = [&](long double vBeforeEnd, long double vEnd, long double end) {
+                return vEnd > 0 && vEnd < vBeforeEnd * (1 - ClearMargin) && vEnd > level * (1 + ClearMargin) &&
+                       verdict(vEnd, vBeforeEnd, end) == Verdict::Go;
+            };
+            if (Stride(f, walk, stride, previous, v, clearlyFalling)) continue;
             stepsToStride = StepsBeforeNextStride;
         }
         walk.Step();
@@ -207,45 +218,66 @@ SearchRange UnitScan(const DensityFunction& f, long double mode, long double ste
     return range;
 }
 
-SearchRange IntervalScan(const DensityFunction& f, long double a, long double b, long double step, long double eps,
-                         bool rejectFlat)
+namespace {
+
+// The climb of the Beta scan from a while the density does not fall (points at or beyond b count as 0); the
+// first point where it falls. With a logarithm of the density that is concave, a step that clearly rises tells
+// that every step before it rose, so stretches ending in such a step are passed without evaluating every point.
+long double ClimbPastMode(const DensityFunction& f, long double a, long double b, long double step, TailShape shape)
 {
-    Walker climb(step);
-    long double x = a;
+    StepWalk walk(a, step);
     long double previous = 0;
     long double v = f(a);
-    while (v >= previous) {
-        x = climb.Up(x);
+    long long stride = FirstStride;
+    int stepsToStride = 0;
+    for (;;) {
+        const bool rising = previous > 0 && v > previous * (1 + ClearMargin);
+        if (shape == TailShape::SmoothTails && rising && stepsToStride <= 0) {
+            auto clearlyRising = [b](long double vBeforeEnd, long double vEnd, long double end) {
+                return end < b && vBeforeEnd > 0 && vEnd > vBeforeEnd * (1 + ClearMargin);
+            };
+            if (Stride(f, walk, stride, previous, v, clearlyRising)) continue;
+            stepsToStride = StepsBeforeNextStride;
+        }
+        walk.Step();
+        --stepsToStride;
         previous = v;
-        v = x < b ? f(x) : 0;
+        v = walk.X() < b ? f(walk.X()) : 0;
+        if (!(v >= previous)) return walk.X();
     }
-    const long double mode = x - step;
+}
+
+}  // namespace
+
+SearchRange IntervalScan(const DensityFunction& f, long double a, long double b, long double step, long double eps,
+                         bool rejectFlat, TailShape shape)
+{
+    const long double mode = ClimbPastMode(f, a, b, step, shape) - step;
 
     SearchRange range{a, b};
-    Walker down(step);
-    x = mode;
-    v = f(mode);
+    long double v = f(mode);
     long double threshold = v * eps;
-    while (v > threshold) {
-        x = down.Down(x);
-        v = f(x);
-        if (x <= a) v = 0;
+    long double x = mode;
+    if (v > threshold) {
+        // Points at or below a count as 0.
+        x = Walk(f, mode, -step, v, shape, threshold, [a, threshold](long double value, long double, long double at) {
+                return StopWhen(at <= a || !(value > threshold));
+            }).x;
     }
     if (x > a) range.min = x + step;
 
-    Walker up(step);
-    x = mode;
     v = f(mode);
     threshold = v * eps;
-    while (v > threshold) {
-        const long double p = f(x);
-        x = up.Up(x);
-        v = f(x);
-        if (v == p) {
-            if (rejectFlat) throw ScanRejected{};
-            break;
-        }
-        if (x >= b) v = 0;
+    x = mode;
+    if (v > threshold) {
+        // A flat step ends the scan (before the end b is looked at); points at or beyond b count as 0.
+        const WalkEnd end = Walk(f, mode, step, v, shape, threshold,
+                                 [b, threshold](long double value, long double previous, long double at) {
+                                     if (value == previous) return Verdict::Flat;
+                                     return StopWhen(at >= b || !(value > threshold));
+                                 });
+        if (end.verdict == Verdict::Flat && rejectFlat) throw ScanRejected{};
+        x = end.x;
     }
     if (x < b) range.max = x - step;
     return range;

@@ -47,7 +47,13 @@ QStringList QtNameFilters(const std::string& filter)
     return names;
 }
 
-QWidget* QtDialogSeam::DialogParent() const { return parent_ ? parent_.data() : QApplication::activeWindow(); }
+QWidget* QtDialogSeam::DialogParent() const
+{
+    if (parent_) return parent_.data();
+    // The splash closes and deletes itself after a while; a dialog it carried would be deleted while it is open.
+    QWidget* active = QApplication::activeWindow();
+    return active && active->windowType() == Qt::SplashScreen ? nullptr : active;
+}
 
 int QtDialogSeam::ShowMessage(const std::string& title, const std::string& text, DialogKind kind,
                               DialogButtons buttons, int defaultResult)

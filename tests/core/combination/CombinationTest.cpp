@@ -25,16 +25,16 @@ void ExpectProbabilities(const Histogram& h, std::initializer_list<double> expec
 
 }  // namespace
 
-TEST(CombineRows, AddsTwoVariablesAndSendsHalfwayValuesToTheEvenInterval)
+TEST(CombineRows, AddsTwoVariablesAndSplitsAHalfwayValueBetweenItsTwoIntervals)
 {
     // Values 0 and 1, each with 1/2. The result intervals are 2 wide with midpoints 0 and 2, so the sum 1
-    // (probability 1/2) lies exactly halfway and goes to interval 0.
+    // (probability 1/2) lies exactly halfway and gives half to each.
     const RowHistogram coin = MakeRow(0, 1, {0.5, 0.5}, 100);
     const RowHistogram coin200 = MakeRow(0, 1, {0.5, 0.5}, 200);
     const ComputationResult result = Combine({{&coin, 1}, {&coin200, 1}}, 2);
     ASSERT_TRUE(result.ok());
     const Histogram& h = result.histogram;
-    ExpectProbabilities(h, {0.75, 0.25});
+    ExpectProbabilities(h, {0.5, 0.5});
     EXPECT_DOUBLE_EQ(h.Min, 0);
     EXPECT_DOUBLE_EQ(h.Max, 2);
     EXPECT_DOUBLE_EQ(h.Width, 2);
@@ -46,16 +46,18 @@ TEST(CombineRows, MirrorsANegativeMultipleBeforeAdding)
 {
     const RowHistogram skewed = MakeRow(0.5, 1, {0.2, 0.8});
     const RowHistogram coin = MakeRow(0.5, 1, {0.5, 0.5});
-    // A = -1: values -1.5 and -0.5 with 0.8 and 0.2; the sums -1, 0, 0, 1 fall into intervals at -1 and 1.
+    // A = -1: values -1.5 and -0.5 with 0.8 and 0.2; the sums -1 (0.4), 0 (0.5) and 1 (0.1) fall on the
+    // intervals at -1 and 1, the sum 0 halfway between them.
     const ComputationResult mirrored = Combine({{&skewed, -1}, {&coin, 1}}, 2);
     ASSERT_TRUE(mirrored.ok());
-    ExpectProbabilities(mirrored.histogram, {0.9, 0.1});
+    ExpectProbabilities(mirrored.histogram, {0.65, 0.35});
     EXPECT_DOUBLE_EQ(mirrored.histogram.Min, -1);
     EXPECT_DOUBLE_EQ(mirrored.histogram.Max, 1);
 
+    // Unmirrored the result is the mirror image.
     const ComputationResult plain = Combine({{&skewed, 1}, {&coin, 1}}, 2);
     ASSERT_TRUE(plain.ok());
-    ExpectProbabilities(plain.histogram, {0.6, 0.4});
+    ExpectProbabilities(plain.histogram, {0.35, 0.65});
 }
 
 TEST(CombineRows, GivesTheLargestIntervalCountAndWidensTheRangeByHalfIntervals)
@@ -80,8 +82,9 @@ TEST(CombineRows, RebinsTheRunningResultAfterEveryStep)
     const RowHistogram coin = MakeRow(0, 1, {0.5, 0.5}, 2);
     const ComputationResult result = Combine({{&coin, 1}, {&coin, 1}, {&coin, 1}}, 2);
     ASSERT_TRUE(result.ok());
-    // After two coins: 0.75 at 0 and 0.25 at 2 (width 2); adding the third gives intervals 3 wide at 0 and 3.
-    ExpectProbabilities(result.histogram, {0.75, 0.25});
+    // After two coins: 0.5 at 0 and 0.5 at 2 (width 2); adding the third puts the sums 0, 1, 2, 3 (a quarter
+    // each) into intervals 3 wide at 0 and 3.
+    ExpectProbabilities(result.histogram, {0.5, 0.5});
     EXPECT_DOUBLE_EQ(result.histogram.Min, 0);
     EXPECT_DOUBLE_EQ(result.histogram.Width, 3);
     EXPECT_DOUBLE_EQ(result.histogram.Range, 6);
@@ -99,13 +102,14 @@ TEST(CombineRows, RoundsEachTotalHalfToEvenBeforeMultiplying)
 
 TEST(CombineRows, TrimsEmptyEndIntervals)
 {
-    const RowHistogram certain = MakeRow(0, 1, {1, 0});
-    const RowHistogram coin = MakeRow(0, 1, {0.5, 0.5});
-    const ComputationResult result = Combine({{&certain, 1}, {&coin, 1}}, 2);
+    // Both variables are certain: 2 + 0 falls into the middle of three intervals 2 wide at 0, 2 and 4.
+    const RowHistogram two = MakeRow(0, 1, {0, 0, 1});
+    const RowHistogram zero = MakeRow(0, 1, {1, 0, 0});
+    const ComputationResult result = Combine({{&two, 1}, {&zero, 1}}, 3);
     ASSERT_TRUE(result.ok());
     ExpectProbabilities(result.histogram, {1});
-    EXPECT_DOUBLE_EQ(result.histogram.Min, 0);
-    EXPECT_DOUBLE_EQ(result.histogram.Max, 0);
+    EXPECT_DOUBLE_EQ(result.histogram.Min, 2);
+    EXPECT_DOUBLE_EQ(result.histogram.Max, 2);
     EXPECT_DOUBLE_EQ(result.histogram.Range, 0);
 }
 
@@ -140,7 +144,8 @@ TEST(CombineRows, RefusesValuesBeyondTheRangeOfNumbers)
 
 TEST(CombineRows, BinsEveryPairAsTheExtendedFormulaDoes)
 {
-    // The reference: every pair's index from ((x - resMin) / width) in extended precision, halves to even.
+    // The reference: every pair's index from ((x - resMin) / width) in extended precision, rounded to the
+    // nearest; a position within 1e-9 of a half gives half to each neighbour.
     struct Operand {
         long double lo, hi, w;
         std::vector<double> p;
@@ -164,8 +169,17 @@ TEST(CombineRows, BinsEveryPairAsTheExtendedFormulaDoes)
         for (size_t j = 0; j < first.p.size(); ++j) {
             for (size_t k = 0; k < second.p.size(); ++k) {
                 const long double x = first.lo + j * first.w + second.lo + k * second.w;
-                const long double position = std::clamp((x - resMin) / width, 0.0L, q - 1.0L);
-                sum[static_cast<size_t>(std::rint(position))] += first.p[j] * second.p[k];
+                const long double position = (x - resMin) / width;
+                const double mass = first.p[j] * second.p[k];
+                auto add = [&](long double index, double share) {
+                    sum[static_cast<size_t>(std::clamp(index, 0.0L, q - 1.0L))] += share;
+                };
+                if (std::fabs(position - std::floor(position) - 0.5L) <= 1e-9L) {
+                    add(std::floor(position), mass / 2);
+                    add(std::floor(position) + 1, mass / 2);
+                } else {
+                    add(std::rint(position), mass);
+                }
             }
         }
         return sum;
@@ -173,6 +187,7 @@ TEST(CombineRows, BinsEveryPairAsTheExtendedFormulaDoes)
     const RowHistogram dyadic = MakeUniformRow(0.5, 1, 7);
     const RowHistogram awkward = MakeUniformRow(0.1, 0.3, 23);
     const RowHistogram far = MakeUniformRow(1e6 + 0.001, 0.002, 40);
+    const RowHistogram hundredths = MakeUniformRow(0.005, 0.01, 100);  // halves that binary cannot hold
     struct Case {
         const RowHistogram* a;
         double ma;
@@ -180,7 +195,8 @@ TEST(CombineRows, BinsEveryPairAsTheExtendedFormulaDoes)
         double mb;
     };
     const Case cases[] = {{&dyadic, 1, &dyadic, 1}, {&dyadic, -2, &dyadic, 1}, {&awkward, -1.7, &dyadic, 2.3},
-                          {&awkward, 0.3, &awkward, 1}, {&far, 1, &awkward, -1e-3}};
+                          {&awkward, 0.3, &awkward, 1}, {&far, 1, &awkward, -1e-3},
+                          {&hundredths, 1, &hundredths, 1}, {&hundredths, -1, &hundredths, 3}};
     for (const Case& c : cases) {
         const int q = std::max(static_cast<int>(c.a->Bins), static_cast<int>(c.b->Bins));
         const ComputationResult result = CombineRows(std::vector<ScaledRow>{{c.a, c.ma}, {c.b, c.mb}}, q);

@@ -76,8 +76,10 @@ TEST(SumRows, UsesUnitIntervalsWhenTheFirstRowHasSix)
     EXPECT_DOUBLE_EQ(h.Max, 6);
     EXPECT_DOUBLE_EQ(h.Total, 56);
     EXPECT_NEAR(h.ProbabilitySum(), 1, 1e-15);
-    // The die puts 1 into every interval; the fine row puts 5 of its 50 into the first interval 0.5..1.5.
-    EXPECT_NEAR(h.Prob[0], (1 + 5) / 56.0, 1e-15);
+    // The die puts 1 into every interval; the fine row puts 5 of its 50 into each end interval and 10 into
+    // each of the others, its edges on the unit grid whatever the rounding of 0.1.
+    const double fromFine[] = {5, 10, 10, 10, 10, 5};
+    for (int i = 0; i < 6; ++i) EXPECT_DOUBLE_EQ(h.Prob[i], (1 + fromFine[i]) / 56) << i;
 }
 
 TEST(SumRows, RefusesUnitIntervalsBeyondTheCapacity)
@@ -107,9 +109,10 @@ TEST(SumRows, PutsAllOfARowWithMultipleZeroAtZero)
     const std::vector<ScaledRow> rows{{&rising, 0.0, 1}, {&rising, 1, 1}};
     const ComputationResult result = SumRows(rows, 4);
     ASSERT_TRUE(result.ok());
-    // Edges -0.5 .. 4 in intervals of 1.125: the first row's whole weight lands in interval 0.
+    // Edges -0.5 .. 4 in intervals of 1.125: the first row's whole weight lands in interval 0, and so does
+    // the part 0 .. 0.625 of the second row's first interval 0 .. 1.
     EXPECT_DOUBLE_EQ(result.histogram.Min, -0.5 + 1.125 / 2);
-    EXPECT_NEAR(result.histogram.Prob[0], (10 + 1) / 20.0, 1e-15);
+    EXPECT_NEAR(result.histogram.Prob[0], (10 + 0.625 * 1) / 20.0, 1e-15);
 }
 
 TEST(SumRows, RefusesAWeightedTotalThatRoundsToNothing)

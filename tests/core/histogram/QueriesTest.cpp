@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "histogram/IntervalTable.h"
 #include "histogram/Queries.h"
 #include "localization/TextCis.h"
+#include "support/TestFiles.h"
 
 using namespace morvik;
 
@@ -45,6 +50,44 @@ TEST(Queries, ValueQueryOnDiscreteAndPureDiscrete)
         EXPECT_NEAR(r.F, c.F, 1e-12) << c.x;
     }
     EXPECT_EQ(ValueQuery(discrete, HistogramKind::Discrete, 3.25).marked, 4);
+}
+
+TEST(Queries, AValueOnAnEdgeBelongsToTheIntervalBelowIt)
+{
+    // Edges and values on a 0.1 grid, which binary cannot hold: the grid's and the entry's rounding would
+    // otherwise send some edges up and some down. The table highlight marks the rows the chart marks.
+    const std::vector<double> prob{0.01, 0.02, 0.03, 0.04, 0.1, 0.3, 0.2, 0.15, 0.1, 0.05};
+    const Histogram discrete = test::MakeHistogram(0.05, 0.1, prob);  // edges 0, 0.1, ..., 1
+    const Histogram pure = test::MakeHistogram(0.1, 0.1, prob);       // values 0.1, 0.2, ..., 1
+    double below = 0;                                                 // p(1) + ... + p(i)
+    for (int i = 1; i <= 10; ++i) {
+        below += prob[i - 1];
+        const double x = *ReadQueryEntry(i < 10 ? "0." + std::to_string(i) : "1").value;
+        struct Case {
+            const Histogram& h;
+            HistogramKind kind;
+        };
+        for (const Case& c : {Case{discrete, HistogramKind::Discrete}, Case{pure, HistogramKind::PureDiscrete}}) {
+            SCOPED_TRACE(KindText(c.kind) + " x = " + std::to_string(x));
+            const ValueQueryResult r = ValueQuery(c.h, c.kind, x);
+            ASSERT_TRUE(r.inRange);
+            EXPECT_EQ(r.marked, i);
+            EXPECT_EQ(r.f, prob[i - 1]);
+            EXPECT_DOUBLE_EQ(r.F, i == 10 ? 1 : below);
+            int shaded = 0;
+            for (int row = 0; row < 2 * c.h.Bins + 3; ++row) {
+                shaded += IntervalRowShade(c.h, c.kind, row, TableHighlight::Value, x) == RowShade::Value;
+            }
+            EXPECT_EQ(shaded, i);
+        }
+    }
+    // Just off an edge the distribution function is linear again.
+    const ValueQueryResult off = ValueQuery(discrete, HistogramKind::Discrete, 0.3 + 1e-6);
+    EXPECT_EQ(off.marked, 4);
+    EXPECT_NEAR(off.F, 0.06 + 0.04 * 1e-5, 1e-15);
+    // The lower edge of the first interval stays outside, the top end inside.
+    EXPECT_FALSE(ValueQuery(discrete, HistogramKind::Discrete, 1e-12).inRange);
+    EXPECT_TRUE(ValueQuery(discrete, HistogramKind::Discrete, 1 + 1e-12).inRange);
 }
 
 TEST(Queries, QuantileQueryFindsTheFirstIntervalReachingP)

@@ -61,9 +61,12 @@ TEST(FitMode, EstimatesAreWrittenIntoTheParameterTexts)
         {WeibullType, weibull, {"2.00000", "11.28379", nullptr, nullptr}, "k=2.00000, Lambda=11.28379)"},
         {RayleighType, Data(10, 2), {"2.00000", nullptr, nullptr, nullptr}, "Sigma=2.00000)"},
         {StudentType, Data(0, 2, -3, 3), {"2.66667", nullptr, nullptr, nullptr}, "n=2.66667)"},
-        // beta comes from the unrounded alfa (0.00116645...): 0.00272, not 0.00273.
-        {BetaInZeroType, Data(0.3, 0.1, 0.1, 0.6), {"0.00117", "0.00272", nullptr, nullptr},
-         "alfa=0.00117,beta=0.00272)"},
+        // Estimates below 0.01 keep six significant digits; beta comes from the unrounded alfa (0.00116645...).
+        {BetaInZeroType, Data(0.3, 0.1, 0.1, 0.6), {"1.16645E-03", "2.72172E-03", nullptr, nullptr},
+         "alfa=1.16645E-03,beta=2.72172E-03)"},
+        {RayleighType, Data(0.0002, 0.000123456789, 0, 0.0006), {"1.23457E-04", nullptr, nullptr, nullptr},
+         "Sigma=1.23457E-04)"},
+        {RayleighType, Data(0.001, 0.01), {"0.01000", nullptr, nullptr, nullptr}, "Sigma=0.01000)"},
         {BetaUniversalType, Data(4, 2, 0, 10), {"2.00000", "3.00000", "0.00000", "10.00000"},
          "alfa=2.00000,beta=3.00000a=0.00000,b=10.00000)"},
         {GamaType, Data(4, 2, 0, 12), {"4.00000", "1.00000", nullptr, nullptr}, "k=4.00000,theta=1.00000)"},

@@ -14,7 +14,7 @@
 namespace morvik {
 namespace {
 
-enum class Rule { Threshold, Ratio, FromZero, Pareto, Upward };
+enum class Rule { Threshold, Ratio, FromZero, Pareto, Upward, Interval };
 
 struct Family {
     int type;
@@ -48,6 +48,7 @@ std::string Search(const Family& family, const DensityState& state, long double 
         case Rule::FromZero: range = SearchFromZero(f, x0, step, eps, shape); break;
         case Rule::Pareto: range.max = ParetoScanMax(f, x0, step, eps, true, shape); break;
         case Rule::Upward: range.max = UpwardScanMax(f, x0, step, f(x0) * eps, shape); break;
+        case Rule::Interval: range = IntervalScan(f, state.P3, state.P4, step, eps, true, shape); break;
         }
         char text[100];
         std::snprintf(text, sizeof text, "%La .. %La", range.min, range.max);
@@ -142,6 +143,12 @@ TEST(StridedSearch, EndsWhereSteppingEndsForRandomParameters)
          [](R& r, DensityState& s, long double& x0, long double& step) {
              s.P1 = Uniform(r, -20, 20), x0 = s.P1, step = 0.1L;
          }, -14},
+        // Beta_universal with alfa, beta >= 1: a logarithm concave over (a, b); the climb from a strides too.
+        {BetaUniversalType, Rule::Interval,
+         [](R& r, DensityState& s, long double& x0, long double& step) {
+             s.P1 = Uniform(r, 1, 30), s.P2 = Uniform(r, 1, 30), s.P3 = Uniform(r, -50, 50);
+             s.P4 = s.P3 + Uniform(r, 0.2, 4), x0 = s.P3, step = 0.0001L;
+         }, -12},
     };
     std::mt19937_64 random(2024);
     for (const Family& family : families) {

@@ -137,11 +137,17 @@ TEST_F(ExamplesFixture, WithoutShippedExamplesOnlyTheFoldersAreMade)
     EXPECT_TRUE(fs::is_directory(folders.ResultsFolder));
 }
 
-TEST(DataFolder, FindsTheInstalledFolderBeforeTheSourceTree)
+TEST(DataFolder, FindsTheInstalledFolderAndTheSourceTreeOnlyFromTheBuildFolder)
 {
     TempFolder temp;
-    EXPECT_EQ(FindDataFolder(temp / "bin"), SourceDataFolder());
-    fs::create_directories(temp / "share/morvik/examples");
     fs::create_directories(temp / "bin");
+    // An installed copy without its data finds nothing: it never reaches back into the source tree.
+    EXPECT_EQ(FindDataFolder(temp / "bin"), "");
+    fs::create_directories(temp / "share/morvik/examples");
     EXPECT_EQ(FindDataFolder(temp / "bin"), temp / "share/morvik");
+
+    // A program in its build folder uses the source tree's data; a folder whose name merely begins with the
+    // build folder's name is not inside it.
+    EXPECT_EQ(FindDataFolder(BuildFolder() + "/src/app"), SourceDataFolder());
+    EXPECT_EQ(FindDataFolder(BuildFolder() + "-elsewhere/bin"), "");
 }

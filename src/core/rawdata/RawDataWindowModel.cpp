@@ -1,0 +1,257 @@
+#include "rawdata/RawDataWindowModel.h"
+
+#include <cstdio>
+
+#include "histogram/Characteristics.h"
+#include "histogram/HistogramFile.h"
+#include "localization/TextCis.h"
+#include "rawdata/RawDataFields.h"
+#include "statlib/NumberParse.h"
+#include "statlib/NumberText.h"
+
+namespace morvik {
+namespace {
+
+void Append(RawDataStep& step, RawDataStep&& more)
+{
+    for (Message& message : more.messages) step.messages.push_back(std::move(message));
+    if (more.focus != RawDataField::None) step.focus = more.focus;
+}
+
+}  // namespace
+
+RawDataWindowModel::RawDataWindowModel(const RawDataWindowFields& fields)
+{
+    int n = 0;
+    const RawDataWindowFields defaults;
+    intervalsText_ = CheckRawIntervalCount(fields.PocetIntervalu, n) ? defaults.PocetIntervalu : fields.PocetIntervalu;
+    acceptedIntervals_ = intervalsText_;
+    openedEps_ = CheckRawEps(fields.Eps, eps_) ? defaults.Eps : fields.Eps;
+    epsText_ = openedEps_;
+    CheckRawEps(epsText_, eps_);
+}
+
+RawDataStep RawDataWindowModel::OpenFile(const std::string& path)
+{
+    RawDataRead read = ReadRawDataFile(path);
+    if (!read.ok()) return RawDataStep{{*read.message}, RawDataField::None};
+    return LoadData(std::move(read.data), FileNameOf(path));
+}
+
+RawDataStep RawDataWindowModel::LoadData(RawDataSet data, const std::string& name)
+{
+    data_ = std::move(data);
+    fileName_ = name;
+    min_ = data_->dataMin;
+    max_ = data_->dataMax;
+    minText_ = readMinText_ = StrNaCarku(min_);
+    maxText_ = readMaxText_ = StrNaCarku(max_);
+    return Build();
+}
+
+void RawDataWindowModel::BlankResults()
+{
+    histogram_.reset();
+    ranking_.reset();
+    chosen_ = -1;
+    shownFit_.reset();
+}
+
+RawDataStep RawDataWindowModel::Build()
+{
+    RawDataStep step;
+    BlankResults();
+    if (!data_) return step;
+    int n = 0;
+    if (CheckRawIntervalCount(acceptedIntervals_, n)) return step;
+    // All values equal (or a range turned upside down) leave no interval to count in.
+    if (!(min_ < max_)) {
+        step.messages.push_back(EmptyRangeMessage());
+        return step;
+    }
+    const HistogramKind kind = pure_ ? HistogramKind::PureDiscrete : HistogramKind::Discrete;
+    histogram_ = BuildRawHistogram(*data_, n, min_, max_, kind);
+    editPending_ = false;
+    return step;
+}
+
+void RawDataWindowModel::EditText(RawDataField field, const std::string& text)
+{
+    switch (field) {
+    case RawDataField::Intervals: intervalsText_ = text; break;
+    case RawDataField::Min: minText_ = text; break;
+    case RawDataField::Max: maxText_ = text; break;
+    case RawDataField::Eps: epsText_ = text; break;
+    case RawDataField::None: return;
+    }
+    BlankResults();
+    editPending_ = true;
+}
+
+RawDataStep RawDataWindowModel::LeaveField(RawDataField field)
+{
+    RawDataStep step;
+    if (!editPending_ || field == RawDataField::None) return step;
+    auto refuse = [&](Message message) {
+        step.messages.push_back(std::move(message));
+        step.focus = field;
+    };
+    switch (field) {
+    case RawDataField::Intervals: {
+        int n = 0;
+        if (auto refusal = CheckRawIntervalCount(intervalsText_, n)) {
+            // A count of 0 stays in the box and nothing is built until a valid count is entered.
+            const bool zero = refusal->text == Message::Error(TextCis(115)).text;
+            refuse(*refusal);
+            if (!zero) intervalsText_ = acceptedIntervals_;
+            return step;
+        }
+        acceptedIntervals_ = intervalsText_;
+        if (data_) {
+            if (auto warning = SturgesWarning(n, data_->Count())) step.messages.push_back(*warning);
+        }
+        break;
+    }
+    case RawDataField::Min:
+    case RawDataField::Max: {
+        // Each end is checked against the other; a refusal puts back the text and value the file gave.
+        const bool minimum = field == RawDataField::Min;
+        std::string& text = minimum ? minText_ : maxText_;
+        double& end = minimum ? min_ : max_;
+        double value = 0;
+        const std::optional<Message> refusal =
+            minimum ? CheckRawMin(text, max_, value) : CheckRawMax(text, min_, value);
+        if (refusal) {
+            refuse(*refusal);
+            text = minimum ? readMinText_ : readMaxText_;
+            if (data_) end = minimum ? data_->dataMin : data_->dataMax;
+            return step;
+        }
+        end = value;
+        text = StrNaCarku(value);
+        break;
+    }
+    case RawDataField::Eps:
+        if (auto refusal = CheckRawEps(epsText_, eps_)) {
+            // The Eps the window was opened with is taken and the build goes on.
+            refuse(*refusal);
+            epsText_ = openedEps_;
+            CheckRawEps(epsText_, eps_);
+        }
+        break;
+    case RawDataField::None: break;
+    }
+    Append(step, Build());
+    return step;
+}
+
+RawDataStep RawDataWindowModel::SetPureDiscrete(bool pure)
+{
+    pure_ = pure;
+    return Build();
+}
+
+std::optional<FitSource> RawDataWindowModel::Source() const
+{
+    if (!data_ || !histogram_) return std::nullopt;
+    return FitSource{*data_, *histogram_, eps_};
+}
+
+RawDataStep RawDataWindowModel::Fit()
+{
+    RawDataStep step = Build();
+    const std::optional<FitSource> source = Source();
+    if (!source) return step;
+    FitRanking ranking = RankFits(*source);
+    if (ranking.refusal) {
+        step.messages.push_back(*ranking.refusal);
+        if (ranking.rejectedWarning) step.messages.push_back(*ranking.rejectedWarning);
+        Append(step, Build());
+        return step;
+    }
+    ranking_ = std::move(ranking);
+    Append(step, ChooseFit(0));
+    if (ranking_->rejectedWarning) step.messages.push_back(*ranking_->rejectedWarning);
+    return step;
+}
+
+RawDataStep RawDataWindowModel::ChooseFit(int position)
+{
+    shownFit_.reset();
+    const std::optional<FitSource> source = Source();
+    if (!ranking_ || !source || position < 0 || position >= ranking_->acceptedCount) {
+        chosen_ = -1;
+        return {};
+    }
+    chosen_ = position;
+    const RankedFit& fit = ranking_->ranked[static_cast<size_t>(position)];
+    if (fit.closeness > 0) shownFit_ = ShowFit(*source, fit.type, ranking_->weibullShape);
+    return {};
+}
+
+std::string RawDataWindowModel::Text(RawDataField field) const
+{
+    switch (field) {
+    case RawDataField::Intervals: return intervalsText_;
+    case RawDataField::Min: return minText_;
+    case RawDataField::Max: return maxText_;
+    case RawDataField::Eps: return epsText_;
+    case RawDataField::None: break;
+    }
+    return {};
+}
+
+std::array<std::string, 4> RawDataWindowModel::DataGrid() const
+{
+    if (!data_) return {};
+    return {"     " + std::to_string(data_->Count()), StrNaCarku(data_->mean), StrNaCarku(data_->stdDev),
+            StrNaCarku(data_->skewness)};
+}
+
+std::vector<std::string> RawDataWindowModel::FitList() const
+{
+    std::vector<std::string> list;
+    if (!ranking_) return list;
+    for (int i = 0; i < ranking_->acceptedCount; ++i) {
+        list.push_back(FitTypeName(ranking_->ranked[static_cast<size_t>(i)].type));
+    }
+    return list;
+}
+
+std::string RawDataWindowModel::ClosenessText() const
+{
+    if (!ranking_ || chosen_ < 0) return {};
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.5f", ranking_->ranked[static_cast<size_t>(chosen_)].closeness);
+    return buffer;
+}
+
+std::string RawDataWindowModel::CharacteristicsDialogText() const
+{
+    if (!data_ || !histogram_) return {};
+    const RawHistogram& raw = *histogram_;
+    const double total = data_->Count();
+    if (shownFit_ && chosen_ >= 0) {
+        const GeneratedHistogram& fit = shownFit_->generated;
+        const double h = (fit.outerMax - fit.outerMin) / raw.n;
+        const std::string heading = TextCis(214) + FitTypeName(ranking_->ranked[static_cast<size_t>(chosen_)].type);
+        return CharacteristicsText(heading, fit.histogram.Prob, raw.n, fit.outerMin + h / 2, fit.outerMax - h / 2,
+                                   raw.kind, total);
+    }
+    return CharacteristicsText(TextCis(106), raw.frequency, raw.n, raw.x1, raw.x2, raw.kind, total);
+}
+
+std::optional<RankingTable> RawDataWindowModel::MakeRankingTable() const
+{
+    if (!ranking_ || !data_) return std::nullopt;
+    return RankingTable(*ranking_, *data_);
+}
+
+void RawDataWindowModel::RemoveMarked(RankingTable& table)
+{
+    if (!ranking_) return;
+    table.RemoveMarked(*ranking_);
+    if (chosen_ >= 0) ChooseFit(chosen_);
+}
+
+}  // namespace morvik
