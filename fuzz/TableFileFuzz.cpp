@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!fuzz::WriteScratch(path, std::string_view(reinterpret_cast<const char*>(data), size))) return 0;
     CombinationTable combination;
     SummationTable summation;
-    for (ComponentTable* table : {static_cast<ComponentTable*>(&combination), static_cast<ComponentTable*>(&summation)}) {
+    ComponentTable* const tables[] = {&combination, &summation};
+    for (ComponentTable* table : tables) {
         const std::optional<Message> message = table->OpenTable(path);
         fuzz::Require(!message || !message->text.empty());
         for (int row = 0; row <= table->Rows(); ++row) (void)table->RowText(row);
