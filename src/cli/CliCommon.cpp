@@ -68,11 +68,19 @@ bool TakeFlag(std::vector<std::string>& args, const std::string& name)
 
 Json Number(double x)
 {
-    return std::isfinite(x) ? Json(x) : Json(nullptr);
+    if (!std::isfinite(x)) return Json(nullptr);
+    constexpr double exactLimit = 9007199254740992.0;  // 2^53: from here on not every whole number is a double
+    constexpr double int64Limit = 9223372036854775808.0;    // 2^63
+    constexpr double uint64Limit = 18446744073709551616.0;  // 2^64
+    if (std::fabs(x) >= exactLimit) {
+        if (x >= -int64Limit && x < int64Limit) return Json(static_cast<int64_t>(x));
+        if (x > 0 && x < uint64Limit) return Json(static_cast<uint64_t>(x));
+    }
+    return Json(x);
 }
 
-Json HistogramJson(const std::string& name, const Histogram& result, HistogramKind kind,
-                             double frequencySum, double frequencyTotal)
+Json HistogramJson(const std::string& name, const Histogram& result, HistogramKind kind, const Json& frequencySum,
+                   double frequencyTotal)
 {
     Json prob = Json::array();
     for (int i = 0; i < result.Bins; ++i) prob.push_back(result.Prob[i]);
@@ -91,7 +99,7 @@ Json HistogramJson(const std::string& name, const Histogram& result, HistogramKi
         {"range", Number(result.Range)},
         {"total", Number(result.Total)},
         {"prob", prob},
-        {"frequency_sum", Number(frequencySum)},
+        {"frequency_sum", frequencySum},
         {"characteristics",
          {{"min", Number(outerMin)},
           {"max", Number(outerMax)},
@@ -121,7 +129,7 @@ LoadedHistogram LoadHistogram(const std::string& path, const std::optional<std::
     }
     loaded.kind = read.kind;
     loaded.input = read.histogram;
-    loaded.frequencySum = static_cast<double>(read.frequencySum);
+    loaded.frequencySum = read.frequencySum;
     loaded.name = HistogramNameOf(path);
     double a = 1;
     if (multipleText) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -39,13 +40,16 @@ struct UsageException {
 std::optional<std::string> TakeOption(std::vector<std::string>& args, const std::string& name);
 bool TakeFlag(std::vector<std::string>& args, const std::string& name);
 
-// A JSON number: the double in shortest round-trip form, null when it is not finite.
+// A JSON number: the double in shortest round-trip form, null when it is not finite. A whole number from 2^53
+// on, where the shortest form would print digits the double does not hold (9.223372036854776e+18), prints as
+// the exact integer while it fits in 64 bits.
 Json Number(double x);
 
 // The JSON of a result histogram as `show` prints it: {"name", "kind", "bins", "min", "max", "width", "range",
-// "total", "prob", "frequency_sum", "characteristics"}. The characteristics use `frequencyTotal`.
-Json HistogramJson(const std::string& name, const Histogram& result, HistogramKind kind,
-                             double frequencySum, double frequencyTotal);
+// "total", "prob", "frequency_sum", "characteristics"}. The characteristics use `frequencyTotal`;
+// `frequencySum` is a JSON number already, so that a 64-bit count keeps every digit.
+Json HistogramJson(const std::string& name, const Histogram& result, HistogramKind kind, const Json& frequencySum,
+                   double frequencyTotal);
 
 // Reads a histogram file as the main window does, with an optional multiple text checked as the multiple field
 // checks it; on success returns the result histogram (scaled and trimmed). On refusal returns the message.
@@ -54,7 +58,7 @@ struct LoadedHistogram {
     Histogram input;
     Histogram result;
     HistogramKind kind = HistogramKind::PureDiscrete;
-    double frequencySum = 0;
+    int64_t frequencySum = 0;
     std::string name;
     std::string multipleText = "1.00";
 };

@@ -46,7 +46,7 @@ int PrintResult(const std::string& name, const Histogram& result, const std::opt
         if (auto failure = WriteHistogramFile(*out, result, HistogramKind::Discrete)) return Refuse(*failure);
     }
     // The frequencies of a computed histogram add up to its Total.
-    return PrintJson(HistogramJson(name, result, HistogramKind::Discrete, result.Total, result.Total));
+    return PrintJson(HistogramJson(name, result, HistogramKind::Discrete, Number(result.Total), result.Total));
 }
 
 int RefuseOrPrint(std::optional<Message> refusal, const std::optional<Message>& question, bool done,

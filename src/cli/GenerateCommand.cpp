@@ -56,8 +56,8 @@ int RunGenerate(const std::vector<std::string>& arguments)
         if (auto failure = WriteHistogramFile(*out, result.histogram, result.kind)) return Refuse(*failure);
     }
     const double total = result.histogram.Total;
-    Json json = HistogramJson(result.name, result.histogram, result.kind, total * result.histogram.ProbabilitySum(),
-                              total);
+    Json json = HistogramJson(result.name, result.histogram, result.kind,
+                              Number(total * result.histogram.ProbabilitySum()), total);
     json["outer_min"] = Number(result.outerMin);
     json["outer_max"] = Number(result.outerMax);
     return PrintJson(json);

@@ -83,7 +83,7 @@ int RunRawHist(const std::vector<std::string>& arguments)
         {"skewness", Number(data.skewness)},
         {"data_min", Number(data.dataMin)},
         {"data_max", Number(data.dataMax)},
-        {"histogram", HistogramJson("RawData_(" + input.name + ")", histogram, raw.kind, raw.total, raw.total)},
+        {"histogram", HistogramJson("RawData_(" + input.name + ")", histogram, raw.kind, Number(raw.total), raw.total)},
     };
     return PrintJson(json);
 }

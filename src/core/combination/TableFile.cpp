@@ -19,8 +19,6 @@ namespace {
 // The folder column is column 6 of both tables.
 constexpr int FolderColumn = 6;
 constexpr int ValuesPerRecord = 7;
-// No readable table comes near this; a larger file is not read into memory.
-constexpr std::uintmax_t MaxTableFileBytes = 32u << 20;
 
 Message ReadFault(const std::string& fileName, const std::string& fault)
 {
@@ -135,15 +133,19 @@ TableFileRead ParseTableFile(std::string_view bytes, int recordRows, const std::
 
 TableFileRead ReadTableFile(const std::string& path, int recordRows)
 {
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
     std::string bytes;
-    if (!error && size > MaxTableFileBytes) {
+    const CappedRead result = ReadFileUpTo(path, MaxTableFileBytes, bytes);
+    if (result == CappedRead::TooLarge) {
         TableFileRead read;
-        read.message = ReadFault(FileNameOf(path), "the file is too large for a table");
+        read.message = ReadFault(FileNameOf(path), "the file is larger than " +
+                                                       std::to_string(MaxTableFileBytes >> 20) +
+                                                       " MB, far more than any table takes");
         return read;
     }
-    if (error || !ReadWholeFile(path, bytes)) {
+    if (result == CappedRead::Unreadable) {
+        // The reason in words: a missing file, a folder, a dangling link.
+        std::error_code error;
+        (void)std::filesystem::file_size(path, error);
         TableFileRead read;
         const std::string reason = error ? error.message() : std::string("it cannot be read");
         read.message = Message::Error("Cannot open file " + path + ". " + reason + ".");

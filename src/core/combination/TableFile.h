@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +29,9 @@ struct TableFileRead {
 // The limits a readable grid keeps within; larger counts mean a damaged file.
 constexpr int MaxTableColumns = 64;
 constexpr int MaxTableRows = 1024;
+// The largest table the program writes (17 rows of 9 cells and 16 histograms of 1024 intervals) has about
+// 220 kB; a larger file is refused from its size alone, before it is read.
+constexpr std::uintmax_t MaxTableFileBytes = 4u << 20;
 
 // The bytes of a table file: column and row count, every cell row by row, the seven values of every record,
 // the probabilities of every record, then FilledRows.

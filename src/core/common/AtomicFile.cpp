@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -58,6 +59,37 @@ bool ReadWholeFile(const std::string& path, std::string& content)
     if (in.bad()) return false;
     content = buffer.str();
     return true;
+}
+
+CappedRead ReadFileUpTo(const std::string& path, std::uintmax_t maxBytes, std::string& content)
+{
+    // O_NONBLOCK: opening a FIFO that stands where a file was expected must not wait for a writer.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return CappedRead::Unreadable;
+    struct stat status {};
+    CappedRead result = CappedRead::Ok;
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) result = CappedRead::Unreadable;
+    else if (static_cast<std::uintmax_t>(status.st_size) > maxBytes) result = CappedRead::TooLarge;
+
+    std::string bytes;
+    if (result == CappedRead::Ok) {
+        bytes.resize(static_cast<size_t>(status.st_size));
+        size_t filled = 0;
+        for (;;) {
+            // One byte more than the cap allows shows a file that grew meanwhile.
+            if (filled == bytes.size()) bytes.resize(std::min<std::uintmax_t>(bytes.size() + 4096, maxBytes + 1));
+            const ssize_t got = read(fd, bytes.data() + filled, bytes.size() - filled);
+            if (got < 0 && errno == EINTR) continue;
+            if (got < 0) { result = CappedRead::Unreadable; break; }
+            if (got == 0) break;
+            filled += static_cast<size_t>(got);
+            if (filled > maxBytes) { result = CappedRead::TooLarge; break; }
+        }
+        bytes.resize(filled);
+    }
+    close(fd);
+    if (result == CappedRead::Ok) content = std::move(bytes);
+    return result;
 }
 
 }  // namespace morvik

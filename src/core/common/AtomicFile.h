@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -11,5 +12,11 @@ bool WriteFileAtomically(const std::string& path, std::string_view content);
 
 // Reads a whole file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& content);
+
+// Reads a regular file of at most `maxBytes` bytes. A larger file is refused from its size, before anything is
+// read, so that a huge or endless file never fills the memory; a file that grows past the cap while it is read
+// is refused too.
+enum class CappedRead { Ok, Unreadable, TooLarge };
+CappedRead ReadFileUpTo(const std::string& path, std::uintmax_t maxBytes, std::string& content);
 
 }  // namespace morvik

@@ -21,8 +21,16 @@ Histogram Reflect(const Histogram& h)
 int StepsCovering(double span, double width, int limit)
 {
     if (!(width > 0)) return limit;
-    double steps = std::ceil(span / width - 1e-9);
-    return static_cast<int>(std::clamp(steps, 1.0, static_cast<double>(limit)));
+    const double steps = std::ceil(span / width - 1e-9);
+    if (!(steps < limit)) return limit;
+    return steps > 1 ? static_cast<int>(steps) : 1;
+}
+
+// The bin that holds `position` (in bins from 0), clamped to 0..last; converted only once it is in range.
+int BinAt(double position, int last)
+{
+    if (!(position > 0)) return 0;
+    return position < last ? static_cast<int>(position) : last;
 }
 
 // Adds `mass` spread uniformly over [a, b] (0 <= a <= b <= top) to the bins of width `bw` starting at 0.
@@ -30,11 +38,11 @@ void SpreadUniform(Histogram& out, double a, double b, double mass, double bw)
 {
     const int last = out.Bins - 1;
     if (!(b > a)) {
-        out.Prob[std::clamp(static_cast<int>(a / bw), 0, last)] += mass;
+        out.Prob[BinAt(a / bw, last)] += mass;
         return;
     }
-    int first = std::clamp(static_cast<int>(std::floor(a / bw)), 0, last);
-    int end = std::clamp(static_cast<int>(std::floor(b / bw)), 0, last);
+    int first = BinAt(std::floor(a / bw), last);
+    int end = BinAt(std::floor(b / bw), last);
     for (int j = first; j <= end; ++j) {
         double lo = std::max(a, j * bw);
         double hi = j == last ? b : std::min(b, (j + 1) * bw);
@@ -87,7 +95,7 @@ Histogram FoldPureDiscrete(const Histogram& h)
         double fraction = position - lower;
         if (fraction < 1e-9) fraction = 0;  // on the grid (the usual case of a grid through zero)
         if (fraction > 1 - 1e-9) { lower += 1; fraction = 0; }
-        const int j = std::clamp(static_cast<int>(lower), 0, r.Bins - 1);
+        const int j = BinAt(lower, r.Bins - 1);
         r.Prob[j] += p * (1 - fraction);
         if (fraction > 0) r.Prob[std::min(j + 1, r.Bins - 1)] += p * fraction;
     }
@@ -102,6 +110,8 @@ Histogram FoldPureDiscrete(const Histogram& h)
 
 Histogram AbsoluteValueHistogram(const Histogram& h, HistogramKind kind)
 {
+    // Values that overflowed (a huge multiple) have no folding: such a histogram stays as it is.
+    if (!std::isfinite(h.Min) || !std::isfinite(h.Max) || !std::isfinite(h.Width)) return h;
     if (h.Bins < 1 || h.Min >= 0) return h;
     if (h.Max <= 0) return Reflect(h);
     return kind == HistogramKind::Discrete ? FoldDiscrete(h) : FoldPureDiscrete(h);

@@ -150,7 +150,9 @@ void ParseInto(std::string_view content, ReaderMode mode, HistogramRead& read)
     }
     read.dataLines = n;
     const long double roundedSum = std::nearbyint(sum);
-    read.frequencySum = roundedSum < 9.2e18L ? static_cast<int64_t>(roundedSum) : std::numeric_limits<int64_t>::max();
+    // 2^63 - 1 is exact in extended precision, so every sum that fits is kept to the last digit.
+    constexpr long double largest = 9223372036854775807.0L;
+    read.frequencySum = roundedSum <= largest ? static_cast<int64_t>(roundedSum) : std::numeric_limits<int64_t>::max();
 
     const long double total = h.Total;
     const bool sumMatches = mode == ReaderMode::Main ? (sum / total >= 0.99999L && sum / total <= 1.00001L)
@@ -161,13 +163,21 @@ void ParseInto(std::string_view content, ReaderMode mode, HistogramRead& read)
     if (h.Min == 0 && h.Max == 0) throw Error("Min=0 a Max=0");
 }
 
+std::string TooLargeText(const std::string& path)
+{
+    return "The histogram file " + FileNameOf(path) + " cannot be read: it is larger than " +
+           std::to_string(MaxHistogramFileBytes >> 20) + " MB, far more than a histogram of " +
+           std::to_string(MaxBins) + " intervals takes.";
+}
+
 HistogramRead ReadFile(const std::string& path, ReaderMode mode, HistogramKind currentKind)
 {
     std::string content;
-    if (!ReadWholeFile(path, content)) {
+    const CappedRead result = ReadFileUpTo(path, MaxHistogramFileBytes, content);
+    if (result != CappedRead::Ok) {
         HistogramRead read;
         read.kind = currentKind;
-        read.message = Message::Error(FormatText(9, path));
+        read.message = Message::Error(result == CappedRead::TooLarge ? TooLargeText(path) : FormatText(9, path));
         return read;
     }
     return ParseHistogramText(content, mode, currentKind);

@@ -27,10 +27,15 @@ struct HistogramRead {
     bool ok() const { return !message; }
 };
 
+// No histogram file comes near this size (one of 1024 intervals as the program writes it has about 22 kB); a
+// larger file is refused from its size alone, before it is read.
+constexpr std::uintmax_t MaxHistogramFileBytes = 1u << 20;
+
 // Parses the text of a histogram file. `currentKind` is kept when the file has no "Type=" line.
 HistogramRead ParseHistogramText(std::string_view content, ReaderMode mode, HistogramKind currentKind);
 
-// Reads a histogram file; a file that cannot be opened gives message 9 with the path.
+// Reads a histogram file; a file that cannot be opened gives message 9 with the path, a file larger than
+// MaxHistogramFileBytes a message that says so.
 HistogramRead ReadHistogramFile(const std::string& path, HistogramKind currentKind);
 // The combination and summation tables' reader; on success the kind is Discrete.
 HistogramRead ReadComponentFile(const std::string& path, HistogramKind currentKind);

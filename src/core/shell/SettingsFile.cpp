@@ -27,11 +27,13 @@ SettingsFile& SettingsFile::operator=(SettingsFile&&) noexcept = default;
 SettingsFile SettingsFile::Load(const std::string& path)
 {
     std::string text;
-    const bool read = ReadWholeFile(path, text);
+    const bool read = ReadFileUpTo(path, MaxSettingsFileBytes, text) == CappedRead::Ok;
     SettingsFile settings = read ? FromText(text) : SettingsFile();
     settings.path_ = path;
+    // A dangling link counts as present too: saving would replace the link by a file.
     std::error_code error;
-    settings.unreadable_ = !read && std::filesystem::exists(path, error);
+    const auto type = std::filesystem::symlink_status(path, error).type();
+    settings.unreadable_ = !read && type != std::filesystem::file_type::not_found;
     return settings;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -8,6 +9,10 @@
 #include "common/Colour.h"
 
 namespace morvik {
+
+// The settings file of a user holds a few kilobytes; a file larger than this is not read (it counts as
+// unreadable), so that a huge file cannot fill the memory at start.
+constexpr std::uintmax_t MaxSettingsFileBytes = 1u << 20;
 
 // The settings file "Morvik.INI": sections of key=value lines, section and key names matched without regard to
 // letter case, stored as UTF-8 without a byte-order mark.
