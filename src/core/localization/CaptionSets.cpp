@@ -26,6 +26,7 @@ std::span<const CaptionText> CaptionSet(int formNumber, Language language)
     case 8: return CombinationCaptionSet(language);
     case 11: return RowGraphCaptionSet(language);
     case 12: return ParametricWindowCaptionSet(language);
+    case 14: return RawDataWindowCaptionSet(language);
     default: return {};
     }
 }

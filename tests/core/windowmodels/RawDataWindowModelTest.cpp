@@ -4,7 +4,7 @@
 
 #include "localization/TextCis.h"
 #include "rawdata/RawTestData.h"
-#include "rawdata/RawDataWindowModel.h"
+#include "windowmodels/RawDataWindowModel.h"
 #include "statlib/NumberText.h"
 
 namespace morvik {
