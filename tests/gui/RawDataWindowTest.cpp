@@ -114,7 +114,7 @@ private slots:
         QVERIFY(f.Find<ChartView>("Chart1L")->isVisible());
         QCOMPARE(f.Chart().main.bars.size(), size_t(128));
         double sum = 0;
-        for (const auto& bar : f.Chart().main.bars) sum += bar.value;
+        for (const auto& bar : f.Chart().main.bars) sum += bar.height;
         QVERIFY(std::abs(sum - 1) < 1e-9);
         QVERIFY(f.Chart().titleLines.at(1).starts_with(TextCis(109) + "normal-2000 ( "));
         QCOMPARE(f.Find<ChartView>("Chart1Min")->model().main.bars.size(), size_t(128));
@@ -149,7 +149,7 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("Min no number") << "EdMin" << "1-" << Q(TextCis(20) + " MinX 1-");
         QTest::newRow("Min above Max") << "EdMin" << "1E6" << "MinX >= MaxX !";
-        QTest::newRow("Max below Min") << "EdMax" << "-1E6" << "MinX >= MaxX !";
+        QTest::newRow("Max below Min") << "EdMax" << "-1E6" << "MaxX <= MinX !";
     }
     void invalidFieldsShowTheirMessageAndReset()
     {
@@ -166,7 +166,9 @@ private slots:
         QCOMPARE(Q(f.dialogs.Last().text), message);
         QCOMPARE(f.dialogs.Last().kind, DialogKind::Error);
         QCOMPARE(f.Edit(name.constData())->text(), before);
-        // The histogram over the file's range is built again.
+        // Nothing is built on a refusal; NeParam builds over the range the file gave.
+        QVERIFY(!f.Find<ChartView>("Chart1L")->isVisible());
+        f.Find<QPushButton>("Button2")->click();
         QVERIFY(f.Find<ChartView>("Chart1L")->isVisible());
         QCOMPARE(f.window.Model().Histogram()->min, f.window.Model().Data()->dataMin);
     }
