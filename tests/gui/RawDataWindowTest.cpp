@@ -30,6 +30,7 @@
 #include "mainwindow/ToolWindows.h"
 #include "rawdata/RawDataWindow.h"
 #include "rawdata/RawHistogram.h"
+#include "rawdata/TypedRawData.h"
 #include "shell/WindowPlacement.h"
 #include "windows/WindowContext.h"
 
@@ -171,6 +172,32 @@ private slots:
         f.Find<QPushButton>("Button2")->click();
         QVERIFY(f.Find<ChartView>("Chart1L")->isVisible());
         QCOMPARE(f.window.Model().Histogram()->min, f.window.Model().Data()->dataMin);
+    }
+
+    void typedDataAreSavedAndOpened()
+    {
+        RawDataFixture f;
+        f.window.Start();
+        f.Find<QPushButton>("BNovy")->click();
+        QVERIFY(f.Find<QGroupBox>("GroupBox3")->isVisible());
+        f.Find<QPlainTextEdit>("Memo1")->setPlainText("1\n2,5\n\n4");
+        QCOMPARE(f.Cell("StringGrid5", 0, 1), Q(TypedLineCountText(4)));
+        const std::string path = f.dir.path().toStdString() + "/typed.txt";
+        f.dialogs.AnswerPath(path);
+        f.Find<QPushButton>("BSave")->click();
+        QCOMPARE(f.dialogs.Recorded().at(0).type, DialogType::SaveFile);
+        QCOMPARE(f.dialogs.Recorded().at(0).file.folder, f.context.folders.RawDataFolder);
+        QVERIFY(!f.Find<QGroupBox>("GroupBox3")->isVisible());
+        QCOMPARE(f.Edit("EdNazev")->text(), QString("typed.txt"));
+        QCOMPARE(f.Cell("StringGrid3", 0, 1), QString("     4"));
+        QCOMPARE(f.window.Model().Data()->mean, (1 + 2.5 + 0 + 4) / 4);
+
+        // A line that is no number is refused and nothing is written.
+        f.Find<QPushButton>("BNovy")->click();
+        f.Find<QPlainTextEdit>("Memo1")->setPlainText("1\nx");
+        f.Find<QPushButton>("BSave")->click();
+        QCOMPARE(f.dialogs.Last().kind, DialogKind::Error);
+        QCOMPARE(f.window.Model().Data()->Count(), 4);
     }
 
     void paramRanksTheFitsWhileTheWindowResponds()

@@ -6,7 +6,7 @@
 #include "localization/TextCis.h"
 #include "rawdata/RawDataFile.h"
 #include "rawdata/TypedRawData.h"
-#include "shell/TempFolder.h"
+#include "support/TempFolder.h"
 #include "statlib/NumberText.h"
 
 namespace morvik {
