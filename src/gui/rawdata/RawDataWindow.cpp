@@ -47,6 +47,17 @@ namespace {
 constexpr int RawDataForm = 14;
 constexpr const char* RawDataFilter = "Distributions Files (*.txt)|*.txt|All files (*.*)|*.*";
 
+// The open and save dialogs of raw data files.
+FileDialogRequest RawDataRequest(const Folders& folders)
+{
+    FileDialogRequest request;
+    request.folder = folders.RawDataFolder;
+    request.filter = RawDataFilter;
+    request.defaultSuffix = "txt";
+    request.fileName = "Raw_Data";
+    return request;
+}
+
 void SetTextIfChanged(QLineEdit* edit, const std::string& text)
 {
     const QString wanted = ToQString(text);
@@ -174,12 +185,7 @@ void RawDataWindow::Start()
 void RawDataWindow::OpenDataClick()
 {
     if (running_ || FitRunning()) return;
-    FileDialogRequest request;
-    request.folder = AppFolders().RawDataFolder;
-    request.filter = RawDataFilter;
-    request.defaultSuffix = "txt";
-    request.fileName = "Raw_Data";
-    const std::optional<std::string> path = Dialogs().OpenFile(request);
+    const std::optional<std::string> path = Dialogs().OpenFile(RawDataRequest(AppFolders()));
     if (!path) return;
     const std::string file = *path;
     Run([this, file] { return model_.OpenFile(file); });
@@ -198,12 +204,7 @@ void RawDataWindow::SaveTypedData()
         Refresh();
         return;
     }
-    FileDialogRequest request;
-    request.folder = AppFolders().RawDataFolder;
-    request.filter = RawDataFilter;
-    request.defaultSuffix = "txt";
-    request.fileName = "Raw_Data";
-    const std::optional<std::string> path = Dialogs().SaveFile(request);
+    const std::optional<std::string> path = Dialogs().SaveFile(RawDataRequest(AppFolders()));
     if (!path) {
         GroupBox3->setVisible(false);
         Refresh();
@@ -284,6 +285,7 @@ QWidget* RawDataWindow::FieldWidget(RawDataField field) const
 
 void RawDataWindow::Refresh()
 {
+    if (FitRunning()) return;
     SetTextIfChanged(EdPocetIntervalu, model_.Text(RawDataField::Intervals));
     SetTextIfChanged(EdMin, model_.Text(RawDataField::Min));
     SetTextIfChanged(EdMax, model_.Text(RawDataField::Max));
@@ -298,7 +300,7 @@ void RawDataWindow::Refresh()
     SetColumn(StringGrid3, data);
     const bool hasData = model_.HasData();
     EdPocetIntervalu->setEnabled(hasData);
-    EdEps->setEnabled(hasData && !FitRunning());
+    EdEps->setEnabled(hasData);
     BuParam->setEnabled(hasData);
     Button2->setEnabled(hasData);
 
@@ -324,6 +326,7 @@ void RawDataWindow::Refresh()
 
 void RawDataWindow::Redisplay()
 {
+    if (FitRunning()) return;  // the fit owns the model until it ends
     const std::optional<Histogram> shown = model_.ShownHistogram();
     if (!shown) return;
     Chart1L->setModel(model_.Chart(main_, chartBackground_, chartOptions_.Marks(), DateTimeLine(main_)));
