@@ -31,6 +31,7 @@ std::span<const CaptionText> CaptionSet(int formNumber, Language language)
     case 10: return DistributionCaptionSet(language);
     case 11: return RowGraphCaptionSet(language);
     case 12: return ParametricWindowCaptionSet(language);
+    case 14: return RawDataWindowCaptionSet(language);
     case 15: return FileListingCaptionSet(language);
     case 18: return HistogramEditorCaptionSet(language);
     default: return {};

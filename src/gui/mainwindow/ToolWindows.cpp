@@ -4,6 +4,7 @@
 #include "combination/SummationWindow.h"
 #include "mainwindow/MainWindow.h"
 #include "parametric/ParametricWindow.h"
+#include "rawdata/RawDataWindow.h"
 #include "windows/ToolWindow.h"
 #include "windows/WindowContext.h"
 
@@ -38,6 +39,17 @@ ToolWindows::ToolWindows(MainWindow& main, WindowContext& context)
     main.SetToolWindow(3, parametric, [&main, parametric] {
         parametric->SetMainWindowSettings(main.Options());
         parametric->Start();
+    });
+
+    auto* raw = new RawDataWindow(context);
+    windows_.emplace_back(raw);
+    QObject::connect(raw, &RawDataWindow::indexLabelsChanged, &main, [&main](bool indexLabels) {
+        if (indexLabels) main.IndexLabelsClick();
+        else main.ValueLabelsClick();
+    });
+    main.SetToolWindow(4, raw, [&main, raw] {
+        raw->SetMainWindowSettings(main.Options());
+        raw->Start();
     });
 }
 

@@ -17,7 +17,7 @@ public:
     ToolWindows(const ToolWindows&) = delete;
     ToolWindows& operator=(const ToolWindows&) = delete;
 
-    // The window behind an item of CBTypHist (1 combination, 2 summation, 3 parametric), or nullptr.
+    // The window behind an item of CBTypHist (1 combination, 2 summation, 3 parametric, 4 raw data), or nullptr.
     ToolWindow* Window(int item) const;
 
 private:

@@ -4,7 +4,7 @@
 
 #include "localization/TextCis.h"
 #include "rawdata/RawTestData.h"
-#include "rawdata/RawDataWindowModel.h"
+#include "windowmodels/RawDataWindowModel.h"
 #include "statlib/NumberText.h"
 
 namespace morvik {
@@ -167,6 +167,83 @@ TEST(RawDataWindowModel, FitShowsTheBestFit)
     model.EditText(RawDataField::Eps, "1E-6");
     EXPECT_FALSE(model.Ranking());
     EXPECT_TRUE(model.FitList().empty());
+}
+
+TEST(RawDataWindowModel, ClosingHandsOverTheShownHistogram)
+{
+    RawDataWindowModel model;
+    EXPECT_FALSE(model.Close());  // nothing shown, nothing handed over
+
+    model.LoadData(Spread(1000, 0, 0.2), "Loads.2024.txt");
+    model.EditText(RawDataField::Intervals, "49");
+    model.LeaveField(RawDataField::Intervals);
+    const double h = 9.8 / 49;
+    std::optional<RawDataResult> raw = model.Close();
+    ASSERT_TRUE(raw);
+    EXPECT_EQ(raw->name, "RawData_(Loads)");
+    EXPECT_EQ(raw->kind, HistogramKind::Discrete);
+    EXPECT_EQ(raw->histogram.Bins, 49);
+    // Discrete: the first and last midpoints, half a width inside the data's range.
+    EXPECT_NEAR(raw->histogram.Min, h / 2, 1e-12);
+    EXPECT_NEAR(raw->histogram.Max, 9.8 - h / 2, 1e-12);
+    EXPECT_NEAR(raw->histogram.Range, 9.8, 1e-12);
+    EXPECT_EQ(raw->histogram.Total, 1000);
+    EXPECT_FALSE(model.Histogram());
+    EXPECT_FALSE(model.Close());  // handed over once
+
+    model.SetPureDiscrete(true);
+    raw = model.Close();
+    ASSERT_TRUE(raw);
+    EXPECT_EQ(raw->kind, HistogramKind::PureDiscrete);
+    EXPECT_EQ(raw->histogram.Min, 0);
+    EXPECT_DOUBLE_EQ(raw->histogram.Max, 9.8);
+}
+
+TEST(RawDataWindowModel, TheFitReportsEachTypeAndNamesTheHandOver)
+{
+    std::vector<double> values;
+    for (int v = 0; v <= 20; ++v) {
+        values.insert(values.end(), static_cast<size_t>(1 + 50 * std::exp(-(v - 10) * (v - 10) / 18.0)), v);
+    }
+    RawDataWindowModel model;
+    model.LoadData(DataOf(values), "bell.txt");
+    std::vector<int> started;
+    model.Fit([&](int type) { started.push_back(type); });
+    // Every type in order but the two whose range is the data's own.
+    std::vector<int> expected;
+    for (int type = 0; type < DistributionTypeCount; ++type) {
+        if (type != UniformType && type != TriangularType) expected.push_back(type);
+    }
+    EXPECT_EQ(started, expected);
+
+    ASSERT_TRUE(model.ShownFitHistogram());
+    const std::string type = model.FitList()[0];
+    MainWindowSettings main;
+    const ChartModel chart = model.Chart(main, 0xFFFFFF, {}, "1.1.2026 , 10:00");
+    EXPECT_EQ(chart.titleLines.at(0), TextCis(107) + type);
+    EXPECT_EQ(chart.titleLines.at(1), TextCis(109) + "bell ( 1.1.2026 , 10:00 )");
+    EXPECT_EQ(chart.main.bars.size(), size_t(128));
+    EXPECT_EQ(model.DataChart(main).main.bars.size(), size_t(128));
+    // The grids show the fit, not the data.
+    const Histogram fit = model.ShownFitHistogram()->generated.histogram;
+    EXPECT_EQ(model.CharacteristicsGrid()[0], StrNaCarku(fit.Min));
+
+    const std::optional<RawDataResult> handed = model.Close();
+    ASSERT_TRUE(handed);
+    EXPECT_EQ(handed->name, "RawData_(bell-" + type + ")");
+    EXPECT_EQ(handed->histogram.Min, fit.Min);
+}
+
+TEST(RawDataWindowModel, TheSettingsKeepTheAcceptedTexts)
+{
+    RawDataWindowModel model({"1E-5", "64"});
+    model.LoadData(Spread(1000, 0, 0.2), "a.txt");
+    EXPECT_EQ(model.FieldsToKeep(), (RawDataWindowFields{"1E-5", "64"}));
+    model.EditText(RawDataField::Intervals, "2000");  // refused: the accepted count stays
+    model.LeaveField(RawDataField::Intervals);
+    model.EditText(RawDataField::Eps, "1E-4");
+    model.LeaveField(RawDataField::Eps);
+    EXPECT_EQ(model.FieldsToKeep(), (RawDataWindowFields{"1E-4", "64"}));
 }
 
 }  // namespace

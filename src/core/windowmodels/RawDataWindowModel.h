@@ -1,14 +1,19 @@
 #pragma once
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "chart/ChartModel.h"
 #include "common/Message.h"
+#include "histogram/Histogram.h"
 #include "rawdata/FitRanking.h"
 #include "rawdata/RankingTable.h"
 #include "rawdata/RawDataFile.h"
 #include "rawdata/RawHistogram.h"
+#include "shell/ChartWindowSettings.h"
+#include "shell/MainWindowSettings.h"
 
 namespace morvik {
 
@@ -22,9 +27,13 @@ struct RawDataStep {
 };
 
 // The Eps and interval count as the settings file keeps them.
-struct RawDataWindowFields {
-    std::string Eps = "1E-7";
-    std::string PocetIntervalu = "128";
+using RawDataWindowFields = GenerationFields;
+
+// The histogram the window hands to the main window when it closes.
+struct RawDataResult {
+    Histogram histogram;  // Min/Max the first/last midpoints (Discrete) or values (Pure Discrete)
+    HistogramKind kind = HistogramKind::Discrete;
+    std::string name;     // "RawData_(" + file name up to its first "." [+ "-" + type] + ")"
 };
 
 // The state and commands of the raw-data window without any widget: the data read, the histogram built from
@@ -48,7 +57,9 @@ public:
     // `Button2` ("NeParam"): builds the histogram of the data.
     RawDataStep Build();
     // `BuParam` ("Param"): fits every type and shows the best fit.
-    RawDataStep Fit();
+    // `progress` (optional) is told each type number as its fit starts; it may be called from the thread
+    // that runs the fit.
+    RawDataStep Fit(const std::function<void(int)>& progress = {});
     // A choice in the fit list (0-based position in the ranking).
     RawDataStep ChooseFit(int position);
 
@@ -74,6 +85,26 @@ public:
     int ChosenFit() const { return chosen_; }
     const std::optional<ShownFit>& ShownFitHistogram() const { return shownFit_; }
     std::string ClosenessText() const;  // `StringGrid4` cell 1,0
+    // The histogram shown on `Chart1L`: the chosen fit's when one is shown, otherwise the data's.
+    std::optional<morvik::Histogram> ShownHistogram() const;
+    HistogramKind ShownKind() const { return pure_ ? HistogramKind::PureDiscrete : HistogramKind::Discrete; }
+    // `StringGrid1` column 1 (Xmin, Xmax, Median, Mode) and `StringGrid6` column 1 (mean, standard deviation,
+    // skewness) of the shown histogram; empty while nothing is shown.
+    std::array<std::string, 4> CharacteristicsGrid() const;
+    std::array<std::string, 3> MomentsGrid() const;
+    // The content of `Chart1L`: line 1 text 107 and the chosen type, line 2 text 109, the file name up to its
+    // first ".", and the date and time.
+    ChartModel Chart(const MainWindowSettings& main, Colour background, const ChartMarks& marks,
+                     const std::string& dateTime) const;
+    // The content of `Chart1Min`: the data's histogram alone.
+    ChartModel DataChart(const MainWindowSettings& main) const;
+    // The Eps and interval count to keep in the settings: the texts accepted last.
+    RawDataWindowFields FieldsToKeep() const;
+    static constexpr Colour IntervalRowColour = 16769505;
+    // The name handed to the main window.
+    std::string ResultName() const;
+    // Closing: the shown histogram, when there is one; the window then shows nothing.
+    std::optional<RawDataResult> Close();
     // The "Char" dialog: the characteristics of the histogram shown (the fit's when one is shown), titled with
     // text 106, or 214 and the type name; the data count is the frequency total.
     std::string CharacteristicsDialogText() const;

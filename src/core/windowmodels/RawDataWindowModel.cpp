@@ -1,8 +1,12 @@
-#include "rawdata/RawDataWindowModel.h"
+#include "windowmodels/RawDataWindowModel.h"
 
 #include <cstdio>
 
 #include "histogram/Characteristics.h"
+#include "statlib/Statistics.h"
+#include <span>
+#include "localization/MainWindowTexts.h"
+#include "parametric/ParametricDisplay.h"
 #include "histogram/HistogramFile.h"
 #include "localization/TextCis.h"
 #include "rawdata/RawDataFields.h"
@@ -157,12 +161,12 @@ std::optional<FitSource> RawDataWindowModel::Source() const
     return FitSource{*data_, *histogram_, eps_};
 }
 
-RawDataStep RawDataWindowModel::Fit()
+RawDataStep RawDataWindowModel::Fit(const std::function<void(int)>& progress)
 {
     RawDataStep step = Build();
     const std::optional<FitSource> source = Source();
     if (!source) return step;
-    FitRanking ranking = RankFits(*source);
+    FitRanking ranking = RankFits(*source, progress);
     if (ranking.refusal) {
         step.messages.push_back(*ranking.refusal);
         if (ranking.rejectedWarning) step.messages.push_back(*ranking.rejectedWarning);
@@ -239,6 +243,95 @@ std::string RawDataWindowModel::CharacteristicsDialogText() const
                                    raw.kind, total);
     }
     return CharacteristicsText(TextCis(106), raw.frequency, raw.n, raw.x1, raw.x2, raw.kind, total);
+}
+
+std::optional<morvik::Histogram> RawDataWindowModel::ShownHistogram() const
+{
+    if (!histogram_) return std::nullopt;
+    if (shownFit_) return shownFit_->generated.histogram;
+    return histogram_->AsHistogram();
+}
+
+std::array<std::string, 4> RawDataWindowModel::CharacteristicsGrid() const
+{
+    const std::optional<morvik::Histogram> h = ShownHistogram();
+    if (!h) return {};
+    const std::span<const double> prob(h->Prob.data(), static_cast<size_t>(h->Bins));
+    return {StrNaCarku(h->Min), StrNaCarku(h->Max), VypMedian(!pure_, prob, h->Min, h->Max, h->Bins),
+            VypMode(prob, h->Bins, h->Min, h->Max)};
+}
+
+std::array<std::string, 3> RawDataWindowModel::MomentsGrid() const
+{
+    const std::optional<morvik::Histogram> h = ShownHistogram();
+    if (!h) return {};
+    const Statistics s = ComputeStatistics(std::span<const double>(h->Prob.data(), static_cast<size_t>(h->Bins)),
+                                           h->Bins, h->Min, h->Max, ShownKind(), h->Total);
+    return {StrNaCarku(s.mean), StrNaCarku(s.stdDev), StrNaCarku(s.skewness)};
+}
+
+namespace {
+
+std::string UpToFirstDot(const std::string& name) { return name.substr(0, name.find('.')); }
+
+}  // namespace
+
+ChartModel RawDataWindowModel::Chart(const MainWindowSettings& main, Colour background, const ChartMarks& marks,
+                                     const std::string& dateTime) const
+{
+    ChartModel chart;
+    const std::optional<morvik::Histogram> shown = ShownHistogram();
+    if (!shown) return chart;
+    const std::string type =
+        shownFit_ && chosen_ >= 0 ? FitTypeName(ranking_->ranked[static_cast<size_t>(chosen_)].type) : std::string();
+    chart.titleLines = {TextCis(107) + type, TextCis(109) + UpToFirstDot(fileName_) + " ( " + dateTime + " )"};
+    chart.titleColour = main.colours.chartTitle;
+    const std::vector<std::string> labels = BarLabels(*shown, main.index1);
+    for (int i = 0; i < shown->Bins; ++i) {
+        chart.main.bars.push_back({shown->Prob[static_cast<size_t>(i)], main.colours.parametricBars, labels[static_cast<size_t>(i)]});
+    }
+    chart.main.marks = marks;
+    chart.valueFormat = "#.### E-";
+    chart.labelSeparation = 30;
+    chart.bottomAxisTitle = main.index1 ? "Index   f(z)" : TextCis(157);
+    chart.leftAxisTitle = MainLeftAxisTitle(CurrentLanguage());
+    chart.backgroundColour = background;
+    chart.plotColour = background;
+    return chart;
+}
+
+ChartModel RawDataWindowModel::DataChart(const MainWindowSettings& main) const
+{
+    ChartModel chart;
+    if (!histogram_) return chart;
+    for (int i = 0; i < histogram_->n; ++i) {
+        chart.main.bars.push_back({histogram_->frequency[static_cast<size_t>(i)], main.colours.parametricBars, std::string()});
+    }
+    return chart;
+}
+
+RawDataWindowFields RawDataWindowModel::FieldsToKeep() const
+{
+    RawDataWindowFields fields;
+    double eps = 0;
+    fields.Eps = CheckRawEps(epsText_, eps) ? openedEps_ : epsText_;
+    fields.PocetIntervalu = acceptedIntervals_;
+    return fields;
+}
+
+std::string RawDataWindowModel::ResultName() const
+{
+    std::string name = "RawData_(" + UpToFirstDot(fileName_);
+    if (shownFit_ && chosen_ >= 0) name += "-" + FitTypeName(ranking_->ranked[static_cast<size_t>(chosen_)].type);
+    return name + ")";
+}
+
+std::optional<RawDataResult> RawDataWindowModel::Close()
+{
+    std::optional<RawDataResult> result;
+    if (const std::optional<morvik::Histogram> shown = ShownHistogram()) result = RawDataResult{*shown, ShownKind(), ResultName()};
+    BlankResults();
+    return result;
 }
 
 std::optional<RankingTable> RawDataWindowModel::MakeRankingTable() const
