@@ -27,6 +27,7 @@
 #include "kit/Screen.h"
 #include "localization/CaptionSets.h"
 #include "localization/MainWindowNames.h"
+#include "kit/MenuShortcuts.h"
 #include "localization/MainWindowTexts.h"
 #include "localization/MessageNumbers.h"
 #include "mainwindow/LaterCommands.h"
@@ -49,6 +50,7 @@ MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* par
     BuildResultPanel();
     BuildCentre();
     BuildStatusBar();
+    MenuShortcutsWin(this);
 
     for (QObject* command : findChildren<QObject*>()) {
         if (!IsLaterCommand(command->objectName().toStdString())) continue;

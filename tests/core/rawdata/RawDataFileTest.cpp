@@ -6,8 +6,8 @@
 #include "localization/TextCis.h"
 #include "rawdata/RawDataFile.h"
 #include "rawdata/TypedRawData.h"
-#include "shell/TempFolder.h"
-#include "statlib/NumberText.h"
+#include "support/TempFolder.h"
+#include "common/NumberText.h"
 
 namespace morvik {
 namespace {
