@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 
 #include "chart/ChartColour.h"
+#include "common/TabbedListing.h"
 
 namespace morvik {
 namespace {
@@ -78,14 +79,16 @@ bool IsPaddedListing(const QString& text)
 int QtDialogSeam::ShowMessage(const std::string& title, const std::string& text, DialogKind kind,
                               DialogButtons buttons, int defaultResult)
 {
-    QString body = Text(text);
+    const bool listing = IsPaddedListing(Text(text));
+    QString body = Text(listing ? AlignTabbedListing(text) : text);
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(IconOf(kind), Text(title), body, QMessageBox::NoButton, DialogParent());
     box.setTextFormat(Qt::PlainText);
-    if (IsPaddedListing(body)) {
+    if (listing) {
         // Captions padded to a value column only line up when every character is as wide as the next.
         if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
             label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+            label->setWordWrap(false);  // a wrapped line would put its value under its caption
         }
     }
     if (buttons == DialogButtons::YesNo) {

@@ -109,6 +109,7 @@ void ParametricWindow::BuildControls()
     for (int row = 0; row < 4; ++row) StringGrid1->item(row, 0)->setText(QString::fromLatin1(rowCaptions[row]));
     StringGrid1->setFixedHeight(4 * 20 + 4);
     StringGrid2 = new IntervalTableView(this, "StringGrid2");
+    StringGrid2->setMinimumHeight(8 * 20 + 4);  // a few intervals readable even in the smallest window
 
     auto* left = new QVBoxLayout;
     left->addLayout(typeRow);
