@@ -404,7 +404,9 @@ private slots:
                 controls.append(widget);
             }
             auto place = [&](QWidget* widget) { return QRect(widget->mapTo(f.window.get(), QPoint(0, 0)), widget->size()); };
+            const QRect window(QPoint(0, 0), f.window->size());
             for (QWidget* control : controls) {
+                QVERIFY2(window.contains(place(control)), qPrintable(control->objectName() + " reaches out of the window"));
                 // A table scrolls; any other control at less than its least size is cut.
                 const QSize least = control->inherits("QAbstractScrollArea") ? QSize() : control->minimumSizeHint();
                 QVERIFY2(control->width() >= least.width() && control->height() >= least.height(),

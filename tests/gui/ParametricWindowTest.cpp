@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -268,8 +269,13 @@ private slots:
     {
         ParametricFixture f;
         f.window.Start();
+        f.Find<QComboBox>("CBMarks")->setCurrentIndex(3);
+        f.Find<QSpinBox>("SpinEdAngle")->setValue(44);
         SetLanguage(Language::Czech);
         f.window.ApplyLanguage(Language::Czech);
+        // A switch changes texts only: the chart options keep their values.
+        QCOMPARE(f.Find<QComboBox>("CBMarks")->currentIndex(), 3);
+        QCOMPARE(f.Find<QSpinBox>("SpinEdAngle")->value(), 44);
         QCOMPARE(f.window.windowTitle(), QString::fromUtf8("  Morvik :   Parametrické rozdělení"));
         QCOMPARE(f.Find<QComboBox>("CBTypRozdeleni")->itemText(0), QString::fromUtf8("Normální"));
         QCOMPARE(f.Find<QLabel>("LabPara1")->text(), QString::fromStdString(TextCis(89)));

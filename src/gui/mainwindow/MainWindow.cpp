@@ -141,6 +141,9 @@ MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* par
     ApplyColours();
     ApplyLanguage(options_.language);
     FitCaptionColumns(this, MainWindowCaptionSet(Language::Czech), MainWindowCaptionSet(Language::English));
+    // The least size at which every control is whole and readable; a stored smaller placement grows to it.
+    setMinimumSize(minimumSizeHint());
+    resize(size().expandedTo(minimumSize()));
     RefreshReOpenMenu();
 
     Act(names::SouborText)->setChecked(true);  // results are offered as a text file first
