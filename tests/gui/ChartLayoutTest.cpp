@@ -23,6 +23,26 @@ ChartModel ValueLabelledChart(int bars)
 class ChartLayoutTest : public QObject {
     Q_OBJECT
 private slots:
+    void titleLineFitsItsWidth()
+    {
+        const QFont title = DefaultChartFonts().title;
+        const QString line = QStringLiteral("Histogram : WindLoad * A (A=2.0000) + DeadLoad * B (B=1.0000)");
+        const int full = QFontMetrics(title).horizontalAdvance(line);
+        for (int width : {full + 10, full * 3 / 4, full / 3}) {
+            const FittedLine fitted = FitLine(title, line, width);
+            QVERIFY(QFontMetrics(fitted.font).horizontalAdvance(fitted.text) <= width);
+            QVERIFY(fitted.font.pixelSize() <= title.pixelSize());
+            if (fitted.text != line) {
+                // Elided at its end only: the beginning is kept.
+                QVERIFY(fitted.text.endsWith(QChar(0x2026)));
+                QVERIFY(line.startsWith(fitted.text.chopped(1)));
+            }
+        }
+        QCOMPARE(FitLine(title, line, full + 10).text, line);
+        QCOMPARE(FitLine(title, line, full + 10).font.pixelSize(), title.pixelSize());
+        QCOMPARE(FitLine(title, line, full * 3 / 4).text, line);  // smaller, but whole
+    }
+
     void thinsBottomLabelsToTheSeparation_data()
     {
         QTest::addColumn<int>("bars");

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QtTest>
 #include <csignal>
@@ -344,6 +345,87 @@ private slots:
         f.window->EnglishClick();
         QCOMPARE(f.Find<QMenu>(names::Soubor1)->title(), QString("&File"));
         QCOMPARE(f.Cell(names::StringGrid6, 0, 0), QString("   Quantile Qp"));
+    }
+
+    void languageSwitchKeepsTheChartOptions()
+    {
+        MainWindowFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        auto* marks = f.Find<QComboBox>("CBMarks");
+        auto* angle = f.Find<QSpinBox>("SpinEdAngle");
+        marks->setCurrentIndex(3);
+        emit marks->activated(3);
+        angle->setValue(44);
+        for (const char* language : {names::Cestina, names::Anglictina}) {
+            f.Action(language)->trigger();
+            QCOMPARE(marks->currentIndex(), 3);
+            QCOMPARE(angle->value(), 44);
+            QCOMPARE(f.window->Options().CBMarksItemIndex, 3);
+            QCOMPARE(f.window->Options().SpinEdAngleValue, 44);
+        }
+    }
+
+    void menuShortcutsFireWhereverTheFocusIs()
+    {
+        MainWindowFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QSignalSpy saved(f.Action(names::Ulozit2), &QAction::triggered);
+        QWidget* places[] = {f.Find<QWidget>(names::StringGrid2), f.Edit(names::EditXY), f.Edit(names::Edit1)};
+        for (QWidget* place : places) {
+            place->setFocusPolicy(Qt::StrongFocus);
+            place->setFocus();
+            QCOMPARE(QApplication::focusWidget(), place);
+            f.dialogs.AnswerCancel();
+            QTest::keyClick(place, Qt::Key_V, Qt::ControlModifier);
+        }
+        QCOMPARE(saved.size(), 3);
+    }
+
+    void smallestWindowKeepsEveryControlWhole()
+    {
+        MainWindowFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        for (const QSize asked : {QSize(700, 500), QSize(1600, 1000)}) {
+            f.window->resize(asked);
+            QCoreApplication::processEvents();
+            QVERIFY(f.window->width() >= f.window->minimumWidth());
+            // The controls: every visible widget of the centre without visible child widgets of its own, and
+            // the boxes that frame them.
+            QList<QWidget*> controls;
+            for (QWidget* widget : f.window->centralWidget()->findChildren<QWidget*>()) {
+                if (!widget->isVisible() || widget->objectName().startsWith("qt_")) continue;
+                if (!widget->parentWidget() || widget->parentWidget()->inherits("QAbstractScrollArea")) continue;
+                if (widget->parentWidget()->inherits("QComboBox") || widget->parentWidget()->inherits("QAbstractSpinBox")) continue;
+                if (widget->inherits("QScrollBar") || widget->inherits("QHeaderView") || widget->inherits("QFocusFrame")) continue;
+                controls.append(widget);
+            }
+            auto place = [&](QWidget* widget) { return QRect(widget->mapTo(f.window.get(), QPoint(0, 0)), widget->size()); };
+            const QRect window(QPoint(0, 0), f.window->size());
+            for (QWidget* control : controls) {
+                QVERIFY2(window.contains(place(control)), qPrintable(control->objectName() + " reaches out of the window"));
+                // A table scrolls; any other control at less than its least size is cut.
+                const QSize least = control->inherits("QAbstractScrollArea") ? QSize() : control->minimumSizeHint();
+                QVERIFY2(control->width() >= least.width() && control->height() >= least.height(),
+                         qPrintable(control->objectName() + " " + control->metaObject()->className() + " " +
+                                    QString::number(control->width()) + "x" + QString::number(control->height())));
+                for (QWidget* other : controls) {
+                    if (other == control || control->isAncestorOf(other) || other->isAncestorOf(control)) continue;
+                    QVERIFY2(!place(control).intersects(place(other)),
+                             qPrintable(control->objectName() + " overlaps " + other->objectName()));
+                }
+            }
+        }
+        // Growing the window grows the chart.
+        f.window->resize(700, 500);
+        QCoreApplication::processEvents();
+        const int small = f.Find<QWidget>(names::Chart1)->width();
+        f.window->resize(1600, 1000);
+        QCoreApplication::processEvents();
+        QVERIFY(f.Find<QWidget>(names::Chart1)->width() > small);
     }
 
     void gridCaptionsFitInBothLanguages()

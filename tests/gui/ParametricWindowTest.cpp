@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -176,6 +177,65 @@ private slots:
         QCOMPARE(f.Edit(name.constData())->text(), after.isEmpty() ? before : after);
     }
 
+    void refusalsLeaveTheLayoutAlone_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("Weibull k -1") << int(WeibullType) << "EdPara1" << "-1";
+        QTest::newRow("2 intervals") << 0 << "EdPocetIntervalu" << "2";
+        QTest::newRow("1025 intervals") << 0 << "EdPocetIntervalu" << "1025";
+        QTest::newRow("Min above Max") << 0 << "EdMin" << "100";
+        QTest::newRow("Sigma -1") << 0 << "EdPara2" << "-1";
+        QTest::newRow("Eps 0") << 0 << "EdEps" << "0";
+    }
+    void refusalsLeaveTheLayoutAlone()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        ParametricFixture f;
+        f.window.resize(1000, 700);
+        f.window.Start();
+        if (type != 0) f.ChooseType(type);
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        const char* watched[] = {"CBMarks", "SpinEdAngle", "CheckBox1", "CBValInd", "Chart1L", "Label6", "EdEps",
+                                 "EdMin",   "EdMax",       "StringGrid1", "StringGrid2"};
+        auto places = [&] {
+            QList<QRect> rects;
+            for (const char* name : watched) {
+                auto* widget = f.Find<QWidget>(name);
+                rects.append(QRect(widget->mapTo(&f.window, QPoint(0, 0)), widget->size()));
+            }
+            return rects;
+        };
+        QCoreApplication::processEvents();
+        const QList<QRect> before = places();
+        const bool epsShown = f.Edit("EdEps")->isVisible();
+
+        const QByteArray name = field.toLatin1();
+        f.Enter(name.constData(), typed);
+        QCOMPARE(f.dialogs.Recorded().size(), size_t(1));
+        QCoreApplication::processEvents();
+        QCOMPARE(places(), before);
+        QCOMPARE(f.Edit("EdEps")->isVisible(), epsShown);
+    }
+
+    void intervalTableColumnsFitTheirTexts()
+    {
+        ParametricFixture f;
+        f.window.Start();
+        auto* table = f.Find<IntervalTableView>("StringGrid2");
+        QVERIFY(table->rowCount() > 0);
+        const QFontMetrics metrics(table->font());
+        for (int column = 0; column < 3; ++column) {
+            for (int row = 0; row < table->rowCount(); ++row) {
+                QVERIFY2(metrics.horizontalAdvance(table->Text(row, column)) < table->columnWidth(column),
+                         qPrintable(table->Text(row, column)));
+            }
+        }
+    }
+
     void closingHandsTheHistogramOverAndKeepsTheSettings()
     {
         ParametricFixture f;
@@ -209,8 +269,13 @@ private slots:
     {
         ParametricFixture f;
         f.window.Start();
+        f.Find<QComboBox>("CBMarks")->setCurrentIndex(3);
+        f.Find<QSpinBox>("SpinEdAngle")->setValue(44);
         SetLanguage(Language::Czech);
         f.window.ApplyLanguage(Language::Czech);
+        // A switch changes texts only: the chart options keep their values.
+        QCOMPARE(f.Find<QComboBox>("CBMarks")->currentIndex(), 3);
+        QCOMPARE(f.Find<QSpinBox>("SpinEdAngle")->value(), 44);
         QCOMPARE(f.window.windowTitle(), QString::fromUtf8("  Morvik :   Parametrické rozdělení"));
         QCOMPARE(f.Find<QComboBox>("CBTypRozdeleni")->itemText(0), QString::fromUtf8("Normální"));
         QCOMPARE(f.Find<QLabel>("LabPara1")->text(), QString::fromStdString(TextCis(89)));

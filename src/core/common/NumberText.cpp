@@ -1,5 +1,6 @@
 #include "common/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -71,8 +72,11 @@ std::string TCetnost(int width, double x)
     if (IsUndefined(x)) {
         return PadLeft(" undefined", width);
     }
-    if (x == std::nearbyint(x) && std::fabs(x) < 9.0e18) {
-        return Printf("%*lld", width, static_cast<long long>(x));
+    // A frequency is a probability times Total, so a whole count lands a hair off its whole number: within
+    // rounding (1e-9 relative) it is that whole number.
+    double whole = std::nearbyint(x);
+    if (std::fabs(x - whole) <= 1e-9 * std::max(1.0, std::fabs(x)) && std::fabs(whole) < 9.0e18) {
+        return Printf("%*lld", width, static_cast<long long>(whole));
     }
     return Printf("%*.2f", width, x);
 }

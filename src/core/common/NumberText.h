@@ -12,7 +12,8 @@ std::string StrNaCarku(double x);
 std::string StrNaCarku1(double x);
 // Probability text: up to 10 significant digits without trailing zeros.
 std::string TiskPrv(long double p);
-// A whole number (or a value with 2 decimals when it is not whole) right-aligned in `width`; never cut.
+// Frequency text: a whole number (or a value with 2 decimals when it is not whole) right-aligned in `width`;
+// never cut. A value within 1e-9 relative of a whole number counts as that whole number.
 std::string TCetnost(int width, double x);
 // Axis label of the bar at value x (probability p): up to 6 significant digits without trailing zeros.
 std::string StrBottomGraf(double p, double x);

@@ -115,11 +115,14 @@ ParametricStep ParametricWindowModel::Compute()
         intervalsText_ = accepted_.intervals;
         intervalsEnabled_ = true;  // it gets the focus, so it must take it
         step.focus = ParametricField::Intervals;
+        chartShown_ = shown_.has_value();  // the field is back at the shown histogram's text
         return step;
     }
 
     layoutType_ = type_;
     captionsExplained_ = false;
+    // A refused generation leaves the Eps row as the shown histogram had it.
+    const bool epsVisibleBefore = epsVisible_;
     epsVisible_ = type_ != UniformType && type_ != TriangularType;
     GenerationOutcome outcome;
     try {
@@ -140,6 +143,7 @@ ParametricStep ParametricWindowModel::Compute()
 
     if (outcome.faultMessage) step.messages.push_back(*outcome.faultMessage);
     if (!outcome.GenerationOk || !outcome.result) {
+        if (shown_) epsVisible_ = epsVisibleBefore;
         if (outcome.refusal) {
             step.messages.push_back(outcome.refusal->message);
             const int slot = outcome.refusal->focusParameter - 1;
@@ -147,6 +151,7 @@ ParametricStep ParametricWindowModel::Compute()
                 step.focus = ParameterField(slot);
                 if (outcome.refusal->restoreAcceptedText) {
                     generator_.SetText(slot, accepted_.parameters[static_cast<size_t>(slot)]);
+                    chartShown_ = shown_.has_value() && generator_.Texts() == accepted_.parameters;
                 }
             }
         }
@@ -249,6 +254,8 @@ ParametricStep ParametricWindowModel::LeaveRangeEnd(bool minimum)
         step.messages.push_back(Message::Error(std::move(message)));
         text = acceptedText;
         step.focus = minimum ? ParametricField::Min : ParametricField::Max;
+        chartShown_ = true;  // the field is back at the shown range
+        edited_ = false;
         return step;
     };
     const std::optional<double> value = ParseDouble(text);

@@ -115,6 +115,17 @@ std::vector<BarColumn> MakeColumns(const ChartSeries& main, int plotLeft, int pl
 
 }  // namespace
 
+FittedLine FitLine(const QFont& font, const QString& text, int width)
+{
+    FittedLine fitted{font, text};
+    constexpr int SmallestPixels = 9;
+    while (QFontMetrics(fitted.font).horizontalAdvance(text) > width && fitted.font.pixelSize() > SmallestPixels) {
+        fitted.font.setPixelSize(fitted.font.pixelSize() - 1);
+    }
+    fitted.text = QFontMetrics(fitted.font).elidedText(text, Qt::ElideRight, width);
+    return fitted;
+}
+
 ChartFonts DefaultChartFonts()
 {
     QFont text = QGuiApplication::font();

@@ -21,6 +21,14 @@ struct ChartFonts {
 // Pixel-sized fonts, so that the screen, the bitmaps and the SVG file lay the chart out alike.
 ChartFonts DefaultChartFonts();
 
+// A line of text fitted into `width` pixels: drawn smaller (down to 9 pixels) and, if still too wide, elided at
+// its end; never cut at both ends.
+struct FittedLine {
+    QFont font;
+    QString text;
+};
+FittedLine FitLine(const QFont& font, const QString& text, int width);
+
 // The value (left) axis: from minimum to maximum with a tick at every multiple of step.
 struct ValueAxis {
     double minimum = 0;

@@ -29,8 +29,10 @@ void PaintTitle(QPainter& painter, const ChartModel& model, const ChartLayout& l
     const int lineHeight = QFontMetrics(fonts.title).lineSpacing();
     int y = layout.title.top();
     for (const std::string& line : model.titleLines) {
+        const FittedLine fitted = FitLine(fonts.title, Text(line), layout.title.width());
+        painter.setFont(fitted.font);
         painter.drawText(QRect(layout.title.left(), y, layout.title.width(), lineHeight), Qt::AlignCenter,
-                         Text(line));
+                         fitted.text);
         y += lineHeight;
     }
 }

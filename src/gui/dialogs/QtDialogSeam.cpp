@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 
 #include "chart/ChartColour.h"
+#include "common/TabbedListing.h"
 
 namespace morvik {
 namespace {
@@ -55,13 +58,39 @@ QWidget* QtDialogSeam::DialogParent() const
     return active && active->windowType() == Qt::SplashScreen ? nullptr : active;
 }
 
+namespace {
+
+// A listing of captions padded to a value column: two or more lines with a tab or a run of blanks after a word.
+bool IsPaddedListing(const QString& text)
+{
+    static const QRegularExpression padded(QStringLiteral("^[ ]*\\S[^\\n]*(\\t|\\S   +\\S)"),
+                                           QRegularExpression::MultilineOption);
+    QRegularExpressionMatchIterator lines = padded.globalMatch(text);
+    int count = 0;
+    while (lines.hasNext() && count < 2) {
+        lines.next();
+        ++count;
+    }
+    return count >= 2;
+}
+
+}  // namespace
+
 int QtDialogSeam::ShowMessage(const std::string& title, const std::string& text, DialogKind kind,
                               DialogButtons buttons, int defaultResult)
 {
-    QString body = Text(text);
+    const bool listing = IsPaddedListing(Text(text));
+    QString body = Text(listing ? AlignTabbedListing(text) : text);
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(IconOf(kind), Text(title), body, QMessageBox::NoButton, DialogParent());
     box.setTextFormat(Qt::PlainText);
+    if (listing) {
+        // Captions padded to a value column only line up when every character is as wide as the next.
+        if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+            label->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+            label->setWordWrap(false);  // a wrapped line would put its value under its caption
+        }
+    }
     if (buttons == DialogButtons::YesNo) {
         QPushButton* yes = box.addButton(QMessageBox::Yes);
         QPushButton* no = box.addButton(QMessageBox::No);

@@ -48,7 +48,12 @@ void FitCaptionColumns(QWidget* window, std::span<const CaptionText> czech, std:
     }
     // The cell's margins on both sides and the grid line.
     constexpr int Padding = 12;
-    for (const auto& [grid, width] : widest) grid->setColumnWidth(0, std::max(grid->columnWidth(0), width + Padding));
+    for (const auto& [grid, width] : widest) {
+        grid->setColumnWidth(0, std::max(grid->columnWidth(0), width + Padding));
+        // Room beside the captions for the widest number text a grid shows.
+        const int value = QFontMetrics(grid->font()).horizontalAdvance(QStringLiteral("-0.000000E-00")) + Padding;
+        grid->setMinimumWidth(grid->columnWidth(0) + value + 2 * grid->frameWidth());
+    }
 }
 
 }  // namespace morvik

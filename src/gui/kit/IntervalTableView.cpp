@@ -2,6 +2,10 @@
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
 
 #include "chart/ChartColour.h"
 #include "kit/QtText.h"
@@ -75,6 +79,22 @@ void IntervalTableView::Show(IntervalTableContent content)
 }
 
 void IntervalTableView::Reshade() { model_->Reshade(); }
+
+void IntervalTableView::FitColumnsToText()
+{
+    const QFontMetrics metrics(font());
+    const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
+    int total = 0;
+    for (int column = 0; column < 3; ++column) {
+        int widest = 0;
+        for (int row = 0; row < model_->rowCount(); ++row) {
+            widest = std::max(widest, metrics.horizontalAdvance(Text(row, column)));
+        }
+        setColumnWidth(column, widest + padding);
+        total += widest + padding;
+    }
+    setMinimumWidth(total + verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
+}
 
 int IntervalTableView::rowCount() const { return model_->rowCount(); }
 

@@ -29,6 +29,8 @@ public:
     void Show(IntervalTableContent content);
     // The shades changed (a query answered, the coloured rows switched): the visible rows are drawn again.
     void Reshade();
+    // Each column as wide as its widest text, and the view at least as wide as its columns.
+    void FitColumnsToText();
 
     int rowCount() const;
     QString Text(int row, int column) const;

@@ -27,6 +27,7 @@
 #include "kit/Screen.h"
 #include "localization/CaptionSets.h"
 #include "localization/MainWindowNames.h"
+#include "kit/MenuShortcuts.h"
 #include "localization/MainWindowTexts.h"
 #include "localization/MessageNumbers.h"
 #include "mainwindow/LaterCommands.h"
@@ -49,6 +50,7 @@ MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* par
     BuildResultPanel();
     BuildCentre();
     BuildStatusBar();
+    MenuShortcutsWin(this);
 
     for (QObject* command : findChildren<QObject*>()) {
         if (!IsLaterCommand(command->objectName().toStdString())) continue;
@@ -139,6 +141,9 @@ MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* par
     ApplyColours();
     ApplyLanguage(options_.language);
     FitCaptionColumns(this, MainWindowCaptionSet(Language::Czech), MainWindowCaptionSet(Language::English));
+    // The least size at which every control is whole and readable; a stored smaller placement grows to it.
+    setMinimumSize(minimumSizeHint());
+    resize(size().expandedTo(minimumSize()));
     RefreshReOpenMenu();
 
     Act(names::SouborText)->setChecked(true);  // results are offered as a text file first

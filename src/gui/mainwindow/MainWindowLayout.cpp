@@ -279,7 +279,8 @@ void MainWindow::BuildResultPanel()
     options->addWidget(chartOptions.Label2, 3, 0);
     layout->addLayout(options);
     layout->addStretch(1);
-    resultPanel_->setFixedWidth(256);
+    // As wide as its grids need; the chart takes what the window grows by.
+    resultPanel_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
 
     for (QLineEdit* edit : {multipleEdit_, minEdit_, maxEdit_, valueEdit_, quantileEdit_}) {
         edit->installEventFilter(new NumericKeyFilter(KeySet::Real, edit));

@@ -211,6 +211,7 @@ void ParametricWindow::ShowIntervalTable()
     if (main_.colourHighlight) content.shade = [rows = content.rows](int row) { return AlternateRowShade(rows, row); };
     content.plainColour = ParametricWindowModel::IntervalRowColour;
     StringGrid2->Show(std::move(content));
+    StringGrid2->FitColumnsToText();
 }
 
 bool ParametricWindow::eventFilter(QObject* watched, QEvent* event)

@@ -20,6 +20,7 @@
 #include "kit/Grids.h"
 #include "kit/Named.h"
 #include "kit/IntervalTableView.h"
+#include "kit/StableLayout.h"
 #include "localization/MainWindowTexts.h"
 #include "parametric/DistributionCatalogue.h"
 #include "parametric/ParametricWindow.h"
@@ -108,7 +109,7 @@ void ParametricWindow::BuildControls()
     for (int row = 0; row < 4; ++row) StringGrid1->item(row, 0)->setText(QString::fromLatin1(rowCaptions[row]));
     StringGrid1->setFixedHeight(4 * 20 + 4);
     StringGrid2 = new IntervalTableView(this, "StringGrid2");
-    StringGrid2->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    StringGrid2->setMinimumHeight(8 * 20 + 4);  // a few intervals readable even in the smallest window
 
     auto* left = new QVBoxLayout;
     left->addLayout(typeRow);
@@ -139,6 +140,10 @@ void ParametricWindow::BuildControls()
     Panel1 = new ChartToolbar(Chart1L, "Panel1");
     chartColumn->addLayout(options);
     chartColumn->addWidget(Chart1L, 1);
+
+    // Hiding the chart until a valid input, or a row a distribution has no use for, moves nothing else.
+    KeepPlaceWhenHidden({Chart1L, StringGrid2, Label6, EdEps});
+    for (int slot = 0; slot < 4; ++slot) KeepPlaceWhenHidden({LabPara[slot], EdPara[slot]});
 
     auto* body = new QHBoxLayout;
     body->addLayout(left, 0);

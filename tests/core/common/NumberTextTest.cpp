@@ -30,6 +30,17 @@ TEST(NumberText, ListingAndColumnTexts)
     EXPECT_EQ(StrBottomGraf(0.1, 1234567), "1.23457E+06");
 }
 
+TEST(NumberText, FrequencyWithinRoundingOfAWholeNumberIsWhole)
+{
+    // A frequency is Prob * Total: counts read as probabilities and multiplied back land a hair off.
+    const std::pair<double, const char*> cases[] = {
+        {std::nextafter(994.0, 0.0), "     994"}, {7876.0 * (1 + 5e-10), "    7876"}, {16230.0 * (1 - 9e-10), "   16230"},
+        {std::nextafter(0.0, 1.0), "       0"},  {-3.0 * (1 + 1e-12), "      -3"},  {994.5, "  994.50"},
+        {994.01, "  994.01"},                    {16230.0 * (1 + 1e-7), "16230.00"},
+    };
+    for (auto [x, text] : cases) EXPECT_EQ(TCetnost(8, x), text) << x;
+}
+
 TEST(NumberText, EveryTextReadsBack)
 {
     for (double x : {0.0, 1.0, -3.75, 20.0855369, 1e-7, 1.5e6, 999999.0, -1e300, 5e-300}) {

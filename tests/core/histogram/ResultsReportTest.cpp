@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 #include <vector>
 
+#include "histogram/HistogramFile.h"
 #include "histogram/ResultsReport.h"
+#include "common/NumberText.h"
 #include "localization/TextCis.h"
 
 #include "support/TestFiles.h"
@@ -86,4 +89,27 @@ TEST(ResultsReport, PureDiscreteRowsAndCzechHeading)
     EXPECT_EQ(rows[1], "|    1 |      1.00000 |     0.500000 |         1.50 |     0.500000 |");
     EXPECT_EQ(rows[2], "|    2 |      2.00000 |     0.500000 |         1.50 |      1.00000 |");
     EXPECT_EQ(lines[lines.size() - 7], "|  INT |       X      |  Pravd.P(x)  |   Četnost    | Distr. F(x)  |");
+}
+
+TEST(ResultsReport, ShippedWindLoadFrequenciesAreTheFileCounts)
+{
+    SetLanguage(Language::English);
+    const std::string path = std::string(MORVIK_SOURCE_DIR) + "/../data/examples/Loads/WindLoad.dis";
+    const HistogramRead read = ReadHistogramFile(path, HistogramKind::Discrete);
+    ASSERT_TRUE(read.ok());
+    const Histogram& h = read.histogram;
+    const auto lines = Lines(ResultsReportText(heading, h, read.kind, h.Total));
+    int rows = 0;
+    for (const std::string& line : lines) {
+        // An interval row: "|  INT | X | P(x) | Frequency | F(x) |" with the interval number in the first cell.
+        std::vector<std::string> cells;
+        std::stringstream stream(line);
+        for (std::string cell; std::getline(stream, cell, '|');) cells.push_back(cell);
+        if (cells.size() != 6 || cells[1].find_first_of("0123456789") == std::string::npos) continue;
+        const int index = std::stoi(cells[1]);
+        const long long count = std::llround(h.Prob[index - 1] * h.Total);
+        EXPECT_EQ(cells[4], " " + PadLeft(std::to_string(count), 12) + " ") << line;
+        ++rows;
+    }
+    EXPECT_EQ(rows, h.Bins);
 }

@@ -7,7 +7,7 @@
 #include "rawdata/RawDataFile.h"
 #include "rawdata/TypedRawData.h"
 #include "support/TempFolder.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 namespace morvik {
 namespace {

@@ -92,7 +92,7 @@ TEST_F(ParametricWindowModelTest, IntervalCountRefusalPutsTheAcceptedTextBack)
         EXPECT_EQ(step.focus, F::Intervals);
         EXPECT_EQ(model.Text(F::Intervals), "128");
         EXPECT_EQ(model.Shown()->bins, 128);
-        EXPECT_FALSE(model.ChartShown());  // the edit hid it and nothing was computed
+        EXPECT_TRUE(model.ChartShown());  // the field is back at the shown histogram's text, so its chart returns
     }
     EXPECT_TRUE(Enter(F::Intervals, "3").messages.empty());
     EXPECT_EQ(model.Shown()->bins, 3);
@@ -136,8 +136,8 @@ TEST_F(ParametricWindowModelTest, ParameterRefusalsFocusTheirEditAndKeepTheShown
     ParametricStep step = Enter(F::Para1, "abc");
     ASSERT_EQ(step.messages.size(), 1u);
     EXPECT_EQ(step.focus, F::Para1);
-    EXPECT_EQ(model.Text(F::Para1), "10");  // a text that is no number is put back
-    EXPECT_FALSE(model.ChartShown());
+    EXPECT_EQ(model.Text(F::Para1), "10");  // a text that is no number is put back, and the chart with it
+    EXPECT_TRUE(model.ChartShown());
 
     step = Enter(F::Para2, "-1");
     ASSERT_EQ(step.messages.size(), 1u);
@@ -296,6 +296,17 @@ TEST(ParametricWindowCaptionSet, SpotChecksInBothLanguages)
     EXPECT_EQ(FindItem(english, "CBTypRozdeleni", 20), "Exponencials");
     EXPECT_EQ(FindItem(czech, "CBTypRozdeleni", 14), "Beta_obecné");
     EXPECT_TRUE(FindHint(english, "StringGrid2").has_value());
+}
+
+TEST_F(ParametricWindowModelTest, ARefusedGenerationLeavesTheEpsRowAsItWas)
+{
+    model.ChangeType(WeibullType);
+    ASSERT_TRUE(Enter(F::Para1, "2").messages.empty());
+    ASSERT_TRUE(model.EpsVisible());  // Weibull shows Eps for k >= 1
+    const ParametricStep step = Enter(F::Para1, "-1");
+    ASSERT_EQ(step.messages.size(), 1u);
+    EXPECT_TRUE(model.EpsVisible());
+    EXPECT_EQ(model.Shown()->texts[0], "2");
 }
 
 }  // namespace
