@@ -8,7 +8,7 @@
 
 #include "combination/Computation.h"
 #include "localization/TextCis.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 namespace morvik {
 namespace {

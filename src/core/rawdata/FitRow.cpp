@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "parametric/DistributionCatalogue.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 #include "statlib/Statistics.h"
 
 namespace morvik {

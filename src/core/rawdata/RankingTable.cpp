@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "statlib/NumberParse.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 namespace morvik {
 namespace {

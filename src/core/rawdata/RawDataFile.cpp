@@ -7,7 +7,7 @@
 
 #include "common/AtomicFile.h"
 #include "localization/TextCis.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 namespace morvik {
 namespace {

@@ -11,7 +11,7 @@
 #include "localization/TextCis.h"
 #include "rawdata/RawDataFields.h"
 #include "statlib/NumberParse.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 namespace morvik {
 namespace {

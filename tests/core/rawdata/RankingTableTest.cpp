@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "rawdata/RankingTable.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 namespace morvik {
 namespace {

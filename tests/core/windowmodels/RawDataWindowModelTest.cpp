@@ -5,7 +5,7 @@
 #include "localization/TextCis.h"
 #include "rawdata/RawTestData.h"
 #include "windowmodels/RawDataWindowModel.h"
-#include "statlib/NumberText.h"
+#include "common/NumberText.h"
 
 namespace morvik {
 namespace {
