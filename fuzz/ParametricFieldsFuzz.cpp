@@ -10,7 +10,7 @@
 
 #include "FuzzSupport.h"
 #include "parametric/DistributionCatalogue.h"
-#include "parametric/ParametricWindowModel.h"
+#include "windowmodels/ParametricWindowModel.h"
 
 using namespace morvik;
 
