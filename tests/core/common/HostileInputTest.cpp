@@ -18,7 +18,7 @@
 #include "localization/TextCis.h"
 #include "shell/MainWindowSettings.h"
 #include "shell/SettingsFile.h"
-#include "shell/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace morvik {
 namespace {
@@ -84,7 +84,7 @@ TEST(HostileInput, ReadFileUpToRefusesWhatIsTooLargeOrNoFile)
     WriteText(temp / "exact", std::string(1000, 'x'));
     EXPECT_EQ(ReadFileUpTo(temp / "exact", 1000, content), CappedRead::Ok);
     EXPECT_EQ(content, std::string(1000, 'x'));
-    EXPECT_EQ(ReadFileUpTo(temp.Path(), 1000, content), CappedRead::Unreadable);
+    EXPECT_EQ(ReadFileUpTo(temp.path(), 1000, content), CappedRead::Unreadable);
     EXPECT_EQ(ReadFileUpTo(temp / "missing", 1000, content), CappedRead::Unreadable);
     ASSERT_EQ(mkfifo((temp / "fifo").c_str(), 0600), 0);
     EXPECT_EQ(ReadFileUpTo(temp / "fifo", 1000, content), CappedRead::Unreadable);  // and does not wait
