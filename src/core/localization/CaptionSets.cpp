@@ -34,6 +34,7 @@ std::span<const CaptionText> CaptionSet(int formNumber, Language language)
     case 14: return RawDataWindowCaptionSet(language);
     case 15: return FileListingCaptionSet(language);
     case 18: return HistogramEditorCaptionSet(language);
+    case 19: return FitRankingCaptionSet(language);
     default: return {};
     }
 }

@@ -1,4 +1,5 @@
 #include "rawdata/RawDataWindow.h"
+#include "rawdata/FitRankingWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -95,6 +96,21 @@ RawDataWindow::~RawDataWindow()
     if (fitThread_) fitThread_->wait();
 }
 
+void RawDataWindow::BTabCharClick()
+{
+    if (!model_.Ranking() || FitRunning()) return;
+    if (!rankingWindow_) {
+        rankingWindow_ = std::make_unique<FitRankingWindow>(Context(), model_);
+        connect(rankingWindow_.get(), &FitRankingWindow::fitChanged, this, [this] {
+            Refresh();
+            Redisplay();
+        });
+        connect(rankingWindow_.get(), &ToolWindow::closed, this, [this] { setEnabled(true); });
+    }
+    setEnabled(false);
+    rankingWindow_->Start();
+}
+
 void RawDataWindow::ConnectControls()
 {
     const std::pair<QLineEdit*, std::pair<RawDataField, KeySet>> bindings[] = {
@@ -117,6 +133,7 @@ void RawDataWindow::ConnectControls()
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
     connect(Button2, &QPushButton::clicked, this, [this] { Run([this] { return model_.Build(); }); });
     connect(BuParam, &QPushButton::clicked, this, &RawDataWindow::BuParamClick);
+    connect(BTabChar, &QPushButton::clicked, this, &RawDataWindow::BTabCharClick);
     connect(ChB_TypHist, &QCheckBox::clicked, this,
             [this](bool checked) { Run([this, checked] { return model_.SetPureDiscrete(checked); }); });
     connect(CBTypPara, &QComboBox::activated, this,
@@ -396,6 +413,7 @@ std::optional<PublishedResult> RawDataWindow::TakeResult()
 void RawDataWindow::ApplyLanguage(Language language)
 {
     ToolWindow::ApplyLanguage(language);
+    if (rankingWindow_) rankingWindow_->ApplyLanguage(language);
     const std::array<std::string, 2> valueItems = CBValIndItems(language);
     for (int item = 0; item < 2; ++item) chartOptions_.CBValInd->setItemText(item, ToQString(valueItems[static_cast<size_t>(item)]));
     Refresh();

@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "common/Colour.h"
 #include "kit/ChartOptions.h"
@@ -28,6 +29,7 @@ namespace morvik {
 
 class ChartToolbar;
 class ChartView;
+class FitRankingWindow;
 class IntervalTableView;
 class RawListingModel;
 
@@ -49,6 +51,9 @@ public:
     void OpenDataClick();
     // `BuParam`: starts the fit; nothing while one runs.
     void BuParamClick();
+    // `BTabChar`: the fit ranking window, while this window waits disabled.
+    void BTabCharClick();
+    FitRankingWindow* RankingWindow() const { return rankingWindow_.get(); }
     bool FitRunning() const { return fitThread_ != nullptr; }
 
     void ApplyLanguage(Language language) override;
@@ -90,6 +95,7 @@ private:
     Colour chartBackground_ = 0xFFFFFF;
     bool running_ = false;
     QThread* fitThread_ = nullptr;
+    std::unique_ptr<FitRankingWindow> rankingWindow_;  // a window of its own, so that it stays enabled
     std::map<QObject*, RawDataField> fields_;
 
     QToolButton* OpenData = nullptr;

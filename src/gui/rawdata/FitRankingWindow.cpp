@@ -1,0 +1,163 @@
+#include "rawdata/FitRankingWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "chart/ChartView.h"
+#include "kit/Grids.h"
+#include "kit/Named.h"
+#include "kit/QtText.h"
+#include "localization/CaptionSets.h"
+
+namespace morvik {
+namespace {
+
+constexpr int FitRankingForm = 19;
+
+void SetRow(QTableWidget* grid, int row, const RankingGridRow& cells)
+{
+    for (int c = 0; c < RankingGridColumns && c < grid->columnCount(); ++c) {
+        grid->item(row, c)->setText(ToQString(cells[static_cast<size_t>(c)]));
+    }
+}
+
+}  // namespace
+
+FitRankingWindow::FitRankingWindow(WindowContext& context, RawDataWindowModel& raw, QWidget* parent)
+    : ToolWindow(FitRankingForm, context, parent), model_(raw)
+{
+    BuildControls();
+    ApplyLanguage(CurrentLanguage());
+    ReadSettings();
+
+    connect(CBTypVyberu, &QComboBox::activated, this, [this](int key) {
+        model_.SortBy(key);
+        Refresh();
+    });
+    connect(CBVyber, &QComboBox::activated, this, [this](int index) {
+        model_.SetReference(index == 0 ? SortReference::RawData : SortReference::RawHistogram);
+        Refresh();
+    });
+    connect(SGChar, &QTableWidget::cellClicked, this, [this](int row, int) {
+        if (row < 1) return;
+        model_.SelectRow(row);
+        Refresh();
+        SGChar->selectRow(row);
+        emit fitChanged();
+    });
+    connect(ChBVymazRadkuTab, &QCheckBox::clicked, this, [this](bool checked) {
+        if (!checked) return;
+        model_.RemoveMarked();
+        ChBVymazRadkuTab->setChecked(false);
+        Refresh();
+        emit fitChanged();
+    });
+    connect(BKonec, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void FitRankingWindow::BuildControls()
+{
+    Label1 = Named(new QLabel, "Label1");
+    Label2 = Named(new QLabel, "Label2");
+    Label3 = Named(new QLabel, "Label3");
+    Label4 = Named(new QLabel, "Label4");
+    SGCharPD = MakeGrid(this, "SGCharPD", 2, RankingGridColumns);
+    FitGridHeight(SGCharPD);
+    SGCharPDZ = MakeGrid(this, "SGCharPDZ", 2, 4);
+    FitGridHeight(SGCharPDZ);
+    SGChar = MakeGrid(this, "SGChar", RankingTableRows + 1, RankingGridColumns);
+    SGChar->setSelectionBehavior(QAbstractItemView::SelectRows);
+    SGChar->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    for (QTableWidget* grid : {SGCharPD, SGChar}) {
+        grid->horizontalHeader()->setStretchLastSection(false);
+        grid->setColumnWidth(0, 40);
+        grid->setColumnWidth(1, 110);
+        grid->setColumnWidth(11, 220);
+    }
+    CBTypVyberu = Named(new QComboBox, "CBTypVyberu");
+    for (int key = 0; key < SortKeyCount; ++key) CBTypVyberu->addItem(QString());
+    CBVyber = Named(new QComboBox, "CBVyber");
+    CBVyber->addItems({QString(), QString()});
+    ChBVymazRadkuTab = Named(new QCheckBox, "ChBVymazRadkuTab");
+    BKonec = Named(new QPushButton(QStringLiteral("OK")), "BKonec");
+    Chart1 = Named(new ChartView, "Chart1");
+    Chart2 = Named(new ChartView, "Chart2");
+    Chart1->setMinimumHeight(180);
+    Chart2->setMinimumHeight(180);
+
+    auto* sorting = new QHBoxLayout;
+    sorting->addWidget(Label3);
+    sorting->addWidget(CBTypVyberu);
+    sorting->addWidget(CBVyber);
+    sorting->addStretch();
+    sorting->addWidget(ChBVymazRadkuTab);
+    sorting->addWidget(BKonec);
+    auto* charts = new QHBoxLayout;
+    charts->addWidget(Chart1);
+    charts->addWidget(Chart2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label4);
+    layout->addWidget(SGCharPDZ);
+    layout->addWidget(Label1);
+    layout->addWidget(SGCharPD);
+    layout->addWidget(Label2);
+    layout->addLayout(sorting);
+    layout->addWidget(SGChar, 1);
+    layout->addLayout(charts, 1);
+}
+
+void FitRankingWindow::ApplyLanguage(Language language)
+{
+    ToolWindow::ApplyLanguage(language);
+    const std::span<const CaptionText> set = CaptionSet(FitRankingForm, language);
+    for (const CaptionText& entry : set) {
+        if (entry.kind == CaptionKind::WindowTitle) setWindowTitle(ToQString(entry.text));
+    }
+    SetRow(SGChar, 0, FitRankingWindowModel::Headings());
+}
+
+void FitRankingWindow::Start()
+{
+    model_.Open();
+    CBTypVyberu->setCurrentIndex(1);
+    CBVyber->setCurrentIndex(0);
+    Refresh();
+    ShowMarking();
+    show();
+    raise();
+}
+
+void FitRankingWindow::Refresh()
+{
+    const std::vector<RankingGridRow> rows = model_.Rows();
+    for (int r = 1; r <= RankingTableRows; ++r) {
+        SetRow(SGChar, r, r <= static_cast<int>(rows.size()) ? rows[static_cast<size_t>(r - 1)] : RankingGridRow{});
+    }
+    SetRow(SGCharPD, 1, model_.RawRow());
+    const std::array<std::string, 3> data = model_.DataRow();
+    for (int c = 0; c < 3; ++c) SGCharPDZ->item(1, c + 1)->setText(ToQString(data[static_cast<size_t>(c)]));
+    CBVyber->setVisible(model_.ReferenceShown());
+    ChBVymazRadkuTab->setVisible(model_.RemovalOffered());
+    Chart1->setModel(model_.ReferenceChart());
+    Chart2->setModel(model_.FitChart());
+    Chart2->setVisible(model_.FitChartShown());
+    SGChar->clearSelection();
+}
+
+void FitRankingWindow::ShowMarking()
+{
+    if (!model_.RemovalOffered()) return;
+    for (int r = model_.MarkedFrom(); r <= model_.Count(); ++r) {
+        SGChar->selectionModel()->select(SGChar->model()->index(r, 0),
+                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+}
+
+}  // namespace morvik

@@ -1,0 +1,205 @@
+// The fit ranking window: opened from the raw-data window after a fit, it shows the ranked fits with the raw
+// data's rows, re-sorts them by any key (the distance keys from a chosen reference), removes the unsuitable fits
+// it marks, shows the fit of a chosen row, and speaks both languages.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+
+#include "GuiTest.h"
+#include "chart/ChartView.h"
+#include "common/NumberText.h"
+#include "dialogs/ScriptedDialogSeam.h"
+#include "localization/TextCis.h"
+#include "rawdata/FitRankingWindow.h"
+#include "rawdata/RawDataWindow.h"
+#include "shell/SettingsFile.h"
+#include "windows/WindowContext.h"
+
+using namespace morvik;
+
+namespace {
+
+struct RankingFixture {
+    QTemporaryDir dir;
+    WindowContext context{SettingsFile::FromText(""),
+                          MakeFolders(dir.path().toStdString(), dir.path().toStdString())};
+    ScriptedDialogSeam dialogs;
+    ScopedDialogSeam installed{dialogs};
+    RawDataWindow window{context};
+    FitRankingWindow* ranking = nullptr;
+
+    // Opens `file`, fits and opens the ranking window with BTabChar.
+    explicit RankingFixture(const char* file)
+    {
+        window.Start();
+        dialogs.AnswerPath(std::string(MORVIK_FIXTURES) + "/rawdata/" + file);
+        window.OpenDataClick();
+        QSignalSpy finished(&window, &RawDataWindow::fitFinished);
+        window.BuParamClick();
+        if (!finished.wait(240000)) qFatal("the fit did not end");
+        window.findChild<QPushButton*>(QStringLiteral("BTabChar"))->click();
+        ranking = window.RankingWindow();
+        if (!ranking) qFatal("no ranking window");
+    }
+    ~RankingFixture()
+    {
+        if (ranking) ranking->close();
+    }
+
+    template <typename T>
+    T* Find(const char* name)
+    {
+        T* found = ranking->findChild<T*>(QString::fromLatin1(name));
+        if (!found) qFatal("no %s", name);
+        return found;
+    }
+    QString Cell(const char* grid, int row, int column) { return Find<QTableWidget>(grid)->item(row, column)->text(); }
+    double Number(int row, int column) { return RankingNumber(Cell("SGChar", row, column).toStdString()); }
+    int Count() { return ranking->Model().Count(); }
+    QStringList Names()
+    {
+        QStringList names;
+        for (int r = 1; r <= Count(); ++r) names << Cell("SGChar", r, 1);
+        return names;
+    }
+};
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+class FitRankingWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { SetLanguage(Language::English); }
+    void cleanup() { SetLanguage(Language::English); }
+
+    void openingAfterAFitShowsTheRankedFitsBesideTheRawData()
+    {
+        RankingFixture f("normal-2000.txt");
+        QVERIFY(f.ranking->isVisible());
+        QVERIFY(!f.window.isEnabled());
+        QCOMPARE(f.ranking->windowTitle(),
+                 QString("  Morvik : Table of applicable histograms with parametric probability distribution"));
+
+        const std::vector<std::string> fits = f.window.Model().FitList();
+        QCOMPARE(f.Count(), static_cast<int>(fits.size()));
+        for (int r = 1; r <= f.Count(); ++r) {
+            QCOMPARE(f.Cell("SGChar", r, 1), Q(fits[static_cast<size_t>(r - 1)]));
+            QVERIFY(!f.Cell("SGChar", r, 12).isEmpty());  // the Kolmogorov-Smirnov distance
+        }
+        QCOMPARE(f.Cell("SGChar", 1, 0), QString("  1"));
+        QCOMPARE(f.Cell("SGChar", 0, 2), QString(" Closeness"));
+        QCOMPARE(f.Cell("SGCharPD", 1, 1), Q(TextCis(58)));
+        const RawDataSet& data = *f.window.Model().Data();
+        QCOMPARE(f.Cell("SGCharPDZ", 1, 1), Q(StrNaCarku(data.mean)));
+        QCOMPARE(f.Cell("SGCharPDZ", 1, 2), Q(StrNaCarku(data.stdDev)));
+        QVERIFY(!f.Find<QComboBox>("CBVyber")->isVisible());
+        QCOMPARE(f.Find<QComboBox>("CBTypVyberu")->currentIndex(), 1);
+
+        const ChartModel& reference = f.Find<ChartView>("Chart1")->model();
+        QCOMPARE(reference.main.bars.size(), size_t(f.window.Model().Histogram()->n));
+        QCOMPARE(reference.main.bars[0].colour, RgbColour(0, 0, 128));
+        QVERIFY(!f.Find<ChartView>("Chart2")->isVisible());
+
+        // BKonec closes it, keeps its place and enables the raw-data window again.
+        f.Find<QPushButton>("BKonec")->click();
+        QVERIFY(!f.ranking->isVisible());
+        QVERIFY(f.window.isEnabled());
+        QVERIFY(f.context.settings.Text().find("TabChar-Form19.width") != std::string::npos);
+    }
+
+    void aKeyWithAReferenceSortsByTheDistanceAndARowShowsItsFit()
+    {
+        RankingFixture f("normal-2000.txt");
+        auto* keys = f.Find<QComboBox>("CBTypVyberu");
+        auto* reference = f.Find<QComboBox>("CBVyber");
+        const RawDataSet& data = *f.window.Model().Data();
+
+        keys->setCurrentIndex(6);
+        emit keys->activated(6);
+        QVERIFY(reference->isVisible());
+        const double s = RankingNumber(StrNaCarku(data.stdDev));
+        for (int r = 2; r <= f.Count(); ++r) QVERIFY(std::fabs(f.Number(r - 1, 7) - s) <= std::fabs(f.Number(r, 7) - s));
+
+        // The raw-data histogram's row as the reference.
+        reference->setCurrentIndex(1);
+        emit reference->activated(1);
+        const double h = RankingNumber(f.Cell("SGCharPD", 1, 7).toStdString());
+        for (int r = 2; r <= f.Count(); ++r) QVERIFY(std::fabs(f.Number(r - 1, 7) - h) <= std::fabs(f.Number(r, 7) - h));
+
+        // A key without a reference sorts descending and hides the choice.
+        keys->setCurrentIndex(2);
+        emit keys->activated(2);
+        QVERIFY(!reference->isVisible());
+        for (int r = 2; r <= f.Count(); ++r) QVERIFY(f.Number(r - 1, 3) >= f.Number(r, 3));
+
+        // Choosing the last row shows its own fit in the raw-data window and on Chart2.
+        const int last = f.Count();
+        const QString name = f.Cell("SGChar", last, 1);
+        emit f.Find<QTableWidget>("SGChar")->cellClicked(last, 1);
+        QCOMPARE(f.window.findChild<QComboBox*>(QStringLiteral("CBTypPara"))->currentText(), name);
+        QVERIFY(f.Find<ChartView>("Chart2")->isVisible());
+        const ChartModel& fit = f.Find<ChartView>("Chart2")->model();
+        QVERIFY(!fit.main.bars.empty());
+        QCOMPARE(fit.main.bars[0].colour, RgbColour(166, 202, 240));
+        QCOMPARE(f.window.findChild<ChartView*>(QStringLiteral("Chart1L"))->model().titleLines.at(0),
+                 TextCis(107) + name.toStdString());
+    }
+
+    void theUnsuitableFitsAreMarkedAndPurged()
+    {
+        RankingFixture f("gamma-3000.txt");
+        auto* purge = f.Find<QCheckBox>("ChBVymazRadkuTab");
+        const int from = f.ranking->Model().MarkedFrom();
+        QVERIFY2(from > 0, "the gamma data have fits too wide or too narrow");
+        QVERIFY(purge->isVisible());
+        auto* grid = f.Find<QTableWidget>("SGChar");
+        QVERIFY(grid->selectionModel()->isRowSelected(from, QModelIndex()));
+        QVERIFY(!grid->selectionModel()->isRowSelected(from - 1, QModelIndex()));
+
+        const QStringList removed = f.Names().mid(from - 1);
+        purge->click();
+        QVERIFY(!purge->isVisible());
+        QVERIFY(f.Cell("SGChar", from, 1).isEmpty());
+        QVERIFY(!f.Cell("SGChar", from - 1, 1).isEmpty());
+        // The purged fits show nothing when chosen in the raw-data window.
+        for (const RankedFit& fit : f.window.Model().Ranking()->ranked) {
+            if (removed.contains(Q(FitTypeName(fit.type)))) QCOMPARE(fit.closeness, 0.0);
+        }
+    }
+
+    void captionsInBothLanguages()
+    {
+        RankingFixture f("normal-2000.txt");
+        SetLanguage(Language::Czech);
+        f.window.ApplyLanguage(Language::Czech);
+        QCOMPARE(f.ranking->windowTitle(),
+                 QString("  Morvik : Tabulka vhodných histogramů s parametrickým rozdělením pravděpodobnosti"));
+        QCOMPARE(f.Find<QLabel>("Label3")->text(), QString("Seřadit podle : "));
+        QCOMPARE(f.Find<QCheckBox>("ChBVymazRadkuTab")->text(), QString("Odstranit ?"));
+        QCOMPARE(f.Find<QComboBox>("CBTypVyberu")->itemText(1), QString("Těsnost"));
+        QCOMPARE(f.Find<QComboBox>("CBVyber")->itemText(1), QString("Histogram prvotních dat"));
+        QCOMPARE(f.Cell("SGChar", 0, 2), QString(" Těsnost"));
+        QCOMPARE(f.Cell("SGChar", 0, 11), Q(" " + TextCis(108)));
+        QCOMPARE(f.Cell("SGCharPDZ", 0, 2), QString(" Směrodatná odchylka"));
+
+        SetLanguage(Language::English);
+        f.window.ApplyLanguage(Language::English);
+        QCOMPARE(f.Find<QLabel>("Label3")->text(), QString("Sort at : "));
+        QCOMPARE(f.Find<QCheckBox>("ChBVymazRadkuTab")->text(), QString("Eliminate ?"));
+        QCOMPARE(f.Find<QComboBox>("CBTypVyberu")->itemText(6), QString("Standard deviation"));
+        QCOMPARE(f.Find<QComboBox>("CBVyber")->itemText(0), QString("Raw data"));
+        QCOMPARE(f.Cell("SGChar", 0, 6), QString(" Dispersion"));
+        QCOMPARE(f.Cell("SGCharPD", 0, 1), QString(" Type"));
+    }
+};
+
+MORVIK_GUI_TEST(FitRankingWindowTest);
+#include "FitRankingWindowTest.moc"
