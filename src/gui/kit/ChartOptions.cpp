@@ -1,5 +1,8 @@
 #include "kit/ChartOptions.h"
 
+#include <array>
+#include <string>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -14,6 +17,20 @@ namespace morvik {
 ChartMarks ChartOptions::Marks() const
 {
     return {MarkStyleOfItem(CBMarks->currentIndex()), SpinEdAngle->value(), CheckBox1->isChecked()};
+}
+
+void ChartOptions::Restore(int marksItemIndex, int angle) const
+{
+    CBMarks->setCurrentIndex(marksItemIndex);
+    SpinEdAngle->blockSignals(true);
+    SpinEdAngle->setValue(angle);
+    SpinEdAngle->blockSignals(false);
+}
+
+void ChartOptions::ApplyLanguage(Language language) const
+{
+    const std::array<std::string, 2> items = CBValIndItems(language);
+    for (int item = 0; item < 2; ++item) CBValInd->setItemText(item, ToQString(items[static_cast<size_t>(item)]));
 }
 
 ChartOptions MakeChartOptions(QWidget* parent)

@@ -1,5 +1,6 @@
 #pragma once
 #include "chart/ChartModel.h"
+#include "localization/TextCis.h"
 
 class QCheckBox;
 class QComboBox;
@@ -22,6 +23,10 @@ struct ChartOptions {
 
     // The marks as the controls now say.
     ChartMarks Marks() const;
+    // Puts a stored marks choice and angle back without firing the angle's change signal.
+    void Restore(int marksItemIndex, int angle) const;
+    // The index/value list's items in the given language.
+    void ApplyLanguage(Language language) const;
 };
 
 ChartOptions MakeChartOptions(QWidget* parent);

@@ -270,8 +270,7 @@ void ParametricWindow::ApplyLanguage(Language language)
     if (const auto clipboard = FindCaption(mainSet, "Schranka")) {
         graphTargets_[0]->setText(QString::fromUtf8(clipboard->data(), static_cast<int>(clipboard->size())));
     }
-    const std::array<std::string, 2> valueItems = CBValIndItems(language);
-    for (int item = 0; item < 2; ++item) chartOptions_.CBValInd->setItemText(item, ToQString(valueItems[static_cast<size_t>(item)]));
+    chartOptions_.ApplyLanguage(language);
     Refresh();
     if (model_.ChartShown()) Redisplay();
 }
@@ -282,10 +281,7 @@ void ParametricWindow::ReadSettings()
     model_ = ParametricWindowModel(ReadGenerationFields(Settings(), ParametricForm));
     const ChartWindowSettings chart = ReadChartWindowSettings(Settings(), ParametricForm);
     chartBackground_ = chart.chartBackground;
-    chartOptions_.CBMarks->setCurrentIndex(chart.CBMarksItemIndex);
-    chartOptions_.SpinEdAngle->blockSignals(true);
-    chartOptions_.SpinEdAngle->setValue(chart.SpinEdAngleValue);
-    chartOptions_.SpinEdAngle->blockSignals(false);
+    chartOptions_.Restore(chart.CBMarksItemIndex, chart.SpinEdAngleValue);
     SetMainWindowSettings(ReadMainWindowSettings(Settings()));
 }
 

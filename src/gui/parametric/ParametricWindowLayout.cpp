@@ -18,6 +18,7 @@
 #include "chart/ChartToolbar.h"
 #include "chart/ChartView.h"
 #include "kit/Grids.h"
+#include "kit/GraphExportMenu.h"
 #include "kit/Named.h"
 #include "kit/IntervalTableView.h"
 #include "kit/StableLayout.h"
@@ -48,20 +49,10 @@ void ParametricWindow::BuildControls()
     BChar = Named(new QPushButton(QStringLiteral("Char")), "BChar");
     SpeedButton1 = Named(new QToolButton, "SpeedButton1");
     SpeedButton1->setText(QStringLiteral("[ ]"));
-    UlozGraf = Named(new QToolButton, "UlozGraf");
-    UlozGraf->setText(QStringLiteral("Graf"));
-    UlozGraf->setPopupMode(QToolButton::MenuButtonPopup);
-    PopupMenu2 = Named(new QMenu(UlozGraf), "PopupMenu2");
-    const char* targetNames[] = {"Schranka", "Bitmapa", "Metafile", "JPGFile"};
-    const char* targetCaptions[] = {"&Schránky", "&Bitmapy", "&MetaFile", "&JPGFile"};
-    for (size_t i = 0; i < graphTargets_.size(); ++i) {
-        QAction* action = PopupMenu2->addAction(QString::fromUtf8(targetCaptions[i]));
-        action->setObjectName(QString::fromLatin1(targetNames[i]));
-        action->setCheckable(true);
-        graphTargets_[i] = action;
-    }
-    graphTargets_[0]->setChecked(true);
-    UlozGraf->setMenu(PopupMenu2);
+    const GraphExportMenu graph = MakeGraphExportMenu();
+    UlozGraf = graph.UlozGraf;
+    PopupMenu2 = graph.PopupMenu2;
+    graphTargets_ = graph.targets;
     for (QWidget* tool : std::initializer_list<QWidget*>{BitBtn1, VypocetParaRoz, ChB_TypHist, BChar, SpeedButton1,
                                                          UlozGraf}) {
         tools->addWidget(tool);

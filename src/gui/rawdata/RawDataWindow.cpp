@@ -414,8 +414,7 @@ void RawDataWindow::ApplyLanguage(Language language)
 {
     ToolWindow::ApplyLanguage(language);
     if (rankingWindow_) rankingWindow_->ApplyLanguage(language);
-    const std::array<std::string, 2> valueItems = CBValIndItems(language);
-    for (int item = 0; item < 2; ++item) chartOptions_.CBValInd->setItemText(item, ToQString(valueItems[static_cast<size_t>(item)]));
+    chartOptions_.ApplyLanguage(language);
     Refresh();
     Redisplay();
 }
@@ -426,10 +425,7 @@ void RawDataWindow::ReadSettings()
     model_ = RawDataWindowModel(ReadGenerationFields(Settings(), RawDataForm));
     const ChartWindowSettings chart = ReadChartWindowSettings(Settings(), RawDataForm);
     chartBackground_ = chart.chartBackground;
-    chartOptions_.CBMarks->setCurrentIndex(chart.CBMarksItemIndex);
-    chartOptions_.SpinEdAngle->blockSignals(true);
-    chartOptions_.SpinEdAngle->setValue(chart.SpinEdAngleValue);
-    chartOptions_.SpinEdAngle->blockSignals(false);
+    chartOptions_.Restore(chart.CBMarksItemIndex, chart.SpinEdAngleValue);
     SetMainWindowSettings(ReadMainWindowSettings(Settings()));
 }
 

@@ -22,6 +22,7 @@
 #include "chart/ChartView.h"
 #include "kit/Grids.h"
 #include "kit/IntervalTableView.h"
+#include "kit/GraphExportMenu.h"
 #include "kit/Named.h"
 #include "rawdata/RawDataWindow.h"
 #include "rawdata/RawListingModel.h"
@@ -56,21 +57,11 @@ void RawDataWindow::BuildControls()
     ChB_TypHist = Named(new QCheckBox(QStringLiteral("Pure Discrete")), "ChB_TypHist");
     BNovy = Named(new QPushButton(QStringLiteral("New")), "BNovy");
     BChar = Named(new QPushButton(QStringLiteral("Char")), "BChar");
-    UlozGraf = Named(new QToolButton, "UlozGraf");
-    UlozGraf->setText(QStringLiteral("Graf"));
-    UlozGraf->setPopupMode(QToolButton::MenuButtonPopup);
-    PopupMenu2 = Named(new QMenu(UlozGraf), "PopupMenu2");
-    const char* targetNames[] = {"Schranka", "Bitmapa", "Metafile", "JPGFile"};
-    const char* targetCaptions[] = {"&Schránky", "&Bitmapy", "&MetaFile", "&JPGFile"};
-    for (size_t i = 0; i < graphTargets_.size(); ++i) {
-        QAction* action = PopupMenu2->addAction(QString::fromUtf8(targetCaptions[i]));
-        action->setObjectName(QString::fromLatin1(targetNames[i]));
-        action->setCheckable(true);
-        action->setEnabled(i == 0);
-        graphTargets_[i] = action;
-    }
-    graphTargets_[0]->setChecked(true);
-    UlozGraf->setMenu(PopupMenu2);
+    const GraphExportMenu graph = MakeGraphExportMenu();
+    UlozGraf = graph.UlozGraf;
+    PopupMenu2 = graph.PopupMenu2;
+    graphTargets_ = graph.targets;
+    for (size_t i = 1; i < graphTargets_.size(); ++i) graphTargets_[i]->setEnabled(false);
     SpeedButton1 = Named(new QToolButton, "SpeedButton1");
     SpeedButton1->setText(QStringLiteral("[ ]"));
     for (QWidget* tool : std::initializer_list<QWidget*>{OpenData, BitBtn1, ChB_TypHist, BNovy, BChar, UlozGraf,
