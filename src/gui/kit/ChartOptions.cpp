@@ -27,6 +27,11 @@ void ChartOptions::Restore(int marksItemIndex, int angle) const
     SpinEdAngle->blockSignals(false);
 }
 
+ChartWindowSettings ChartOptions::Stored(Colour chartBackground) const
+{
+    return {chartBackground, CBMarks->currentIndex(), SpinEdAngle->value()};
+}
+
 void ChartOptions::ApplyLanguage(Language language) const
 {
     const std::array<std::string, 2> items = CBValIndItems(language);

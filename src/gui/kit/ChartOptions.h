@@ -1,6 +1,7 @@
 #pragma once
 #include "chart/ChartModel.h"
 #include "localization/TextCis.h"
+#include "shell/ChartWindowSettings.h"
 
 class QCheckBox;
 class QComboBox;
@@ -25,6 +26,8 @@ struct ChartOptions {
     ChartMarks Marks() const;
     // Puts a stored marks choice and angle back without firing the angle's change signal.
     void Restore(int marksItemIndex, int angle) const;
+    // The window's stored chart keys as these controls and the chart's background say.
+    ChartWindowSettings Stored(Colour chartBackground) const;
     // The index/value list's items in the given language.
     void ApplyLanguage(Language language) const;
 };

@@ -289,8 +289,7 @@ void ParametricWindow::WriteSettings()
 {
     ToolWindow::WriteSettings();
     WriteGenerationFields(Settings(), ParametricForm, model_.FieldsToKeep());
-    WriteChartWindowSettings(Settings(), ParametricForm,
-                             {chartBackground_, chartOptions_.CBMarks->currentIndex(), chartOptions_.SpinEdAngle->value()});
+    WriteChartWindowSettings(Settings(), ParametricForm, chartOptions_.Stored(chartBackground_));
 }
 
 // The chart's command bar shows while the window fills the screen's width and the user keeps it on.

@@ -433,8 +433,7 @@ void RawDataWindow::WriteSettings()
 {
     ToolWindow::WriteSettings();
     WriteGenerationFields(Settings(), RawDataForm, model_.FieldsToKeep());
-    WriteChartWindowSettings(Settings(), RawDataForm,
-                             {chartBackground_, chartOptions_.CBMarks->currentIndex(), chartOptions_.SpinEdAngle->value()});
+    WriteChartWindowSettings(Settings(), RawDataForm, chartOptions_.Stored(chartBackground_));
 }
 
 void RawDataWindow::PlaceChartToolbar()
