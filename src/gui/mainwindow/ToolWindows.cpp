@@ -2,11 +2,15 @@
 
 #include "combination/CombinationWindow.h"
 #include "combination/SummationWindow.h"
+#include "distribution/DistributionFunctionWindow.h"
+#include "localization/MainWindowNames.h"
 #include "mainwindow/MainWindow.h"
 #include "parametric/ParametricWindow.h"
 #include "rawdata/RawDataWindow.h"
 #include "windows/ToolWindow.h"
 #include "windows/WindowContext.h"
+
+#include <QAction>
 
 namespace morvik {
 
@@ -50,6 +54,26 @@ ToolWindows::ToolWindows(MainWindow& main, WindowContext& context)
     main.SetToolWindow(4, raw, [&main, raw] {
         raw->SetMainWindowSettings(main.Options());
         raw->Start();
+    });
+
+    // The distribution function of the histogram shown; the main window waits while it is open.
+    distribution_ = std::make_unique<DistributionFunctionWindow>(context);
+    DistributionFunctionWindow* distribution = distribution_.get();
+    QObject::connect(distribution, &DistributionFunctionWindow::indexLabelsChanged, &main, [&main](bool indexLabels) {
+        if (indexLabels) main.IndexLabelsClick();
+        else main.ValueLabelsClick();
+    });
+    QObject::connect(distribution, &ToolWindow::closed, &main, [&main] { main.setEnabled(true); });
+    auto* open = main.findChild<QAction*>(QString::fromLatin1(names::KrivkaTrvZat));
+    QObject::connect(open, &QAction::triggered, &main, [&main, distribution] {
+        const MainModel& shown = main.Model();
+        if (!shown.HasHistogram()) return;
+        distribution->SetMainWindowSettings(main.Options());
+        const ChartModel& chart = main.ChartContent();
+        main.setEnabled(false);
+        if (!distribution->Open(shown.ResultHistogram, shown.Kind, shown.Name, chart.titleLines, chart.titleColour)) {
+            main.setEnabled(true);
+        }
     });
 }
 

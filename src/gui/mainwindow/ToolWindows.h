@@ -4,6 +4,7 @@
 
 namespace morvik {
 
+class DistributionFunctionWindow;
 class MainWindow;
 class ToolWindow;
 struct WindowContext;
@@ -19,9 +20,12 @@ public:
 
     // The window behind an item of CBTypHist (1 combination, 2 summation, 3 parametric, 4 raw data), or nullptr.
     ToolWindow* Window(int item) const;
+    // The distribution-function window the main window's KrivkaTrvZat opens.
+    DistributionFunctionWindow* Distribution() const { return distribution_.get(); }
 
 private:
     std::vector<std::unique_ptr<ToolWindow>> windows_;
+    std::unique_ptr<DistributionFunctionWindow> distribution_;
 };
 
 }  // namespace morvik
