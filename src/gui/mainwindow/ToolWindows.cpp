@@ -3,6 +3,7 @@
 #include "combination/CombinationWindow.h"
 #include "combination/SummationWindow.h"
 #include "distribution/DistributionFunctionWindow.h"
+#include "editor/HistogramEditor.h"
 #include "localization/MainWindowNames.h"
 #include "mainwindow/MainWindow.h"
 #include "parametric/ParametricWindow.h"
@@ -75,6 +76,17 @@ ToolWindows::ToolWindows(MainWindow& main, WindowContext& context)
             main.setEnabled(true);
         }
     });
+
+    // The new-histogram editor; a saved histogram goes to the main window, which waits while it is open.
+    editor_ = std::make_unique<HistogramEditor>(context);
+    HistogramEditor* editor = editor_.get();
+    QObject::connect(editor, &ToolWindow::resultReady, &main, &MainWindow::PublishResult);
+    QObject::connect(editor, &ToolWindow::closed, &main, [&main] { main.setEnabled(true); });
+    QObject::connect(main.findChild<QAction*>(QString::fromLatin1(names::Novyhistogram1)), &QAction::triggered, &main,
+                     [&main, editor] {
+                         main.setEnabled(false);
+                         editor->Start();
+                     });
 }
 
 ToolWindows::~ToolWindows() = default;

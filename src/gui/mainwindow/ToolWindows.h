@@ -5,6 +5,7 @@
 namespace morvik {
 
 class DistributionFunctionWindow;
+class HistogramEditor;
 class MainWindow;
 class ToolWindow;
 struct WindowContext;
@@ -22,10 +23,13 @@ public:
     ToolWindow* Window(int item) const;
     // The distribution-function window the main window's KrivkaTrvZat opens.
     DistributionFunctionWindow* Distribution() const { return distribution_.get(); }
+    // The new-histogram editor the main window's Novyhistogram1 opens.
+    HistogramEditor* Editor() const { return editor_.get(); }
 
 private:
     std::vector<std::unique_ptr<ToolWindow>> windows_;
     std::unique_ptr<DistributionFunctionWindow> distribution_;
+    std::unique_ptr<HistogramEditor> editor_;
 };
 
 }  // namespace morvik
