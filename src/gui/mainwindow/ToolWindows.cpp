@@ -18,6 +18,11 @@ namespace morvik {
 ToolWindows::ToolWindows(MainWindow& main, WindowContext& context)
 {
     auto live = [&main] { return main.Options(); };
+    // A chart window's choice of index or value labels: the main window follows and tells the others.
+    auto followLabels = [&main](bool indexLabels) {
+        if (indexLabels) main.IndexLabelsClick();
+        else main.ValueLabelsClick();
+    };
 
     auto* combination = new CombinationWindow(context);
     combination->SetMainOptions(live);
@@ -37,10 +42,7 @@ ToolWindows::ToolWindows(MainWindow& main, WindowContext& context)
 
     auto* parametric = new ParametricWindow(context);
     windows_.emplace_back(parametric);
-    QObject::connect(parametric, &ParametricWindow::indexLabelsChanged, &main, [&main](bool indexLabels) {
-        if (indexLabels) main.IndexLabelsClick();
-        else main.ValueLabelsClick();
-    });
+    QObject::connect(parametric, &ParametricWindow::indexLabelsChanged, &main, followLabels);
     main.SetToolWindow(3, parametric, [&main, parametric] {
         parametric->SetMainWindowSettings(main.Options());
         parametric->Start();
@@ -48,10 +50,7 @@ ToolWindows::ToolWindows(MainWindow& main, WindowContext& context)
 
     auto* raw = new RawDataWindow(context);
     windows_.emplace_back(raw);
-    QObject::connect(raw, &RawDataWindow::indexLabelsChanged, &main, [&main](bool indexLabels) {
-        if (indexLabels) main.IndexLabelsClick();
-        else main.ValueLabelsClick();
-    });
+    QObject::connect(raw, &RawDataWindow::indexLabelsChanged, &main, followLabels);
     main.SetToolWindow(4, raw, [&main, raw] {
         raw->SetMainWindowSettings(main.Options());
         raw->Start();
@@ -60,10 +59,7 @@ ToolWindows::ToolWindows(MainWindow& main, WindowContext& context)
     // The distribution function of the histogram shown; the main window waits while it is open.
     distribution_ = std::make_unique<DistributionFunctionWindow>(context);
     DistributionFunctionWindow* distribution = distribution_.get();
-    QObject::connect(distribution, &DistributionFunctionWindow::indexLabelsChanged, &main, [&main](bool indexLabels) {
-        if (indexLabels) main.IndexLabelsClick();
-        else main.ValueLabelsClick();
-    });
+    QObject::connect(distribution, &DistributionFunctionWindow::indexLabelsChanged, &main, followLabels);
     QObject::connect(distribution, &ToolWindow::closed, &main, [&main] { main.setEnabled(true); });
     auto* open = main.findChild<QAction*>(QString::fromLatin1(names::KrivkaTrvZat));
     QObject::connect(open, &QAction::triggered, &main, [&main, distribution] {
