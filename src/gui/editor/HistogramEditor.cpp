@@ -142,7 +142,7 @@ void HistogramEditor::SaveClick()
     }
     FileDialogRequest request;
     request.folder = AppFolders().ResultsFolder;
-    request.filter = "Histogram (*.dis)|*.dis|All files (*.*)|*.*";
+    request.filter = "Distributions Files (*.dis)|*.dis|All files (*.*)|*.*";
     request.defaultSuffix = "dis";
     request.fileName = model_.ProposedFileName();
     const std::optional<std::string> path = Dialogs().SaveFile(request);
