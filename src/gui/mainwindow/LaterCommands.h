@@ -5,15 +5,14 @@
 
 namespace morvik {
 
-// The main window's commands whose windows are not part of the program yet (the histogram editor, listings,
-// distribution function, exports, colours, viewers, version and about windows): their menu items and buttons
-// are present but never enabled.
+// The main window's commands whose windows are not part of the program yet (listings, exports, colours,
+// viewers, version and about windows): their menu items and buttons are present but never enabled.
 inline bool IsLaterCommand(std::string_view name)
 {
     static constexpr std::string_view names[] = {
-        "Novyhistogram1", "BNovy",        "PopisVysledku1", "Popis",         "VypisVstHist", "VypisHist",
+        "PopisVysledku1", "Popis",         "VypisVstHist", "VypisHist",
         "OtevriWord1",    "OtevriWord",   "UlozGraf1",      "UlozGraf",      "UlozOkno1",    "UlozOkno",
-        "KrivkaTrvZat",   "KrivkaTrvani", "Barvy1",         "BitBtn8",       "VolejPicture1", "VolejPicture",
+        "Barvy1",         "BitBtn8",       "VolejPicture1", "VolejPicture",
         "ProhlSoubor1",   "BitBtn2",      "TextAdobe",      "BitBtn37",      "VypisIniSouboru", "OVerzi1",
         "OVerzi",         "OProgramu1",   "OProgramu",      "Schranka",      "Nastaven2",
     };

@@ -4,6 +4,8 @@
 
 namespace morvik {
 
+class DistributionFunctionWindow;
+class HistogramEditor;
 class MainWindow;
 class ToolWindow;
 struct WindowContext;
@@ -19,9 +21,15 @@ public:
 
     // The window behind an item of CBTypHist (1 combination, 2 summation, 3 parametric, 4 raw data), or nullptr.
     ToolWindow* Window(int item) const;
+    // The distribution-function window the main window's KrivkaTrvZat opens.
+    DistributionFunctionWindow* Distribution() const { return distribution_.get(); }
+    // The new-histogram editor the main window's Novyhistogram1 opens.
+    HistogramEditor* Editor() const { return editor_.get(); }
 
 private:
     std::vector<std::unique_ptr<ToolWindow>> windows_;
+    std::unique_ptr<DistributionFunctionWindow> distribution_;
+    std::unique_ptr<HistogramEditor> editor_;
 };
 
 }  // namespace morvik

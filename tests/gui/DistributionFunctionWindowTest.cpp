@@ -1,0 +1,165 @@
+// The distribution-function window: opened from the main window on the histogram it shows (and not without
+// one), F(x) as bars and as a table of either kind, its caption and texts in both languages, and closing it
+// gives the main window back unchanged.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QtTest>
+#include <cmath>
+
+#include "GuiTest.h"
+#include "MainWindowFixture.h"
+#include "chart/ChartColour.h"
+#include "chart/ChartToolbar.h"
+#include "chart/ChartView.h"
+#include "common/NumberText.h"
+#include "distribution/DistributionFunctionWindow.h"
+#include "kit/IntervalTableView.h"
+#include "localization/MainWindowNames.h"
+#include "localization/TextCis.h"
+#include "mainwindow/ToolWindows.h"
+
+using namespace morvik;
+
+namespace {
+
+struct DistributionFixture : test::MainWindowFixture {
+    ToolWindows tools{*window, context};
+    DistributionFunctionWindow& distribution = *tools.Distribution();
+
+    template <typename T>
+    T* Child(const char* name)
+    {
+        T* found = distribution.findChild<T*>(QString::fromLatin1(name));
+        if (!found) qFatal("no %s", name);
+        return found;
+    }
+    const ChartModel& Chart() { return Child<ChartView>("Chart1L")->model(); }
+    IntervalTableView* Table() { return Child<IntervalTableView>("StringGrid2"); }
+    void OpenWindow() { Action(names::KrivkaTrvZat)->trigger(); }
+};
+
+}  // namespace
+
+class DistributionFunctionWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { SetLanguage(Language::Czech); }
+
+    void withoutAHistogramTheCommandDoesNothing()
+    {
+        DistributionFixture f;
+        QVERIFY(!f.Action(names::KrivkaTrvZat)->isEnabled());
+        QVERIFY(!f.Find<QWidget>(names::KrivkaTrvani)->isEnabled());
+        // Even when reached some other way, nothing opens and the main window stays usable.
+        f.Action(names::KrivkaTrvZat)->setEnabled(true);
+        f.OpenWindow();
+        QVERIFY(!f.distribution.isVisible());
+        QVERIFY(f.window->isEnabled());
+        QVERIFY(!f.distribution.Model().has_value());
+    }
+
+    void opensOnTheShownHistogramAndClosesBackToIt()
+    {
+        DistributionFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        QVERIFY(f.Action(names::KrivkaTrvZat)->isEnabled());
+        QVERIFY(f.Find<QWidget>(names::KrivkaTrvani)->isEnabled());
+        const std::vector<std::string> title = f.window->ChartContent().titleLines;
+        f.OpenWindow();
+        QVERIFY(f.distribution.isVisible());
+        QVERIFY(!f.window->isEnabled());
+        QCOMPARE(f.distribution.windowTitle(), QString::fromStdString(FormatText(59, "uniform")));
+
+        // Ten equal intervals: F(x) rises by a tenth per bar up to 1.
+        const ChartModel& chart = f.Chart();
+        QCOMPARE(chart.main.bars.size(), size_t(10));
+        for (size_t i = 0; i < 10; ++i) QVERIFY(std::abs(chart.main.bars[i].height - (i + 1) / 10.0) < 1e-12);
+        QCOMPARE(chart.titleLines, title);
+        QCOMPARE(chart.leftAxisTitle, TextCis(159));
+
+        // A Discrete table: headings, the lower edge, then a centre and an upper-edge row per interval; the
+        // interval rows shaded.
+        IntervalTableView* table = f.Table();
+        QCOMPARE(table->rowCount(), 22);
+        QCOMPARE(table->Text(0, 2).trimmed(), QString("F(x)"));
+        QCOMPARE(table->Text(1, 2), QString::fromStdString(StrNaCarku(0)));
+        QCOMPARE(table->Text(21, 2), QString::fromStdString(StrNaCarku(1)));
+        QCOMPARE(table->Background(2, 1), ToQColor(DistributionFunctionModel::ShadedRowColour));
+        QVERIFY(table->Background(3, 1) != ToQColor(DistributionFunctionModel::ShadedRowColour));
+
+        // The command bar only when the window spans the screen.
+        QVERIFY(!f.Child<ChartToolbar>("Panel2")->isVisible());
+
+        f.Child<QPushButton>("ExitBtn")->click();
+        QVERIFY(!f.distribution.isVisible());
+        QVERIFY(f.window->isEnabled());
+        QCOMPARE(f.window->Model().Name, std::string("uniform"));
+        QCOMPARE(f.window->ChartContent().main.bars.size(), size_t(10));
+    }
+
+    void aPureDiscreteTableHasARowPerValue()
+    {
+        DistributionFixture f;
+        f.Open(f.Fixture("dice.dis"));
+        if (f.window->Model().Kind != HistogramKind::PureDiscrete) QSKIP("dice.dis opens as Discrete");
+        f.OpenWindow();
+        QCOMPARE(f.Table()->rowCount(), 7);
+        for (int row = 1; row <= 6; ++row) {
+            QCOMPARE(f.Table()->Background(row, 1), ToQColor(DistributionFunctionModel::ShadedRowColour));
+        }
+        QVERIFY(std::abs(f.Chart().main.bars.back().height - 1.0) < 1e-12);
+        f.distribution.close();
+        QVERIFY(f.window->isEnabled());
+    }
+
+    void marksAndLabelKindFollowTheOptions()
+    {
+        DistributionFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        f.OpenWindow();
+        QVERIFY(!f.Chart().main.marks.visible);
+        f.Child<QCheckBox>("CheckBox1")->setChecked(true);
+        QVERIFY(f.Chart().main.marks.visible);
+
+        // Index labels chosen here: the chart numbers the bars and the main window follows.
+        auto* kinds = f.Child<QComboBox>("CBValInd");
+        kinds->setCurrentIndex(0);
+        emit kinds->activated(0);
+        QCOMPARE(f.Chart().main.bars[3].label, std::string("3"));
+        QVERIFY(f.window->Options().index1);
+        f.distribution.close();
+        QVERIFY(f.window->isEnabled());
+    }
+
+    void textsInBothLanguages_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("valueItem");
+        QTest::addColumn<QString>("exitHint");
+        QTest::newRow("Czech") << int(Language::Czech) << "Hodnota  x" << QString::fromUtf8("Zavřít");
+        QTest::newRow("English") << int(Language::English) << "Value  x" << "Close";
+    }
+    void textsInBothLanguages()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, valueItem);
+        QFETCH(QString, exitHint);
+        DistributionFixture f;
+        if (static_cast<Language>(language) == Language::English) f.window->EnglishClick();
+        else f.window->CzechClick();
+        f.Open(f.Fixture("uniform.dis"));
+        f.OpenWindow();
+        QCOMPARE(f.distribution.windowTitle(), QString::fromStdString(FormatText(59, "uniform")));
+        QCOMPARE(f.Child<QComboBox>("CBValInd")->itemText(1), valueItem);
+        QCOMPARE(f.Child<QPushButton>("ExitBtn")->toolTip().trimmed(), exitHint);
+        QCOMPARE(f.Chart().leftAxisTitle, TextCis(159));
+        f.distribution.close();
+        QVERIFY(f.window->isEnabled());
+        QCOMPARE(f.window->Model().Name, std::string("uniform"));
+    }
+};
+
+MORVIK_GUI_TEST(DistributionFunctionWindowTest);
+#include "DistributionFunctionWindowTest.moc"

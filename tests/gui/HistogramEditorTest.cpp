@@ -1,0 +1,186 @@
+// The new-histogram editor: opened from the main window, a typed histogram saved into the results folder and
+// shown by the main window, the save checks refusing with their messages, a write error leaving everything as
+// it was, and the texts in both languages.
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "GuiTest.h"
+#include "MainWindowFixture.h"
+#include "editor/HistogramEditor.h"
+#include "localization/MainWindowNames.h"
+#include "localization/TextCis.h"
+#include "mainwindow/ToolWindows.h"
+
+using namespace morvik;
+
+namespace {
+
+struct EditorFixture : test::MainWindowFixture {
+    ToolWindows tools{*window, context};
+    HistogramEditor& editor = *tools.Editor();
+
+    template <typename T>
+    T* Child(const char* name)
+    {
+        T* found = editor.findChild<T*>(QString::fromLatin1(name));
+        if (!found) qFatal("no %s", name);
+        return found;
+    }
+    void OpenEditor() { Action(names::Novyhistogram1)->trigger(); }
+    void Fill(const QString& name, const QString& min, const QString& max, const QString& memo)
+    {
+        Child<QLineEdit>("Edit4")->setFocus();
+        QTest::keyClicks(Child<QLineEdit>("Edit4"), name);
+        QTest::keyClicks(Child<QLineEdit>("Edit1"), min);
+        QTest::keyClicks(Child<QLineEdit>("Edit2"), max);
+        Child<QPlainTextEdit>("Memo1")->setPlainText(memo);
+    }
+    void Save() { Child<QPushButton>("BitBtn2")->click(); }
+    std::string Results() const { return context.folders.ResultsFolder; }
+};
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+class HistogramEditorTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { SetLanguage(Language::Czech); }
+
+    void savesATypedHistogramAndHandsItOver()
+    {
+        EditorFixture f;
+        QVERIFY(f.Action(names::Novyhistogram1)->isEnabled());
+        QVERIFY(f.Find<QWidget>(names::BNovy)->isEnabled());
+        f.OpenEditor();
+        QVERIFY(f.editor.isVisible());
+        QVERIFY(!f.window->isEnabled());
+
+        f.Fill("my beam", "0", "10", "1\n2\n3\n4");
+        // The count and the sum follow the memo as it is typed.
+        QCOMPARE(f.Child<QLineEdit>("Edit3")->text().trimmed(), QString("4"));
+        QCOMPARE(f.Child<QLineEdit>("Edit5")->text().trimmed(), QString("10"));
+
+        const std::string path = f.Results() + "/mybeam.dis";
+        f.dialogs.AnswerPath(path);
+        f.Save();
+        // The save dialog opened in the results folder with the name, blanks removed.
+        QCOMPARE(f.dialogs.Recorded().back().file.folder, f.Results());
+        QCOMPARE(f.dialogs.Recorded().back().file.fileName, std::string("mybeam.dis"));
+        QVERIFY(std::filesystem::exists(path));
+        QVERIFY(!f.editor.isVisible());
+        QVERIFY(f.window->isEnabled());
+        QCOMPARE(f.window->Model().Name, std::string("mybeam"));
+        QCOMPARE(f.window->ChartContent().main.bars.size(), size_t(4));
+    }
+
+    void saveChecksRefuseWithTheirMessages_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("min");
+        QTest::addColumn<QString>("max");
+        QTest::addColumn<QString>("memo");
+        QTest::addColumn<int>("message");
+        QTest::newRow("no frequencies") << "a" << "0" << "1" << "" << 135;
+        QTest::newRow("all zero") << "a" << "0" << "1" << "0\n0" << 135;
+        QTest::newRow("Min not above Max") << "a" << "5" << "1" << "1\n2" << 31;
+        QTest::newRow("no name") << "" << "0" << "1" << "1\n2" << 134;
+        QTest::newRow("no Min") << "a" << "" << "1" << "1\n2" << 133;
+    }
+    void saveChecksRefuseWithTheirMessages()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, min);
+        QFETCH(QString, max);
+        QFETCH(QString, memo);
+        QFETCH(int, message);
+        EditorFixture f;
+        f.OpenEditor();
+        f.Fill(name, min, max, memo);
+        f.dialogs.Clear();
+        f.dialogs.AnswerOk();
+        f.Save();
+        QVERIFY(!f.dialogs.Recorded().empty());
+        QVERIFY(f.dialogs.Recorded().back().text.find(TextCis(message)) != std::string::npos);
+        QCOMPARE(f.dialogs.Recorded().back().type, DialogType::Message);
+        QVERIFY(f.editor.isVisible());
+        QVERIFY(!f.window->isEnabled());
+        QVERIFY(std::filesystem::is_empty(f.Results()));
+        f.Child<QPushButton>("BitBtn1")->click();
+        QVERIFY(f.window->isEnabled());
+        QVERIFY(!f.window->Model().HasHistogram());
+    }
+
+    void aWriteErrorLeavesEverythingAsItWas()
+    {
+        EditorFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        f.OpenEditor();
+        f.Fill("beam", "0", "10", "1\n2");
+        f.dialogs.AnswerPath(f.Results() + "/no such folder/beam.dis");
+        f.dialogs.AnswerOk();
+        f.Save();
+        QCOMPARE(f.dialogs.Recorded().back().type, DialogType::Message);
+        QVERIFY(f.editor.isVisible());
+        f.editor.close();
+        QVERIFY(f.window->isEnabled());
+        QCOMPARE(f.window->Model().Name, std::string("uniform"));
+        QCOMPARE(f.window->ChartContent().main.bars.size(), size_t(10));
+    }
+
+    void anExistingFileIsKeptUnlessTheUserAgrees()
+    {
+        EditorFixture f;
+        const std::string path = f.Write(f.Results() + "/beam.dis", "old");
+        f.OpenEditor();
+        f.Fill("beam", "0", "10", "1\n2");
+        f.dialogs.AnswerPath(path);
+        f.dialogs.AnswerNo();
+        f.Save();
+        QCOMPARE(ReadAll(path), std::string("old"));
+        QVERIFY(f.editor.isVisible());
+        f.dialogs.AnswerPath(path);
+        f.dialogs.AnswerYes();
+        f.Save();
+        QVERIFY(ReadAll(path) != "old");
+        QCOMPARE(f.window->Model().Name, std::string("beam"));
+    }
+
+    void textsInBothLanguages_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("Czech") << int(Language::Czech) << QString::fromUtf8("  Morvik :  Popis nového histogramu");
+        QTest::newRow("English") << int(Language::English) << "  Morvik :  Description of new histogram";
+    }
+    void textsInBothLanguages()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, title);
+        EditorFixture f;
+        if (static_cast<Language>(language) == Language::English) f.window->EnglishClick();
+        else f.window->CzechClick();
+        f.OpenEditor();
+        QCOMPARE(f.editor.windowTitle(), title);
+        QVERIFY(!f.Child<QPushButton>("BitBtn2")->toolTip().isEmpty());
+        f.editor.close();
+        QVERIFY(f.window->isEnabled());
+    }
+};
+
+MORVIK_GUI_TEST(HistogramEditorTest);
+#include "HistogramEditorTest.moc"
