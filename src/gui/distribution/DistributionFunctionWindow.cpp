@@ -127,8 +127,7 @@ void DistributionFunctionWindow::Redisplay()
 void DistributionFunctionWindow::ApplyLanguage(Language language)
 {
     // The shared list texts first: the window's own caption set words item 1 its way.
-    const std::array<std::string, 2> valueItems = CBValIndItems(language);
-    for (int item = 0; item < 2; ++item) chartOptions_.CBValInd->setItemText(item, ToQString(valueItems[static_cast<size_t>(item)]));
+    chartOptions_.ApplyLanguage(language);
     ToolWindow::ApplyLanguage(language);
     // The caption names the histogram once there is one; the axis titles follow the language.
     if (model_) setWindowTitle(ToQString(model_->Caption()));
@@ -140,16 +139,13 @@ void DistributionFunctionWindow::ReadSettings()
     ToolWindow::ReadSettings();
     const ChartWindowSettings chart = ReadChartWindowSettings(Settings(), DistributionForm);
     chartBackground_ = chart.chartBackground;
-    chartOptions_.CBMarks->setCurrentIndex(chart.CBMarksItemIndex);
-    const QSignalBlocker quiet(chartOptions_.SpinEdAngle);
-    chartOptions_.SpinEdAngle->setValue(chart.SpinEdAngleValue);
+    chartOptions_.Restore(chart.CBMarksItemIndex, chart.SpinEdAngleValue);
 }
 
 void DistributionFunctionWindow::WriteSettings()
 {
     ToolWindow::WriteSettings();
-    WriteChartWindowSettings(Settings(), DistributionForm,
-                             {chartBackground_, chartOptions_.CBMarks->currentIndex(), chartOptions_.SpinEdAngle->value()});
+    WriteChartWindowSettings(Settings(), DistributionForm, chartOptions_.Stored(chartBackground_));
 }
 
 void DistributionFunctionWindow::SetMainWindowSettings(const MainWindowSettings& settings)
