@@ -68,15 +68,9 @@ void DistributionFunctionWindow::BuildControls()
 void DistributionFunctionWindow::ConnectControls()
 {
     connect(ExitBtn, &QPushButton::clicked, this, &QWidget::close);
-    connect(chartOptions_.CheckBox1, &QCheckBox::toggled, this, [this] { Redisplay(); });
-    connect(chartOptions_.CBMarks, &QComboBox::currentIndexChanged, this, [this] {
-        if (chartOptions_.CheckBox1->isChecked()) Redisplay();
-    });
-    // A new angle hides the marks until they are ticked again; they then take the angle.
-    connect(chartOptions_.SpinEdAngle, &QSpinBox::valueChanged, this, [this] { chartOptions_.CheckBox1->setChecked(false); });
-    connect(chartOptions_.CBValInd, &QComboBox::activated, this, [this](int index) {
-        main_.index1 = index != 1;
-        emit indexLabelsChanged(main_.index1);
+    chartOptions_.Connect(this, [this] { Redisplay(); }, [this](bool index1) {
+        main_.index1 = index1;
+        emit indexLabelsChanged(index1);
         Redisplay();
     });
 }

@@ -32,6 +32,17 @@ ChartWindowSettings ChartOptions::Stored(Colour chartBackground) const
     return {chartBackground, CBMarks->currentIndex(), SpinEdAngle->value()};
 }
 
+void ChartOptions::Connect(QObject* context, const std::function<void()>& redisplay,
+                           const std::function<void(bool index1)>& labelsChosen) const
+{
+    QObject::connect(CheckBox1, &QCheckBox::toggled, context, [redisplay] { redisplay(); });
+    QObject::connect(CBMarks, &QComboBox::currentIndexChanged, context, [box = CheckBox1, redisplay] {
+        if (box->isChecked()) redisplay();
+    });
+    QObject::connect(SpinEdAngle, &QSpinBox::valueChanged, context, [box = CheckBox1] { box->setChecked(false); });
+    QObject::connect(CBValInd, &QComboBox::activated, context, [labelsChosen](int index) { labelsChosen(index != 1); });
+}
+
 void ChartOptions::ApplyLanguage(Language language) const
 {
     const std::array<std::string, 2> items = CBValIndItems(language);

@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+
 #include "chart/ChartModel.h"
 #include "localization/TextCis.h"
 #include "shell/ChartWindowSettings.h"
@@ -6,6 +8,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QObject;
 class QSpinBox;
 class QWidget;
 
@@ -28,6 +31,11 @@ struct ChartOptions {
     void Restore(int marksItemIndex, int angle) const;
     // The window's stored chart keys as these controls and the chart's background say.
     ChartWindowSettings Stored(Colour chartBackground) const;
+    // Wires the options as every chart window wants them: the marks box and a marks choice while it is ticked
+    // redraw, a new angle hides the marks until they are ticked again (they then take the angle), and the
+    // index/value list hands its choice (true for index labels) to `labelsChosen`.
+    void Connect(QObject* context, const std::function<void()>& redisplay,
+                 const std::function<void(bool index1)>& labelsChosen) const;
     // The index/value list's items in the given language.
     void ApplyLanguage(Language language) const;
 };

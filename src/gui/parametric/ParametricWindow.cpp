@@ -97,19 +97,13 @@ void ParametricWindow::ConnectControls()
     connect(StringGrid1, &QTableWidget::cellClicked, this, [] {
         Dialogs().ShowMessage(TextCis(msg::ConfirmationTitle), TextCis(msg::ParametricGridHelp), DialogKind::Information, DialogButtons::Ok, DialogResultOk);
     });
-    connect(chartOptions_.CheckBox1, &QCheckBox::toggled, this, [this] {
-        if (model_.ChartShown()) Redisplay();
-    });
-    connect(chartOptions_.CBMarks, &QComboBox::currentIndexChanged, this, [this] {
-        if (chartOptions_.CheckBox1->isChecked() && model_.ChartShown()) Redisplay();
-    });
-    // A new angle hides the marks until they are ticked again; they then take the angle.
-    connect(chartOptions_.SpinEdAngle, &QSpinBox::valueChanged, this, [this] { chartOptions_.CheckBox1->setChecked(false); });
-    connect(chartOptions_.CBValInd, &QComboBox::activated, this, [this](int index) {
-        main_.index1 = index != 1;
-        emit indexLabelsChanged(main_.index1);
-        if (model_.ChartShown()) Redisplay();
-    });
+    chartOptions_.Connect(
+        this, [this] { if (model_.ChartShown()) Redisplay(); },
+        [this](bool index1) {
+            main_.index1 = index1;
+            emit indexLabelsChanged(index1);
+            if (model_.ChartShown()) Redisplay();
+        });
     connect(UlozGraf, &QToolButton::clicked, this, &ParametricWindow::ExportGraph);
     for (size_t i = 0; i < graphTargets_.size(); ++i) {
         connect(graphTargets_[i], &QAction::triggered, this,

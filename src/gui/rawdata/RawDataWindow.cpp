@@ -148,14 +148,9 @@ void RawDataWindow::ConnectControls()
         if (BTabChar->isEnabled() && model_.ChosenFit() >= 0) ShowHelp(79, FormatText(161, CBTypPara->currentText().toStdString()));
         else ShowHelp(79, TextCis(160));
     });
-    connect(chartOptions_.CheckBox1, &QCheckBox::toggled, this, [this] { Redisplay(); });
-    connect(chartOptions_.CBMarks, &QComboBox::currentIndexChanged, this, [this] {
-        if (chartOptions_.CheckBox1->isChecked()) Redisplay();
-    });
-    connect(chartOptions_.SpinEdAngle, &QSpinBox::valueChanged, this, [this] { chartOptions_.CheckBox1->setChecked(false); });
-    connect(chartOptions_.CBValInd, &QComboBox::activated, this, [this](int index) {
-        main_.index1 = index != 1;
-        emit indexLabelsChanged(main_.index1);
+    chartOptions_.Connect(this, [this] { Redisplay(); }, [this](bool index1) {
+        main_.index1 = index1;
+        emit indexLabelsChanged(index1);
         Redisplay();
     });
     connect(UlozGraf, &QToolButton::clicked, this, &RawDataWindow::ExportGraph);
