@@ -1,6 +1,7 @@
 // morvik-cli combine: the histogram of a sum of independent scaled variables.
 #include "ComponentTableCli.h"
 #include "combination/CombinationTable.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 
 namespace morvik::cli {
@@ -14,7 +15,7 @@ int RunCombine(std::vector<std::string> args)
     if (rows.size() > static_cast<size_t>(table.Layout().tableRows)) {
         throw UsageException{"at most " + std::to_string(table.Layout().tableRows) + " files can be combined"};
     }
-    if (rows.size() < 2) return Refuse(TextCis(74));
+    if (rows.size() < 2) return Refuse(TextCis(msg::TooFewToCombine));
     if (auto refusal = LoadRows(table, rows)) return Refuse(*refusal);
     return ComputeAndPrint(table, out);
 }

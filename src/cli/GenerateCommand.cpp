@@ -3,6 +3,7 @@
 
 #include "CliCommon.h"
 #include "histogram/HistogramFile.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 #include "parametric/ParametricGenerator.h"
 #include "parametric/ParametricInputChecks.h"
@@ -49,7 +50,7 @@ int RunGenerate(const std::vector<std::string>& arguments)
     const GenerationOutcome outcome = generator.VypParaRoz({type, eps, bins, kind, std::nullopt});
     if (outcome.faultMessage) return Refuse(*outcome.faultMessage);
     if (outcome.refusal) return Refuse(outcome.refusal->message);
-    if (!outcome.result) return Refuse(TextCis(507));
+    if (!outcome.result) return Refuse(TextCis(msg::UnusableParameters));
 
     const GeneratedHistogram& result = *outcome.result;
     if (out) {

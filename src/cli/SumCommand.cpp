@@ -1,6 +1,7 @@
 // morvik-cli sum: the weighted mixture of scaled histograms.
 #include "ComponentTableCli.h"
 #include "combination/SummationTable.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 
 namespace morvik::cli {
@@ -14,7 +15,7 @@ int RunSum(std::vector<std::string> args)
     if (rows.size() > static_cast<size_t>(table.Layout().tableRows)) {
         throw UsageException{"at most " + std::to_string(table.Layout().tableRows) + " files can be summed"};
     }
-    if (rows.size() < 2) return Refuse(TextCis(64));
+    if (rows.size() < 2) return Refuse(TextCis(msg::TooFewToSum));
     if (auto refusal = LoadRows(table, rows)) return Refuse(*refusal);
     return ComputeAndPrint(table, out);
 }

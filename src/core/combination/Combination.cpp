@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "combination/Computation.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 
 namespace morvik {
@@ -129,7 +130,7 @@ ComputationResult CombineRows(std::span<const ScaledRow> rows, int intervals)
     ComputationResult result;
     const int q = std::clamp(intervals, 1, MaxBins);
     if (rows.size() < 2) {
-        result.message = Message::Error(TextCis(74));
+        result.message = Message::Error(TextCis(msg::TooFewToCombine));
         return result;
     }
 
@@ -144,7 +145,7 @@ ComputationResult CombineRows(std::span<const ScaledRow> rows, int intervals)
         }
     }
     if (!FitsDouble(total)) {
-        result.message = Message::Error(TextCis(141));
+        result.message = Message::Error(TextCis(msg::Overflow));
         return result;
     }
 

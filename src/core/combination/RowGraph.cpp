@@ -1,7 +1,8 @@
 #include "combination/RowGraph.h"
 
-#include "localization/TextCis.h"
 #include "common/NumberText.h"
+#include "localization/MessageNumbers.h"
+#include "localization/TextCis.h"
 
 namespace morvik {
 namespace {
@@ -18,7 +19,7 @@ GraphContent Bars(const Histogram& h, TableKind kind, bool indexLabels)
         graph.axisValueFormat = "0";
         graph.axisLabelSeparation = 30;
     } else {
-        graph.axisTitle = TextCis(157);
+        graph.axisTitle = TextCis(msg::ValueAxisTitle);
         graph.axisValueFormat = "#,##0.#####";
         graph.axisLabelSeparation = 3;
     }

@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "combination/Computation.h"
-#include "localization/TextCis.h"
 #include "common/NumberText.h"
+#include "localization/MessageNumbers.h"
+#include "localization/TextCis.h"
 
 namespace morvik {
 namespace {
@@ -102,7 +103,7 @@ ComputationResult Refused(Message message)
 
 ComputationResult SumRows(std::span<const ScaledRow> rows, int intervals)
 {
-    if (rows.size() < 2) return Refused(Message::Error(TextCis(64)));
+    if (rows.size() < 2) return Refused(Message::Error(TextCis(msg::TooFewToSum)));
 
     std::vector<WeightedRow> weighted;
     weighted.reserve(rows.size());
@@ -117,7 +118,8 @@ ComputationResult SumRows(std::span<const ScaledRow> rows, int intervals)
         high = s == 0 ? rowHigh : std::max(high, rowHigh);
         total += std::nearbyint(static_cast<long double>(rows[s].histogram->Total)) * rows[s].weight;
     }
-    if (!FitsDouble(low) || !FitsDouble(high) || !FitsDouble(total)) return Refused(Message::Error(TextCis(141)));
+    if (!FitsDouble(low) || !FitsDouble(high) || !FitsDouble(total))
+        return Refused(Message::Error(TextCis(msg::Overflow)));
 
     const long double range = high - low;
     int q = std::clamp(intervals, 1, MaxBins);
@@ -136,7 +138,7 @@ ComputationResult SumRows(std::span<const ScaledRow> rows, int intervals)
         }
     }
     total = std::nearbyint(total);
-    if (!(width > 0) || total == 0) return Refused(Message::Error(TextCis(140)));
+    if (!(width > 0) || total == 0) return Refused(Message::Error(TextCis(msg::DivisionByZero)));
 
     const long double resMin = low + width / 2;
     const long double resMax = high - width / 2;

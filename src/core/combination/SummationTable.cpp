@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "combination/Computation.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 #include "statlib/NumberParse.h"
 
@@ -12,7 +13,7 @@ std::optional<Message> SummationTable::Compute(const AskYesNoFn& ask)
 {
     // Every check runs over the rows that hold a histogram, whatever row is selected.
     const std::vector<int> rows = FilledRowNumbers();
-    if (rows.size() < 2) return Message::Error(TextCis(64));
+    if (rows.size() < 2) return Message::Error(TextCis(msg::TooFewToSum));
 
     auto invalid = [&](int row, int column) {
         const std::string& text = Cell(row, column);
@@ -20,7 +21,7 @@ std::optional<Message> SummationTable::Compute(const AskYesNoFn& ask)
     };
     for (int row : rows) {
         if (invalid(row, TableColumn::Multiple) || invalid(row, TableColumn::Weight)) {
-            return Message::Error(TextCis(99) + RowText(row));
+            return Message::Error(TextCis(msg::NotAValidNumber) + RowText(row));
         }
     }
     // Missing multiples, then missing weights: each may be filled with "1.0" and the computation goes on.
@@ -37,7 +38,7 @@ std::optional<Message> SummationTable::Compute(const AskYesNoFn& ask)
     for (int row : rows) {
         if (Cell(row, TableColumn::Multiple) == "0") {
             SetCellText(row, TableColumn::Multiple, "");
-            return Message::Error(TextCis(70));
+            return Message::Error(TextCis(msg::ZeroMultipleInTable));
         }
     }
     for (int row : rows) {
@@ -45,16 +46,16 @@ std::optional<Message> SummationTable::Compute(const AskYesNoFn& ask)
         const auto weight = ParseDouble(Cell(row, TableColumn::Weight));
         if (!weight || !(*weight > 0)) {
             SetCellText(row, TableColumn::Weight, "");
-            return Message::Error(TextCis(71));
+            return Message::Error(TextCis(msg::MissingWeights));
         }
     }
 
     std::vector<ScaledRow> scaled;
     for (int row : rows) {
         const auto weight = ParseDouble(Cell(row, TableColumn::Weight));
-        if (!weight) return Message::Error(TextCis(66));
+        if (!weight) return Message::Error(TextCis(msg::InvalidWeight));
         const auto multiple = ParseDouble(Cell(row, TableColumn::Multiple));
-        if (!multiple) return Message::Error(TextCis(67));
+        if (!multiple) return Message::Error(TextCis(msg::InvalidMultiple));
         scaled.push_back({&Record(row), *multiple, *weight});
     }
     ComputationResult result = SumRows(scaled, MaxIntervals());

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/NumberText.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 
 namespace morvik {
@@ -61,8 +62,8 @@ ChartModel DistributionFunctionModel::Chart(const DistributionChartOptions& opti
     chart.main.marks = options.marks;
     chart.valueFormat = "#.### E-";
     chart.labelSeparation = 30;
-    chart.bottomAxisTitle = options.indexLabels ? "Index   x" : TextCis(158);
-    chart.leftAxisTitle = TextCis(159);
+    chart.bottomAxisTitle = options.indexLabels ? "Index   x" : TextCis(msg::DistributionValueAxis);
+    chart.leftAxisTitle = TextCis(msg::DistributionFunctionAxis);
     chart.legend.visible = true;
     chart.legend.title = "p    P(x)";
     chart.legend.gradientStart = options.barColour;

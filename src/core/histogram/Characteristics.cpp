@@ -4,9 +4,10 @@
 #include <cmath>
 #include <cstdio>
 
-#include "localization/CharacteristicLabels.h"
-#include "localization/TextCis.h"
 #include "common/NumberText.h"
+#include "localization/CharacteristicLabels.h"
+#include "localization/MessageNumbers.h"
+#include "localization/TextCis.h"
 #include "statlib/Statistics.h"
 
 namespace morvik {
@@ -68,14 +69,14 @@ Statistics ComputeStatistics(std::span<const double> prob, int bins, double min,
 std::string CharacteristicsText(const std::string& heading, std::span<const double> prob, int bins, double min,
                                 double max, HistogramKind kind, double frequencyTotal)
 {
-    if (bins < 3) return TextCis(215);
+    if (bins < 3) return TextCis(msg::TooFewIntervalsForCharacteristics);
     const Statistics s = ComputeStatistics(prob, bins, min, max, kind, frequencyTotal);
     const auto& label = CharacteristicLabels();
     const std::string eol = "\r\n";
     const std::string rule(40, '_');
     const int digits = static_cast<int>(std::to_string(bins).size());
 
-    std::string text = heading + eol + rule + eol + eol + TextCis(81) + eol + eol;
+    std::string text = heading + eol + rule + eol + eol + TextCis(msg::BasicHeading) + eol + eol;
     text += label[0] + "\t\t" + s.texts[0] + eol;
     text += label[1] + "\t\t" + s.texts[1] + eol;
     text += label[2] + "\t" + std::string(static_cast<size_t>(std::max(0, 10 - digits)), ' ') + s.texts[2] + eol;

@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "common/AtomicFile.h"
+#include "common/NumberText.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 #include "statlib/NumberParse.h"
-#include "common/NumberText.h"
 
 namespace morvik {
 
@@ -69,7 +70,7 @@ void ParseInto(std::string_view content, ReaderMode mode, HistogramRead& read)
             line = DropFirst(line, 4);
             read.minText = line;
             auto value = ParseDouble(line);
-            if (!value) throw Error(TextCis(35) + line);
+            if (!value) throw Error(TextCis(msg::InvalidMinValue) + line);
             min = *value;
             count += 1;
         }
@@ -77,7 +78,7 @@ void ParseInto(std::string_view content, ReaderMode mode, HistogramRead& read)
             line = DropFirst(line, 4);
             read.maxText = line;
             auto value = ParseDouble(line);
-            if (!value) throw Error(TextCis(36) + line);
+            if (!value) throw Error(TextCis(msg::InvalidMaxValue) + line);
             max = *value;
             count += 10;
         }
@@ -91,7 +92,7 @@ void ParseInto(std::string_view content, ReaderMode mode, HistogramRead& read)
             line = DropFirst(line, 5);
             read.binsText = line;
             auto value = ParseInt32(line);
-            if (!value || *value < 1) throw Error(TextCis(37) + line);
+            if (!value || *value < 1) throw Error(TextCis(msg::InvalidBinsValue) + line);
             if (*value > MaxBins) {
                 throw Error(FormatText(mode == ReaderMode::Main ? 12 : 32, std::to_string(MaxBins)) + line);
             }
@@ -103,7 +104,8 @@ void ParseInto(std::string_view content, ReaderMode mode, HistogramRead& read)
             read.totalText = line;
             auto value = ParseDouble(line);
             // Probabilities are frequencies divided by Total: it must be a positive whole number.
-            if (!value || !(*value >= 1) || *value != std::floor(*value)) throw Error(TextCis(38) + line);
+            if (!value || !(*value >= 1) || *value != std::floor(*value))
+                throw Error(TextCis(msg::InvalidTotalValue) + line);
             read.histogram.Total = *value;
             totalValueText = line;
             count += 1000;
@@ -113,8 +115,8 @@ void ParseInto(std::string_view content, ReaderMode mode, HistogramRead& read)
             break;
         }
     }
-    if (!foundBins || next == lines.size()) throw Error(TextCis(13));
-    if (count != 1111) throw Error(TextCis(14));
+    if (!foundBins || next == lines.size()) throw Error(TextCis(msg::MissingBinsKeyword));
+    if (count != 1111) throw Error(TextCis(msg::MissingKeywords));
 
     Histogram& h = read.histogram;
     if (read.kind == HistogramKind::Discrete) {
@@ -128,7 +130,7 @@ void ParseInto(std::string_view content, ReaderMode mode, HistogramRead& read)
         h.Max = max;
         if (h.Bins == 1) {
             // One value: it has no spacing, and Min and Max must name the same value.
-            if (min != max) throw Error(TextCis(37) + read.binsText);
+            if (min != max) throw Error(TextCis(msg::InvalidBinsValue) + read.binsText);
             h.Width = 0;
         } else {
             h.Width = h.Range / (h.Bins - 1);

@@ -1,11 +1,12 @@
 #include "histogram/MainModel.h"
 
 #include "common/AtomicFile.h"
+#include "common/NumberText.h"
 #include "histogram/AbsoluteValue.h"
 #include "histogram/Characteristics.h"
 #include "histogram/Multiple.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
-#include "common/NumberText.h"
 
 namespace morvik {
 
@@ -112,7 +113,7 @@ void MainModel::TakeAbsoluteValue()
     MultipleA = 1;
     MultipleText = "1.00";
     Query = QueryMode::None;
-    TitleNote = "Histogram  " + Name.substr(0, Name.find('.')) + TextCis(60);
+    TitleNote = "Histogram  " + Name.substr(0, Name.find('.')) + TextCis(msg::AbsoluteValueNote);
 }
 
 void MainModel::PublishResult(const Histogram& result, HistogramKind kind, const std::string& name,

@@ -3,9 +3,10 @@
 #include <cmath>
 
 #include "common/KeyFilter.h"
+#include "common/NumberText.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 #include "statlib/NumberParse.h"
-#include "common/NumberText.h"
 
 namespace morvik {
 
@@ -15,20 +16,20 @@ MultipleCheck CheckMultiple(const std::string& text, HistogramKind kind)
     if (text.empty()) return check;
     auto value = ParseFieldNumber(text);  // refuses a leading "E" too
     if (!value) {
-        check.message = Message::Error(TextCis(20) + text);
+        check.message = Message::Error(TextCis(msg::InvalidNumber) + text);
         return check;
     }
     double a = *value;
     if (kind == HistogramKind::PureDiscrete && a != std::floor(a)) {
-        check.message = Message::Information(TextCis(130));
+        check.message = Message::Information(TextCis(msg::PureDiscreteNeedsWholeMultiple));
         return check;
     }
     if (a == 0) {
-        check.message = Message::Error(TextCis(23));
+        check.message = Message::Error(TextCis(msg::ZeroMultiple));
         a = 1;
     }
     if (std::fabs(a) < 0.0001) {
-        check.message = Message::Error(TextCis(24));
+        check.message = Message::Error(TextCis(msg::TinyMultiple));
         a = 0.0001;
     }
     check.multiple = a;

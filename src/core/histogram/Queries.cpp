@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 #include "statlib/NumberParse.h"
 
@@ -90,7 +91,7 @@ QueryEntry ReadQueryEntry(const std::string& text)
 {
     QueryEntry entry;
     entry.value = ParseFieldNumber(text);
-    if (!entry.value) entry.message = Message::Error(TextCis(20) + text);
+    if (!entry.value) entry.message = Message::Error(TextCis(msg::InvalidNumber) + text);
     return entry;
 }
 
@@ -108,7 +109,7 @@ RangeChange ChangeRangeEnd(const Histogram& result, HistogramKind kind, RangeEnd
     auto value = ParseFieldNumber(text);  // refuses a leading "E" too
     const bool isMin = end == RangeEnd::Min;
     if (!value) {
-        change.message = Message::Error(TextCis(20) + text);
+        change.message = Message::Error(TextCis(msg::InvalidNumber) + text);
         return change;
     }
     if (kind == HistogramKind::PureDiscrete && *value != std::floor(*value)) {

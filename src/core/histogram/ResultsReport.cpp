@@ -1,9 +1,10 @@
 #include "histogram/ResultsReport.h"
 
+#include "common/NumberText.h"
 #include "histogram/Characteristics.h"
 #include "localization/CharacteristicLabels.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
-#include "common/NumberText.h"
 
 namespace morvik {
 namespace {
@@ -36,16 +37,16 @@ std::string ResultsReportText(const ReportHeading& heading, const Histogram& h, 
     std::string text;
     auto line = [&text](const std::string& content) { text += content + eol; };
 
-    line(TextCis(44));
+    line(TextCis(msg::ReportHeading));
     line(std::string(52, '_'));
     line(" ");
     line("Histogram A : " + heading.histogramName);
-    line(TextCis(45) + heading.multipleText);
-    line(TextCis(46) + heading.date + " / " + heading.time);
-    line("Program     : Morvik ( " + TextCis(62) + " :  " + heading.version + " )");
+    line(TextCis(msg::ReportMultipleLine) + heading.multipleText);
+    line(TextCis(msg::ReportDateLine) + heading.date + " / " + heading.time);
+    line("Program     : Morvik ( " + TextCis(msg::VersionCaption) + " :  " + heading.version + " )");
     line(" ");
     line(" ");
-    line(TextCis(81) + TextCis(79));
+    line(TextCis(msg::BasicHeading) + TextCis(msg::CharacteristicsTitle));
     line("");
     const Statistics s = ComputeStatistics(h.Prob, n, h.Min, h.Max, kind, T);
     const auto& labels = CharacteristicLabels();
@@ -75,7 +76,7 @@ std::string ResultsReportText(const ReportHeading& heading, const Histogram& h, 
     }
 
     line("|" + rule + "|");
-    line("|    " + TextCis(127) + "    | " + Cell(h.ProbabilitySum()) + " | " + TCetnost(12, T) +
+    line("|    " + TextCis(msg::TotalRowCaption) + "    | " + Cell(h.ProbabilitySum()) + " | " + TCetnost(12, T) +
          " |              |");
     line("|" + rule + "|");
     return text;

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <stdexcept>
 
+#include "localization/MessageNumbers.h"
+
 namespace morvik {
 namespace {
 
@@ -70,7 +72,10 @@ int FindTypeByEnglishText(std::string_view text)
     return -1;
 }
 
-std::string GroupCaption(int type) { return TextCis(151) + DistributionTypeInfo(type).captionSuffix; }
+std::string GroupCaption(int type)
+{
+    return TextCis(msg::ParametricGroupCaption) + DistributionTypeInfo(type).captionSuffix;
+}
 
 std::string ParameterCaption(int type, int slot) { return DistributionTypeInfo(type).captions.at(static_cast<size_t>(slot)); }
 

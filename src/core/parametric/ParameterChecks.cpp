@@ -1,5 +1,6 @@
 #include "parametric/ParameterChecks.h"
 
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 #include "statlib/NumberParse.h"
 
@@ -11,8 +12,9 @@ std::optional<GenerationRefusal> CheckParameters(int check, int type, const Para
     for (int slot = 0; slot < 4; ++slot) {
         const auto value = ParseDouble(texts[static_cast<size_t>(slot)]);
         if (!value) {
-            std::string text = TextCis(501) + "\r\n\r\n" + "        " + TextCis(502) + ParameterCaption(type, slot) +
-                               " : " + texts[static_cast<size_t>(slot)];
+            std::string text = TextCis(msg::InvalidParameter) + "\r\n\r\n" + "        " +
+                               TextCis(msg::SpecifiedParameter) + ParameterCaption(type, slot) + " : " +
+                               texts[static_cast<size_t>(slot)];
             return GenerationRefusal{Message::Error(std::move(text)), slot + 1, true};
         }
         values[static_cast<size_t>(slot)] = *value;
@@ -20,7 +22,8 @@ std::optional<GenerationRefusal> CheckParameters(int check, int type, const Para
     if (check == 1 || check == 2) {
         const int slot = check - 1;
         if (!(values[static_cast<size_t>(slot)] > 0)) {
-            std::string text = TextCis(503) + "\r\n\r\n" + "     " + ParameterCaption(type, slot) + TextCis(504);
+            std::string text = TextCis(msg::ParameterWord) + "\r\n\r\n" + "     " + ParameterCaption(type, slot) +
+                               TextCis(msg::NotPositiveSuffix);
             return GenerationRefusal{Message::Error(std::move(text)), slot + 1, false};
         }
     }

@@ -3,6 +3,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 #include "parametric/GenerationWork.h"
 #include "parametric/RangeSearch.h"
@@ -12,7 +13,7 @@ namespace {
 
 Message FaultMessage(int type, FloatFault fault)
 {
-    return Message::Error(TextCis(139) + TypeListText(type) + "\r\n\r\n" + "       " +
+    return Message::Error(TextCis(msg::GenerationError) + TypeListText(type) + "\r\n\r\n" + "       " +
                           TextCis(GenerationFaultMessageNumber(fault)));
 }
 
@@ -60,8 +61,9 @@ GenerationOutcome ParametricGenerator::VypParaRoz(const GenerationRequest& reque
     // A failure without a dialog of its own still tells the window's user that nothing came of it.
     auto fail = [&](std::optional<GenerationRefusal> refusal) {
         if (window) {
-            outcome.refusal =
-                refusal ? *refusal : GenerationRefusal{Message::Information(TextCis(507)), 0, false};
+            outcome.refusal = refusal
+                                  ? *refusal
+                                  : GenerationRefusal{Message::Information(TextCis(msg::UnusableParameters)), 0, false};
         }
         outcome.GenerationOk = false;
         return outcome;
@@ -92,7 +94,7 @@ GenerationOutcome ParametricGenerator::VypParaRoz(const GenerationRequest& reque
     } catch (const GenerationFailure& failure) {
         return fail(failure.refusal);
     } catch (const SearchRefused&) {
-        return fail(GenerationRefusal{Message::Information(TextCis(507)), 0, false});
+        return fail(GenerationRefusal{Message::Information(TextCis(msg::UnusableParameters)), 0, false});
     } catch (const ScanRejected&) {
         return fail(std::nullopt);
     } catch (const FloatingPointFault& fault) {

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 #include "parametric/DistributionCatalogue.h"
 #include "parametric/FloatingPointGuard.h"
@@ -194,10 +195,10 @@ void ScanForRange(GenerationWork& work, const DensityFunction& f)
 void CheckFoundRange(const GenerationWork& work)
 {
     if (work.type == GamaType && work.min == work.max) {
-        throw GenerationFailure{GenerationRefusal{Message::Error(TextCis(143)), 0, false}};
+        throw GenerationFailure{GenerationRefusal{Message::Error(TextCis(msg::UndefinedOperation)), 0, false}};
     }
     if (work.type == SnedecorType && work.min > work.max) {
-        throw GenerationFailure{GenerationRefusal{Message::Information(TextCis(507)), 2, false}};
+        throw GenerationFailure{GenerationRefusal{Message::Information(TextCis(msg::UnusableParameters)), 2, false}};
     }
 }
 

@@ -1,6 +1,7 @@
 // Fit-mode estimates, the parameter checks and the constants of each type.
 #include <cmath>
 
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 #include "parametric/DistributionCatalogue.h"
 #include "parametric/FloatingPointGuard.h"
@@ -41,17 +42,18 @@ void CheckConditions(const GenerationWork& work)
     const auto& p = work.parameters;
     switch (work.type) {
     case BetaUniversalType:
-        if (!(p[2] < p[3])) Refuse(Message::Error(TextCis(505) + " a < b !"), 4);
+        if (!(p[2] < p[3])) Refuse(Message::Error(TextCis(msg::ConditionNotMet) + " a < b !"), 4);
         break;
     case UniformType:
-        if (!(p[0] < p[1])) Refuse(Message::Error(TextCis(505) + " a < b !"), 1);
+        if (!(p[0] < p[1])) Refuse(Message::Error(TextCis(msg::ConditionNotMet) + " a < b !"), 1);
         break;
     case TriangularType:
-        if (!(p[0] < p[1])) Refuse(Message::Error(TextCis(505) + " a < b !"), 1);
-        if (!(p[0] <= p[2] && p[2] <= p[1])) Refuse(Message::Error(TextCis(505) + " a <= c <= b !"), 3);
+        if (!(p[0] < p[1])) Refuse(Message::Error(TextCis(msg::ConditionNotMet) + " a < b !"), 1);
+        if (!(p[0] <= p[2] && p[2] <= p[1]))
+            Refuse(Message::Error(TextCis(msg::ConditionNotMet) + " a <= c <= b !"), 3);
         break;
     case LogNormal3PType:
-        if (p[2] == 0) Refuse(Message::Error(TextCis(505) + " Skewness <> 0 !"), 3);
+        if (p[2] == 0) Refuse(Message::Error(TextCis(msg::ConditionNotMet) + " Skewness <> 0 !"), 3);
         break;
     default: break;
     }
@@ -63,18 +65,18 @@ void CheckConstants(const GenerationWork& work)
     const DensityState& d = work.density;
     switch (work.type) {
     case BetaUniversalType:
-        if (!(d.C <= 1e308L)) Refuse(Message::Error(TextCis(506)), 2);
+        if (!(d.C <= 1e308L)) Refuse(Message::Error(TextCis(msg::ParameterOverflow)), 2);
         break;
     case GamaType:
         if (d.A == 0) RejectSilently();
         if (!work.fitUserRange && !(work.parameters[0] >= 1))
-            Refuse(Message::Error(TextCis(509) + "(k-1).theta >= 0   !"));
+            Refuse(Message::Error(TextCis(msg::ConditionFailed) + "(k-1).theta >= 0   !"));
         break;
     case SnedecorType:
-        if (!(d.C <= 1e308L)) Refuse(Message::Error(TextCis(506)), 1);
+        if (!(d.C <= 1e308L)) Refuse(Message::Error(TextCis(msg::ParameterOverflow)), 1);
         break;
     case LogNormal3PType:
-        if (d.W == 0) Refuse(Message::Error(TextCis(508)));
+        if (d.W == 0) Refuse(Message::Error(TextCis(msg::ZeroConstant)));
         break;
     default: break;
     }

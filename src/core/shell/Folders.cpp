@@ -1,6 +1,7 @@
 #include "shell/Folders.h"
 
 #include "common/Paths.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 
 namespace morvik {
@@ -40,7 +41,7 @@ std::string HelpFilePath(const Folders& folders) { return folders.StartFolder + 
 
 std::string DirectoriesText(const Folders& folders)
 {
-    std::string text = TextCis(34);
+    std::string text = TextCis(msg::FoldersMessage);
     size_t from = 0;  // past the last folder put in, so a "%s" inside a folder name stays as it is
     for (const std::string* folder : {&folders.StartFolder, &folders.HistogramsRoot, &folders.GraphsFolder,
                                       &folders.RawDataFolder, &folders.ResultsFolder}) {

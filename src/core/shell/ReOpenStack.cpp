@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/Paths.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 #include "shell/WindowPlacement.h"
 
@@ -68,7 +69,8 @@ std::array<ReOpenStack::MenuItem, ReOpenStack::Capacity> ReOpenStack::MenuItems(
 std::vector<std::array<std::string, 5>> ReOpenStack::TableRows() const
 {
     std::vector<std::array<std::string, 5>> rows;
-    rows.push_back({"", "Histogram (.dis)", TextCis(50), TextCis(51), TextCis(52)});
+    rows.push_back({"", "Histogram (.dis)", TextCis(msg::ReOpenMultipleHeading), TextCis(msg::ReOpenBinsHeading),
+                    TextCis(msg::ReOpenFolderHeading)});
     for (int r = 1; r <= Count(); ++r) {
         const ReOpenEntry& entry = entries_[r - 1];
         const std::string name = FileNameOf(entry.file);
