@@ -16,6 +16,7 @@ inline constexpr int QuantileQueryHint = 41;        // the status hint of the qu
 inline constexpr int DefaultResultsName = 43;       // the results report's default file name
 inline constexpr int CharacteristicsTitle = 79;     // the title of the characteristics dialog
 inline constexpr int TotalRowCaption = 127;         // the caption of an interval table's total row
+inline constexpr int HelpFileMissing = 128;         // "Directory for file Help no exist !" with the path
 inline constexpr int ParametricGridHelp = 154;      // what the parametric window's characteristics mean
 inline constexpr int ParametricValueAxis = 208;     // the parametric chart's bottom-axis title for values
 

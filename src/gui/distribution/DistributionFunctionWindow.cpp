@@ -16,6 +16,7 @@
 #include "kit/Screen.h"
 #include "localization/MainWindowTexts.h"
 #include "shell/ChartWindowSettings.h"
+#include "shell/ColourSlots.h"
 
 namespace morvik {
 namespace {
@@ -162,6 +163,16 @@ void DistributionFunctionWindow::resizeEvent(QResizeEvent* event)
 {
     ToolWindow::resizeEvent(event);
     PlaceCommandBar();
+}
+
+void DistributionFunctionWindow::TakeColours(const MainWindowColours& colours)
+{
+    ToolWindow::TakeColours(colours);
+    const Colour background = FormChartBackground(colours, DistributionForm).value_or(chartBackground_);
+    if (main_.colours == colours && chartBackground_ == background) return;
+    main_.colours = colours;
+    chartBackground_ = background;
+    Redisplay();
 }
 
 }  // namespace morvik

@@ -33,6 +33,7 @@ public:
     void ApplyLanguage(Language language) override;
     void ReadSettings() override;
     void WriteSettings() override;
+    void TakeColours(const MainWindowColours& colours) override;
 
     void SetMainWindowSettings(const MainWindowSettings& settings);
     const std::optional<DistributionFunctionModel>& Model() const { return model_; }

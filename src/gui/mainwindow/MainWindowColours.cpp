@@ -8,21 +8,14 @@
 #include <QTableWidget>
 
 #include "chart/ChartColour.h"
+#include "kit/FormColours.h"
 #include "localization/MainWindowNames.h"
 #include "mainwindow/MainWindow.h"
 
 namespace morvik {
 namespace {
 
-void SetRole(QWidget* widget, QPalette::ColorRole role, Colour colour)
-{
-    if (!widget) return;
-    const bool system = IsSystemColour(colour);
-    QPalette palette = widget->palette();
-    palette.setColor(role, system ? QApplication::palette(widget).color(role) : ToQColor(colour));
-    widget->setPalette(palette);
-    if (role == QPalette::Window) widget->setAutoFillBackground(!system);
-}
+void SetRole(QWidget* widget, QPalette::ColorRole role, Colour colour) { SetPaletteRole(widget, role, colour); }
 
 // A group box's caption in its own colour, the box itself as the style draws it.
 void SetCaptionColour(QGroupBox* box, Colour colour)
@@ -57,8 +50,10 @@ void MainWindow::ApplyColours()
         SetRole(widget(name), QPalette::Text, c.panelText);
     }
     for (const char* name : {names::Label13, names::Label14}) SetRole(widget(name), QPalette::WindowText, c.queryLabels);
-    SetRole(widget(names::Edit3), QPalette::Base, c.multipleBackground);
-    SetRole(widget(names::Edit3), QPalette::Text, c.multipleText);
+    for (const char* name : {names::Edit3, names::EditMin, names::EditMax}) {
+        SetRole(widget(name), QPalette::Base, c.multipleBackground);
+        SetRole(widget(name), QPalette::Text, c.multipleText);
+    }
     SetRole(widget(names::EditXY), QPalette::Base, c.valueBackground);
     SetRole(widget(names::EditXY), QPalette::Text, c.valueQuery);
     SetRole(widget(names::EditP), QPalette::Base, c.quantileBackground);

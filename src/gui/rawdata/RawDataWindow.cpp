@@ -37,6 +37,7 @@
 #include "rawdata/RawListingModel.h"
 #include "rawdata/TypedRawData.h"
 #include "shell/ChartWindowSettings.h"
+#include "shell/ColourSlots.h"
 #include "shell/DateTimeText.h"
 #include "shell/Folders.h"
 #include "statlib/MessageDialog.h"
@@ -448,6 +449,16 @@ void RawDataWindow::SetMainWindowSettings(const MainWindowSettings& settings)
     main_ = settings;
     PlaceChartToolbar();
     chartOptions_.CBValInd->setCurrentIndex(main_.index1 ? 0 : 1);
+    Redisplay();
+}
+
+void RawDataWindow::TakeColours(const MainWindowColours& colours)
+{
+    ToolWindow::TakeColours(colours);
+    const Colour background = FormChartBackground(colours, RawDataForm).value_or(chartBackground_);
+    if (main_.colours == colours && chartBackground_ == background) return;
+    main_.colours = colours;
+    chartBackground_ = background;
     Redisplay();
 }
 
