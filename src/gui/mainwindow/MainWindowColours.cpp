@@ -39,10 +39,11 @@ void MainWindow::ApplyColours()
     SetRole(this, QPalette::Window, c.windowBackground);
     SetRole(widget(names::Panel1), QPalette::Window, c.toolPanel);
     SetRole(widget(names::StatusBar1), QPalette::Window, c.statusBar);
-    SetRole(widget(names::GroupBox1), QPalette::Window, c.inputPanel);
+    // The caption's style sheet first: setting one repolishes the box and would drop a palette set before.
     SetCaptionColour(findChild<QGroupBox*>(QString::fromLatin1(names::GroupBox1)), c.inputPanelCaption);
-    SetRole(widget(names::GroupBox2), QPalette::Window, c.resultPanel);
+    SetRole(widget(names::GroupBox1), QPalette::Window, c.inputPanel);
     SetCaptionColour(findChild<QGroupBox*>(QString::fromLatin1(names::GroupBox2)), c.resultPanelCaption);
+    SetRole(widget(names::GroupBox2), QPalette::Window, c.resultPanel);
     for (const char* name : {names::Label5, names::Label6, names::Label19, names::Label1, names::Label2, names::CheckBox1}) {
         SetRole(widget(name), QPalette::WindowText, c.panelText);
     }
