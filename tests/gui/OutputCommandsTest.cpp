@@ -16,6 +16,7 @@
 #include "kit/DesktopCommands.h"
 #include "localization/MainWindowNames.h"
 #include "localization/TextCis.h"
+#include "shell/DateTimeText.h"
 #include "shell/Folders.h"
 #include "shell/GraphTargetSetting.h"
 
@@ -255,5 +256,33 @@ private slots:
     }
 };
 MORVIK_GUI_TEST(DesktopCommandsTest);
+
+// A separator item redraws the chart, whose title carries the date and time in the chosen form.
+class SeparatorCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theChartTitleFollowsTheSeparators()
+    {
+        test::MainWindowFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        struct Case {
+            const char* item;
+            char date;
+            char time;
+        };
+        for (const Case& c : {Case{"lomitko1", '/', ':'}, Case{"tecka2", '/', '.'}, Case{"minus1", '-', '.'},
+                              Case{"dvojtecka1", '-', ':'}, Case{"tecka1", '.', ':'}}) {
+            f.Action(c.item)->trigger();
+            QVERIFY(f.Action(c.item)->isChecked());
+            const std::tm now = LocalTimeNow();
+            const std::string& title = f.window->ChartContent().titleLines.at(0);
+            QVERIFY2(title.find(DateText(now, c.date)) != std::string::npos, title.c_str());
+            // " ( date , hh:mm:ss )": the time's two separators.
+            const std::string time = title.substr(title.rfind(" , ") + 3, 8);
+            QVERIFY2(time[2] == c.time && time[5] == c.time, title.c_str());
+        }
+    }
+};
+MORVIK_GUI_TEST(SeparatorCommandsTest);
 
 #include "OutputCommandsTest.moc"

@@ -84,6 +84,7 @@ MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* par
         connect(Act(name), &QAction::triggered, this, [this, target, value] {
             *target = value;
             UpdateClock();
+            if (model_.HasHistogram()) RedrawHistogram();  // the chart's title carries the date and time
         });
     };
     separator(names::tecka1, &options_.DateSeparator, '.');
