@@ -83,7 +83,10 @@ void ColoursWindow::ChangeColour(int slot)
 void ColoursWindow::ShowPreview(int slot, Colour colour)
 {
     shown_[slot] = colour;
-    SetPaletteRole(previews_[slot], QPalette::Base, colour);
+    // The colour itself, a system colour as the desktop shows it (not the edit field's own background).
+    QPalette palette = previews_[slot]->palette();
+    palette.setColor(QPalette::Base, ToQColor(colour));
+    previews_[slot]->setPalette(palette);
 }
 
 void ColoursWindow::changeEvent(QEvent* event)
