@@ -15,6 +15,9 @@
 #include "chart/GraphExport.h"
 #include "kit/DesktopCommands.h"
 #include "localization/MainWindowNames.h"
+#include "distribution/DistributionFunctionWindow.h"
+#include "mainwindow/ToolWindows.h"
+#include "parametric/ParametricWindow.h"
 #include "localization/TextCis.h"
 #include "shell/DateTimeText.h"
 #include "shell/Folders.h"
@@ -154,6 +157,36 @@ private slots:
         const QByteArray kept = FileBytes(QString::fromStdString(path));
         QCOMPARE(kept.startsWith("\xFF\xD8"), answer == "yes");
         if (answer != "cancel") QCOMPARE(f.dialogs.Last().text, FormatText(21, path));
+    }
+
+    // The chart windows' own "Graf" buttons export the same way, each from its own menu of targets.
+    void chartWindowsExportThroughTheSameCommand_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::newRow("distribution function") << "TForm10";
+        QTest::newRow("parametric distribution") << "TForm12";
+    }
+    void chartWindowsExportThroughTheSameCommand()
+    {
+        QFETCH(QString, form);
+        test::MainWindowFixture f;
+        ToolWindows tools(*f.window, f.context);
+        f.Open(f.Fixture("uniform.dis"));
+        QWidget* window = form == "TForm10" ? static_cast<QWidget*>(tools.Distribution()) : tools.Window(3);
+        if (form == "TForm10") f.Action(names::KrivkaTrvZat)->trigger();
+        else static_cast<ParametricWindow*>(window)->Start();
+        QCOMPARE(window->objectName(), form);
+
+        window->findChild<QAction*>("Bitmapa")->trigger();
+        QVERIFY(!window->findChild<QAction*>("Schranka")->isChecked());
+        const std::string path = f.context.folders.GraphsFolder + "/window.bmp";
+        f.dialogs.Clear();
+        f.dialogs.AnswerPath(path);
+        window->findChild<QToolButton*>("UlozGraf")->click();
+        QVERIFY(FileBytes(QString::fromStdString(path)).startsWith("BM"));
+        QCOMPARE(f.dialogs.Last().file.folder, f.context.folders.GraphsFolder);
+        // The main window's own choice is untouched.
+        QVERIFY(f.Action("Schranka")->isChecked());
     }
 
     void clipboardTargetPutsTheChartThere()
