@@ -15,6 +15,7 @@
 #include "parametric/ParametricWindow.h"
 #include "shell/ChartWindowSettings.h"
 #include "shell/ColourSlots.h"
+#include "localization/TextCis.h"
 
 using namespace morvik;
 
@@ -69,6 +70,20 @@ struct ColoursFixture : test::MainWindowFixture {
 class ColoursWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void cleanup() { SetLanguage(Language::English); }
+
+    // The window opens in the language the main window has at that moment.
+    void opensInTheCurrentLanguage()
+    {
+        ColoursFixture f;
+        QCOMPARE(In<QPushButton>("TForm5", "Button1")->text(), QString("background"));
+        TopLevel("TForm5")->close();
+        f.window->CzechClick();
+        f.Action(names::Barvy1)->trigger();
+        QCOMPARE(In<QPushButton>("TForm5", "Button1")->text(), QString::fromUtf8("pozadí"));
+        QCOMPARE(TopLevel("TForm5")->windowTitle(), QString::fromUtf8("  Morvik  -  Nastavení barev"));
+    }
+
     void everySlotReachesItsWidgets()
     {
         ColoursFixture f;

@@ -64,6 +64,8 @@ ColoursWindow::ColoursWindow(WindowContext& context, QWidget* parent) : ToolWind
 void ColoursWindow::Open(const MainWindowColours& colours)
 {
     for (int slot = 0; slot < ColourSlotCount; ++slot) ShowPreview(slot, SlotColour(colours, slot));
+    // The language may have changed since the window was last shown; it closes before any other window opens.
+    ApplyLanguage(CurrentLanguage());
     show();
     raise();
     activateWindow();
