@@ -59,6 +59,8 @@ std::span<const CaptionText> RowGraphCaptionSet(Language language);
 std::span<const CaptionText> ParametricWindowCaptionSet(Language language);
 std::span<const CaptionText> RawDataWindowCaptionSet(Language language);
 std::span<const CaptionText> FitRankingCaptionSet(Language language);
+// The colours window (TForm5).
+std::span<const CaptionText> ColoursCaptionSet(Language language);
 
 // Looks a text up in a set.
 std::optional<std::string_view> FindCaption(std::span<const CaptionText> set, std::string_view objectName);

@@ -46,6 +46,7 @@ inline constexpr int EpsNotPositive = 97;                      // Eps is not abo
 inline constexpr int EpsOutOfRange = 98;                       // Eps is outside (1E-8, 1)
 inline constexpr int NotAValidNumber = 99;                     // a field of a table or form holds no valid number
 inline constexpr int TotalRowCaption = 127;                    // the caption of an interval table's total row
+inline constexpr int HelpFileMissing = 128;                    // "Directory for file Help no exist !" with the path
 inline constexpr int PureDiscreteNeedsWholeMultiple = 130;     // a Pure Discrete histogram takes whole multiples only
 inline constexpr int GenerationError = 139;                    // a parametric generation failed; the type follows
 inline constexpr int DivisionByZero = 140;                     // division by zero

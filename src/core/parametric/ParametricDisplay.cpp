@@ -18,10 +18,4 @@ std::vector<std::string> BarLabels(const Histogram& h, bool indexLabels)
     return labels;
 }
 
-GraphTarget ToggleGraphTarget(GraphTarget current, GraphTarget clicked)
-{
-    if (clicked != current) return clicked;
-    return clicked == GraphTarget::Clipboard ? GraphTarget::Bitmap : GraphTarget::Clipboard;
-}
-
 }  // namespace morvik

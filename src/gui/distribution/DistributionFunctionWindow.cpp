@@ -6,16 +6,20 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "chart/ChartToolbar.h"
 #include "chart/ChartView.h"
+#include "kit/DesktopCommands.h"
 #include "kit/IntervalTableView.h"
 #include "kit/Named.h"
 #include "kit/QtText.h"
 #include "kit/Screen.h"
 #include "localization/MainWindowTexts.h"
+#include "shell/Folders.h"
 #include "shell/ChartWindowSettings.h"
+#include "shell/ColourSlots.h"
 
 namespace morvik {
 namespace {
@@ -38,6 +42,14 @@ void DistributionFunctionWindow::BuildControls()
     auto* tools = new QHBoxLayout;
     ExitBtn = Named(new QPushButton(QStringLiteral("OK")), "ExitBtn");
     tools->addWidget(ExitBtn);
+    SpeedButton1 = Named(new QToolButton, "SpeedButton1");
+    SpeedButton1->setText(QStringLiteral("[ ]"));
+    const GraphExportMenu graph = MakeGraphExportMenu();
+    UlozGraf = graph.UlozGraf;
+    graphTargets_ = graph.targets;
+    OtevriWord = Named(new QToolButton, "OtevriWord");
+    OtevriWord->setText(QStringLiteral("W"));
+    for (QWidget* tool : std::initializer_list<QWidget*>{SpeedButton1, UlozGraf, OtevriWord}) tools->addWidget(tool);
     chartOptions_ = MakeChartOptions(this);
     chartOptions_.CheckBox1->setText(QStringLiteral("Popisky dat"));
     chartOptions_.CBValInd->setItemText(0, QStringLiteral("Index x"));
@@ -68,6 +80,11 @@ void DistributionFunctionWindow::BuildControls()
 void DistributionFunctionWindow::ConnectControls()
 {
     connect(ExitBtn, &QPushButton::clicked, this, &QWidget::close);
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { CaptureScreenToClipboard(this); });
+    connect(UlozGraf, &QToolButton::clicked, this,
+            [this] { ExportChart(*Chart1L, CheckedGraphTarget(graphTargets_), AppFolders().GraphsFolder); });
+    ConnectGraphTargets(graphTargets_);
+    connect(OtevriWord, &QToolButton::clicked, this, [this] { StartWordProcessor(this); });
     chartOptions_.Connect(this, [this] { Redisplay(); }, [this](bool index1) {
         main_.index1 = index1;
         emit indexLabelsChanged(index1);
@@ -162,6 +179,16 @@ void DistributionFunctionWindow::resizeEvent(QResizeEvent* event)
 {
     ToolWindow::resizeEvent(event);
     PlaceCommandBar();
+}
+
+void DistributionFunctionWindow::TakeColours(const MainWindowColours& colours)
+{
+    ToolWindow::TakeColours(colours);
+    const Colour background = FormChartBackground(colours, DistributionForm).value_or(chartBackground_);
+    if (main_.colours == colours && chartBackground_ == background) return;
+    main_.colours = colours;
+    chartBackground_ = background;
+    Redisplay();
 }
 
 }  // namespace morvik

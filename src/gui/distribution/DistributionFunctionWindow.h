@@ -6,10 +6,12 @@
 #include "common/Colour.h"
 #include "distribution/DistributionFunctionModel.h"
 #include "kit/ChartOptions.h"
+#include "kit/GraphExportMenu.h"
 #include "shell/MainWindowSettings.h"
 #include "windows/ToolWindow.h"
 
 class QPushButton;
+class QToolButton;
 
 namespace morvik {
 
@@ -33,6 +35,7 @@ public:
     void ApplyLanguage(Language language) override;
     void ReadSettings() override;
     void WriteSettings() override;
+    void TakeColours(const MainWindowColours& colours) override;
 
     void SetMainWindowSettings(const MainWindowSettings& settings);
     const std::optional<DistributionFunctionModel>& Model() const { return model_; }
@@ -57,6 +60,10 @@ private:
     Colour chartBackground_ = 0xFFFFFF;
 
     QPushButton* ExitBtn = nullptr;
+    QToolButton* SpeedButton1 = nullptr;  // the screen to the clipboard
+    QToolButton* UlozGraf = nullptr;      // the chart export, PopupMenu2 of its targets
+    GraphTargetItems graphTargets_{};
+    QToolButton* OtevriWord = nullptr;    // a new word-processor document
     ChartView* Chart1L = nullptr;
     ChartToolbar* Panel2 = nullptr;  // the chart's command bar
     ChartOptions chartOptions_;      // CBMarks, SpinEdAngle, CheckBox1, CBValInd

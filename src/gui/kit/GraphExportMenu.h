@@ -1,5 +1,9 @@
 #pragma once
 #include <array>
+#include <functional>
+#include <string>
+
+#include "chart/GraphExport.h"
 
 class QAction;
 class QMenu;
@@ -7,14 +11,32 @@ class QToolButton;
 
 namespace morvik {
 
-// The chart windows' "Graf" button UlozGraf with its menu PopupMenu2 of the four export targets (Schranka,
-// Bitmapa, Metafile, JPGFile), the clipboard chosen at first.
+class ChartView;
+
+// The four export targets Schranka, Bitmapa, Metafile and JPGFile, in the order of GraphTarget.
+using GraphTargetItems = std::array<QAction*, 4>;
+
+// The chart windows' "Graf" button UlozGraf with its menu PopupMenu2 of the four export targets, the clipboard
+// chosen at first.
 struct GraphExportMenu {
     QToolButton* UlozGraf = nullptr;
     QMenu* PopupMenu2 = nullptr;
-    std::array<QAction*, 4> targets{};
+    GraphTargetItems targets{};
 };
 
 GraphExportMenu MakeGraphExportMenu();
+
+// Adds the four checkable target items to `menu`, the clipboard checked.
+GraphTargetItems AddGraphTargetItems(QMenu* menu);
+
+// Makes a click on an item follow the one-choice rule of ToggleGraphTarget; `chosen` hears the new choice.
+void ConnectGraphTargets(const GraphTargetItems& items, std::function<void(GraphTarget)> chosen = {});
+GraphTarget CheckedGraphTarget(const GraphTargetItems& items);
+void CheckGraphTarget(const GraphTargetItems& items, GraphTarget target);
+
+// Sends the chart where `target` says: onto the clipboard, or into a picture file the user names in the save
+// dialog (opened in `graphsFolder`), after message 21 when the file exists. The JPEG is made from a bitmap in a
+// temporary folder that is removed whatever the user answers.
+void ExportChart(const ChartView& chart, GraphTarget target, const std::string& graphsFolder);
 
 }  // namespace morvik

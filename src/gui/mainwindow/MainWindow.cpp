@@ -23,6 +23,7 @@
 #include "chart/ChartToolbar.h"
 #include "chart/ChartView.h"
 #include "kit/Grids.h"
+#include "shell/ColoursWindow.h"
 #include "kit/IntervalTableView.h"
 #include "kit/Screen.h"
 #include "localization/CaptionSets.h"
@@ -83,6 +84,7 @@ MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* par
         connect(Act(name), &QAction::triggered, this, [this, target, value] {
             *target = value;
             UpdateClock();
+            if (model_.HasHistogram()) RedrawHistogram();  // the chart's title carries the date and time
         });
     };
     separator(names::tecka1, &options_.DateSeparator, '.');
@@ -102,6 +104,7 @@ MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* par
     connect(Act(names::HTML1), &QAction::triggered, this, [this] { options_.help = HelpForm::WebPage; });
     connect(Act(names::WIN1), &QAction::triggered, this, [this] { options_.help = HelpForm::HelpViewer; });
 
+    ConnectOutputCommands();
     connect(toolChoice_, &QComboBox::activated, this, &MainWindow::ToolChoiceChange);
     connect(labelKinds_, &QComboBox::activated, this, &MainWindow::LabelKindChange);
     connect(markStyles_, &QComboBox::activated, this, [this](int item) {
@@ -133,6 +136,7 @@ MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* par
     // Settings of the run: place, options, colours, language and the ReOpen stack.
     options_ = ReadMainWindowSettings(context_.settings);
     stack_ = ReadReOpenStack(context_.settings);
+    ReadOutputSettings();
     const WindowPlacement place = options_.placement;
     move(place.left, place.top);
     resize(place.width, place.height);
@@ -277,6 +281,7 @@ void MainWindow::DefaultValuesClick()
     ApplyColours();
     ApplyLanguage(options_.language);
     ColourIntervalTable();
+    BroadcastColours();
 }
 
 void MainWindow::FoldersInfoClick() { ShowMessage(Message::Information(DirectoriesText(context_.folders))); }
@@ -289,6 +294,7 @@ void MainWindow::WriteSettings()
     }
     WriteMainWindowSettings(context_.settings, options_);
     WriteReOpenStack(context_.settings, stack_);
+    WriteOutputSettings();
     for (const ToolEntry& tool : tools_) {
         if (tool.window && tool.window->isVisible()) tool.window->WriteSettings();
     }

@@ -2,11 +2,13 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "chart/ChartModel.h"
+#include "kit/GraphExportMenu.h"
 #include "windowmodels/MainWindowModel.h"
 #include "windows/ToolWindow.h"
 
@@ -27,6 +29,7 @@ namespace morvik {
 
 class ChartToolbar;
 class ChartView;
+class ColoursWindow;
 class IntervalTableView;
 struct WindowContext;
 
@@ -84,6 +87,10 @@ public:
     void ToolChoiceChange(int item);  // CBTypHist
     void DefaultValuesClick();  // DefaultNast1
     void FoldersInfoClick();  // OAdresach1
+    void ExportGraphClick();  // UlozGraf1
+    void ColoursClick();  // Barvy1
+    // A colour chosen in the colours window for one of its slots, applied at once to every window.
+    void SetColourSlot(int slot, Colour colour);
 
     // Takes over the histogram a tool window hands over as it closes, and enables the window again.
     void PublishResult(const PublishedResult& result);
@@ -136,6 +143,13 @@ private:
     void ShowStatusHint(const QString& text);
     void AfterHistogramChange();
 
+    // Output commands and the colours of every window.
+    void ConnectOutputCommands();
+    void ReadOutputSettings();
+    void WriteOutputSettings();
+    GraphTargetItems GraphTargets() const;
+    void BroadcastColours();
+
     // Commands behind the handlers.
     bool OpenFromPath(const std::string& path, const std::optional<std::string>& reopenMultiple);
     void ChangeRangeEnd(RangeEnd end);
@@ -162,6 +176,7 @@ private:
         std::function<void()> start;
     };
     std::array<ToolEntry, 5> tools_;
+    std::unique_ptr<ColoursWindow> coloursWindow_;
 
     ChartView* chart_ = nullptr;
     ChartToolbar* chartToolbar_ = nullptr;

@@ -8,21 +8,14 @@
 #include <QTableWidget>
 
 #include "chart/ChartColour.h"
+#include "kit/FormColours.h"
 #include "localization/MainWindowNames.h"
 #include "mainwindow/MainWindow.h"
 
 namespace morvik {
 namespace {
 
-void SetRole(QWidget* widget, QPalette::ColorRole role, Colour colour)
-{
-    if (!widget) return;
-    const bool system = IsSystemColour(colour);
-    QPalette palette = widget->palette();
-    palette.setColor(role, system ? QApplication::palette(widget).color(role) : ToQColor(colour));
-    widget->setPalette(palette);
-    if (role == QPalette::Window) widget->setAutoFillBackground(!system);
-}
+void SetRole(QWidget* widget, QPalette::ColorRole role, Colour colour) { SetPaletteRole(widget, role, colour); }
 
 // A group box's caption in its own colour, the box itself as the style draws it.
 void SetCaptionColour(QGroupBox* box, Colour colour)
@@ -46,10 +39,11 @@ void MainWindow::ApplyColours()
     SetRole(this, QPalette::Window, c.windowBackground);
     SetRole(widget(names::Panel1), QPalette::Window, c.toolPanel);
     SetRole(widget(names::StatusBar1), QPalette::Window, c.statusBar);
-    SetRole(widget(names::GroupBox1), QPalette::Window, c.inputPanel);
+    // The caption's style sheet first: setting one repolishes the box and would drop a palette set before.
     SetCaptionColour(findChild<QGroupBox*>(QString::fromLatin1(names::GroupBox1)), c.inputPanelCaption);
-    SetRole(widget(names::GroupBox2), QPalette::Window, c.resultPanel);
+    SetRole(widget(names::GroupBox1), QPalette::Window, c.inputPanel);
     SetCaptionColour(findChild<QGroupBox*>(QString::fromLatin1(names::GroupBox2)), c.resultPanelCaption);
+    SetRole(widget(names::GroupBox2), QPalette::Window, c.resultPanel);
     for (const char* name : {names::Label5, names::Label6, names::Label19, names::Label1, names::Label2, names::CheckBox1}) {
         SetRole(widget(name), QPalette::WindowText, c.panelText);
     }
@@ -57,8 +51,10 @@ void MainWindow::ApplyColours()
         SetRole(widget(name), QPalette::Text, c.panelText);
     }
     for (const char* name : {names::Label13, names::Label14}) SetRole(widget(name), QPalette::WindowText, c.queryLabels);
-    SetRole(widget(names::Edit3), QPalette::Base, c.multipleBackground);
-    SetRole(widget(names::Edit3), QPalette::Text, c.multipleText);
+    for (const char* name : {names::Edit3, names::EditMin, names::EditMax}) {
+        SetRole(widget(name), QPalette::Base, c.multipleBackground);
+        SetRole(widget(name), QPalette::Text, c.multipleText);
+    }
     SetRole(widget(names::EditXY), QPalette::Base, c.valueBackground);
     SetRole(widget(names::EditXY), QPalette::Text, c.valueQuery);
     SetRole(widget(names::EditP), QPalette::Base, c.quantileBackground);

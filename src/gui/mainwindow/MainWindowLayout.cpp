@@ -26,6 +26,7 @@
 #include "localization/MainWindowTexts.h"
 #include "mainwindow/MainWindow.h"
 #include "kit/ChartOptions.h"
+#include "kit/GraphExportMenu.h"
 #include "kit/Grids.h"
 #include "kit/IntervalTableView.h"
 #include "kit/NumericKeyFilter.h"
@@ -160,7 +161,7 @@ void MainWindow::BuildMenus()
     auto* graph = new QMenu(this);
     graph->setObjectName(QString::fromLatin1(names::PopupMenu2));
     QMenu* graphTo = menu(graph, names::Nastaven2);
-    AddAction(graphTo, names::Schranka);
+    AddGraphTargetItems(graphTo);
 }
 
 void MainWindow::BuildToolPanel()

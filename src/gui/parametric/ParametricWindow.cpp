@@ -19,6 +19,8 @@
 #include "chart/ChartView.h"
 #include "dialogs/DialogSeam.h"
 #include "histogram/IntervalTable.h"
+#include "kit/DesktopCommands.h"
+#include "kit/GraphExportMenu.h"
 #include "kit/IntervalTableView.h"
 #include "kit/NumericKeyFilter.h"
 #include "kit/QtText.h"
@@ -27,6 +29,7 @@
 #include "localization/MainWindowTexts.h"
 #include "localization/TextCis.h"
 #include "shell/ChartWindowSettings.h"
+#include "shell/ColourSlots.h"
 #include "shell/DateTimeText.h"
 #include "statlib/MessageDialog.h"
 #include "windows/WindowContext.h"
@@ -104,12 +107,10 @@ void ParametricWindow::ConnectControls()
             emit indexLabelsChanged(index1);
             if (model_.ChartShown()) Redisplay();
         });
-    connect(UlozGraf, &QToolButton::clicked, this, &ParametricWindow::ExportGraph);
-    for (size_t i = 0; i < graphTargets_.size(); ++i) {
-        connect(graphTargets_[i], &QAction::triggered, this,
-                [this, i] { ChooseGraphTarget(static_cast<GraphTarget>(i)); });
-    }
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { CopyWindowToClipboard(); });
+    connect(UlozGraf, &QToolButton::clicked, this,
+            [this] { ExportChart(*Chart1L, CheckedGraphTarget(graphTargets_), AppFolders().GraphsFolder); });
+    ConnectGraphTargets(graphTargets_);
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { CaptureScreenToClipboard(this); });
 }
 
 void ParametricWindow::Start()
@@ -309,6 +310,16 @@ void ParametricWindow::SetMainWindowSettings(const MainWindowSettings& settings)
     main_ = settings;
     PlaceChartToolbar();
     chartOptions_.CBValInd->setCurrentIndex(main_.index1 ? 0 : 1);
+    if (model_.ChartShown()) Redisplay();
+}
+
+void ParametricWindow::TakeColours(const MainWindowColours& colours)
+{
+    ToolWindow::TakeColours(colours);
+    const Colour background = FormChartBackground(colours, ParametricForm).value_or(chartBackground_);
+    if (main_.colours == colours && chartBackground_ == background) return;
+    main_.colours = colours;
+    chartBackground_ = background;
     if (model_.ChartShown()) Redisplay();
 }
 

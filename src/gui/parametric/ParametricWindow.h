@@ -5,6 +5,7 @@
 #include <map>
 
 #include "kit/ChartOptions.h"
+#include "kit/GraphExportMenu.h"
 #include "parametric/ParametricDisplay.h"
 #include "windowmodels/ParametricWindowModel.h"
 #include "common/Colour.h"
@@ -47,6 +48,7 @@ public:
     void ApplyLanguage(Language language) override;
     void ReadSettings() override;
     void WriteSettings() override;
+    void TakeColours(const MainWindowColours& colours) override;
 
     // The main window's options this window follows (axis labels, colours, plain tables, date and time).
     void SetMainWindowSettings(const MainWindowSettings& settings);
@@ -78,14 +80,10 @@ private:
     void Refresh();    // the model's texts and states onto the controls
     void Redisplay();  // chart, grids and table of the shown histogram
     void ShowIntervalTable();
-    void ExportGraph();
-    void CopyWindowToClipboard();
-    void ChooseGraphTarget(GraphTarget clicked);
 
     ParametricWindowModel model_;
     MainWindowSettings main_;
     Colour chartBackground_ = 0xFFFFFF;
-    GraphTarget graphTarget_ = GraphTarget::Clipboard;
     bool running_ = false;
     std::map<QObject*, FieldBinding> fields_;
 
@@ -106,7 +104,7 @@ private:
     QToolButton* SpeedButton1 = nullptr;
     QToolButton* UlozGraf = nullptr;
     QMenu* PopupMenu2 = nullptr;
-    std::array<QAction*, 4> graphTargets_{};  // Schranka, Bitmapa, Metafile, JPGFile
+    GraphTargetItems graphTargets_{};  // Schranka, Bitmapa, Metafile, JPGFile
     ChartView* Chart1L = nullptr;
     ChartToolbar* Panel1 = nullptr;  // the chart's command bar
     ChartOptions chartOptions_;  // CBMarks, SpinEdAngle, CheckBox1, CBValInd

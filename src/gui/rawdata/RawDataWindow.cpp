@@ -25,6 +25,8 @@
 #include "chart/ChartView.h"
 #include "dialogs/DialogSeam.h"
 #include "histogram/IntervalTable.h"
+#include "kit/DesktopCommands.h"
+#include "kit/GraphExportMenu.h"
 #include "kit/IntervalTableView.h"
 #include "kit/NumericKeyFilter.h"
 #include "kit/QtText.h"
@@ -37,6 +39,7 @@
 #include "rawdata/RawListingModel.h"
 #include "rawdata/TypedRawData.h"
 #include "shell/ChartWindowSettings.h"
+#include "shell/ColourSlots.h"
 #include "shell/DateTimeText.h"
 #include "shell/Folders.h"
 #include "statlib/MessageDialog.h"
@@ -154,7 +157,8 @@ void RawDataWindow::ConnectControls()
         Redisplay();
     });
     connect(UlozGraf, &QToolButton::clicked, this, &RawDataWindow::ExportGraph);
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { Chart1L->copyToClipboard(); });
+    ConnectGraphTargets(graphTargets_);
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { CaptureScreenToClipboard(this); });
 
     // Typed data.
     connect(BNovy, &QPushButton::clicked, this, [this] {
@@ -357,8 +361,7 @@ void RawDataWindow::Redisplay()
 
 void RawDataWindow::ExportGraph()
 {
-    // The pictures as files come with the ranking window; the clipboard is the chart's own.
-    Chart1L->copyToClipboard();
+    ExportChart(*Chart1L, CheckedGraphTarget(graphTargets_), AppFolders().GraphsFolder);
 }
 
 bool RawDataWindow::eventFilter(QObject* watched, QEvent* event)
@@ -448,6 +451,16 @@ void RawDataWindow::SetMainWindowSettings(const MainWindowSettings& settings)
     main_ = settings;
     PlaceChartToolbar();
     chartOptions_.CBValInd->setCurrentIndex(main_.index1 ? 0 : 1);
+    Redisplay();
+}
+
+void RawDataWindow::TakeColours(const MainWindowColours& colours)
+{
+    ToolWindow::TakeColours(colours);
+    const Colour background = FormChartBackground(colours, RawDataForm).value_or(chartBackground_);
+    if (main_.colours == colours && chartBackground_ == background) return;
+    main_.colours = colours;
+    chartBackground_ = background;
     Redisplay();
 }
 

@@ -59,6 +59,7 @@ public:
     void ApplyLanguage(Language language) override;
     void ReadSettings() override;
     void WriteSettings() override;
+    void TakeColours(const MainWindowColours& colours) override;
 
     void SetMainWindowSettings(const MainWindowSettings& settings);
     const RawDataWindowModel& Model() const { return model_; }

@@ -61,7 +61,6 @@ void RawDataWindow::BuildControls()
     UlozGraf = graph.UlozGraf;
     PopupMenu2 = graph.PopupMenu2;
     graphTargets_ = graph.targets;
-    for (size_t i = 1; i < graphTargets_.size(); ++i) graphTargets_[i]->setEnabled(false);
     SpeedButton1 = Named(new QToolButton, "SpeedButton1");
     SpeedButton1->setText(QStringLiteral("[ ]"));
     for (QWidget* tool : std::initializer_list<QWidget*>{OpenData, BitBtn1, ChB_TypHist, BNovy, BChar, UlozGraf,

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 
+#include "kit/FormColours.h"
 #include "kit/Screen.h"
 #include "localization/CaptionSets.h"
 #include "shell/SettingsFile.h"
@@ -37,6 +38,14 @@ void ToolWindow::WriteSettings()
     if (!HasPositionKeys(formNumber_)) return;
     const QRect frame = geometry();
     WriteWindowPlacement(context_.settings, formNumber_, {frame.left(), frame.top(), frame.width(), frame.height()});
+}
+
+void ToolWindow::TakeColours(const MainWindowColours& colours) { PaintFormColours(this, formNumber_, colours); }
+
+void ToolWindow::showEvent(QShowEvent* event)
+{
+    if (context_.colours) TakeColours(*context_.colours);
+    QWidget::showEvent(event);
 }
 
 void ToolWindow::closeEvent(QCloseEvent* event)

@@ -9,6 +9,7 @@
 namespace morvik {
 
 struct WindowContext;
+struct MainWindowColours;
 class SettingsFile;
 struct Folders;
 
@@ -44,6 +45,10 @@ public:
     // Stores them into the settings file (in memory; the program saves the file at its end).
     virtual void WriteSettings();
 
+    // Takes the run's colours: the window's background, tables, labels and edits; a window with a chart also
+    // redraws it in its colours. Called when the window shows and whenever the colours change.
+    virtual void TakeColours(const MainWindowColours& colours);
+
 signals:
     // Emitted on close when the window has a result to hand over.
     void resultReady(const morvik::PublishedResult& result);
@@ -54,6 +59,7 @@ protected:
     // The result to hand over when the window closes, or nothing; called once per close.
     virtual std::optional<PublishedResult> TakeResult() { return std::nullopt; }
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     int formNumber_;

@@ -1,5 +1,6 @@
 #pragma once
 #include "shell/Folders.h"
+#include "shell/MainWindowSettings.h"
 #include "shell/SettingsFile.h"
 
 namespace morvik {
@@ -9,6 +10,9 @@ namespace morvik {
 struct WindowContext {
     SettingsFile settings;
     Folders folders;
+    // The run's colours, held by the main window's model; every window paints itself from them when it shows.
+    // Null until the main window exists.
+    const MainWindowColours* colours = nullptr;
 };
 
 }  // namespace morvik

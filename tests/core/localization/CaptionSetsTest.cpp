@@ -109,6 +109,7 @@ TEST(ToolWindowCaptionSets, TitlesAndHintsInBothLanguages)
     };
     const Case cases[] = {
         {3, " Popis histogramu", "Histogram description", {"StringGrid1", "KontTisk", "ExitBtn"}},
+        {5, "  Morvik  -  Nastavení barev", "  Morvik  -  SetUp colours", {}},
         {9, "  Morvik : Popis ", "  Morvik : Description ", {"StringGrid1", "KontTisk", "ExitBtn"}},
         {10, "  Morvik   :   Graf distribuční funkce", "  Morvik :  Graph Distribution function",
          {"Chart1L", "StringGrid2", "ExitBtn", "OtevriWord", "UlozGraf", "SpeedButton1"}},

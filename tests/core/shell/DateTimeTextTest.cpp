@@ -16,6 +16,7 @@ TEST(DateTimeText, DayAndMonthWithoutLeadingZerosTimeWithThem)
     moment.tm_sec = 9;
     EXPECT_EQ(DateText(moment, '.'), "3.2.2026");
     EXPECT_EQ(DateText(moment, '/'), "3/2/2026");
+    EXPECT_EQ(DateText(moment, '-'), "3-2-2026");
     EXPECT_EQ(TimeText(moment, ':'), "08:05:09");
     EXPECT_EQ(TimeText(moment, '.'), "08.05.09");
 }

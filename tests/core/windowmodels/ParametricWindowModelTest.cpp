@@ -279,14 +279,6 @@ TEST(ParametricDisplay, KeyFiltersOfTheFields)
     for (const Case& c : cases) EXPECT_EQ(FilterFieldKey(c.keys, c.key), c.result) << c.key;
 }
 
-TEST(ParametricDisplay, GraphTargetsActAsOneChoice)
-{
-    using G = GraphTarget;
-    EXPECT_EQ(ToggleGraphTarget(G::Clipboard, G::Jpeg), G::Jpeg);
-    EXPECT_EQ(ToggleGraphTarget(G::Clipboard, G::Clipboard), G::Bitmap);
-    EXPECT_EQ(ToggleGraphTarget(G::Metafile, G::Metafile), G::Clipboard);
-}
-
 TEST(ParametricWindowCaptionSet, SpotChecksInBothLanguages)
 {
     const auto czech = CaptionSet(12, Language::Czech);

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "shell/ChartWindowSettings.h"
+#include "shell/ColourSlots.h"
+#include "shell/MainWindowSettings.h"
+#include "shell/WindowPlacement.h"
+
+namespace morvik {
+namespace {
+
+// Every colour key the program keeps in the settings file.
+const std::vector<std::string> AllColourKeys = {
+    "FORM1 pozadi", "panel nastroju", "status bar", "PANEL Vstupniho histogramu", "text zahlavi 1",
+    "texty na panelu 1", "edit.okno Nasobek A", "text Nasobek A", "GRAF pozadi", "histogram", "Histogram KTZ",
+    "Histogram PR", "hodnota x", "velikost kvantilu P", "text nadpisu)", "PANEL vysledneho histogramu",
+    "text zahlavi 2", "texty na panelu 2", "edit.okno Hodnota x", "edit.okno Velikost kvantilu P",
+    "GRAF pozadí KTZ", "GRAF pozadí PR", "KrivkaTrvani-Form10.Color- GRAF pozadí KTZ",
+    "ParamRozdel-Form12.Color- GRAF pozadí PR", "PrvotniData-Form14.Color- GRAF pozadí PR",
+};
+
+SettingsFile WrittenAtProgramEnd(const MainWindowColours& colours)
+{
+    MainWindowSettings main;
+    main.colours = colours;
+    SettingsFile settings;
+    WriteMainWindowSettings(settings, main);
+    WriteChartWindowBackgrounds(settings, colours);
+    return SettingsFile::FromText(settings.Text());
+}
+
+// A colour chosen for a slot reaches exactly the keys of what the slot covers, and the next run shows it in
+// the slot's preview box again.
+TEST(ColourSlots, EachSlotWritesExactlyItsKeys)
+{
+    const std::vector<std::vector<std::string>> slotKeys = {
+        {"FORM1 pozadi", "panel nastroju", "PANEL Vstupniho histogramu", "PANEL vysledneho histogramu"},
+        {"texty na panelu 1"},
+        {"edit.okno Nasobek A"},
+        {"text Nasobek A"},
+        {"text nadpisu)"},
+        {"GRAF pozadi"},
+        {"histogram"},
+        {"hodnota x"},
+        {"velikost kvantilu P"},
+        {"texty na panelu 2"},
+        {"edit.okno Hodnota x"},
+        {"edit.okno Velikost kvantilu P"},
+        {"GRAF pozadí KTZ", "KrivkaTrvani-Form10.Color- GRAF pozadí KTZ"},
+        {"Histogram KTZ"},
+        {"GRAF pozadí PR", "ParamRozdel-Form12.Color- GRAF pozadí PR", "PrvotniData-Form14.Color- GRAF pozadí PR"},
+        {"Histogram PR"},
+    };
+    ASSERT_EQ(slotKeys.size(), static_cast<size_t>(ColourSlotCount));
+    const Colour chosen = RgbColour(12, 34, 56);  // no default is this colour
+    for (int slot = 0; slot < ColourSlotCount; ++slot) {
+        SCOPED_TRACE(slot);
+        MainWindowColours colours;
+        SetSlotColour(colours, slot, chosen);
+        EXPECT_EQ(SlotColour(colours, slot), chosen);
+
+        const SettingsFile settings = WrittenAtProgramEnd(colours);
+        const auto& keys = slotKeys[static_cast<size_t>(slot)];
+        for (const std::string& key : AllColourKeys) {
+            const bool covered = std::find(keys.begin(), keys.end(), key) != keys.end();
+            EXPECT_EQ(settings.ReadColour(SettingSection, key, 0) == chosen, covered) << key;
+        }
+
+        MainWindowColours read = ReadMainWindowSettings(settings).colours;
+        ReadChartWindowBackgrounds(settings, read);
+        EXPECT_EQ(SlotColour(read, slot), chosen);
+    }
+}
+
+// The chart backgrounds of the distribution-function and parametric windows come from those windows' own keys,
+// and writing them back leaves the windows' label style and angle as they were.
+TEST(ColourSlots, ChartWindowBackgroundsLiveUnderTheWindowsKeys)
+{
+    SettingsFile settings = SettingsFile::FromText(
+        "[--  Setting  --]\n"
+        "KrivkaTrvani-Form10.Color- GRAF pozadí KTZ=255\n"
+        "ParamRozdel-Form12.Color- GRAF pozadí PR=65280\n"
+        "ParamRozdel-Form12.CBMarks.ItemIndex=4\n"
+        "ParamRozdel-Form12.SpinEdAngle.Value=45\n");
+    MainWindowColours colours = ReadMainWindowSettings(settings).colours;
+    ReadChartWindowBackgrounds(settings, colours);
+    EXPECT_EQ(SlotColour(colours, 12), 255u);
+    EXPECT_EQ(SlotColour(colours, 14), 65280u);
+
+    SetSlotColour(colours, 14, 0x0000FF);
+    WriteChartWindowBackgrounds(settings, colours);
+    const ChartWindowSettings parametric = ReadChartWindowSettings(settings, 12);
+    EXPECT_EQ(parametric, (ChartWindowSettings{0x0000FF, 4, 45}));
+    EXPECT_EQ(ReadChartWindowSettings(settings, 14).chartBackground, 0x0000FFu);
+    EXPECT_EQ(ReadChartWindowSettings(settings, 10).chartBackground, 255u);
+}
+
+}  // namespace
+}  // namespace morvik
