@@ -9,6 +9,7 @@ inline constexpr int ConfirmationTitle = 1;         // the title of a question b
 inline constexpr int DefaultHistogramName = 5;      // the save dialog's file name when nothing is named
 inline constexpr int OverwriteQuestion = 21;        // "... exists, overwrite?" with the path
 inline constexpr int WriteError = 22;               // "Write error ! File %s"
+inline constexpr int DefaultValuesQuestion = 26;   // use the original default values?
 inline constexpr int EmptyReOpenQuestion = 27;      // empty the ReOpen stack?
 inline constexpr int CloseQuestion = 33;            // close the program?
 inline constexpr int ValueQueryHint = 40;           // the status hint of the value query field

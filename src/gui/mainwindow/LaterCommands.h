@@ -13,8 +13,8 @@ inline bool IsLaterCommand(std::string_view name)
         "PopisVysledku1", "Popis",         "VypisVstHist", "VypisHist",
         "OtevriWord1",    "OtevriWord",   "UlozGraf1",      "UlozGraf",      "UlozOkno1",    "UlozOkno",
         "Barvy1",         "BitBtn8",       "VolejPicture1", "VolejPicture",
-        "ProhlSoubor1",   "BitBtn2",      "TextAdobe",      "BitBtn37",      "VypisIniSouboru", "OVerzi1",
-        "OVerzi",         "OProgramu1",   "OProgramu",      "Schranka",      "Nastaven2",
+        "ProhlSoubor1",   "BitBtn2",      "TextAdobe",      "BitBtn37",
+        "Schranka",      "Nastaven2",
     };
     return std::find(std::begin(names), std::end(names), name) != std::end(names);
 }
