@@ -37,6 +37,7 @@ SettingsViewer::SettingsViewer(WindowContext& context, QWidget* parent)
     grid_->setObjectName(QStringLiteral("ValueListEditor1"));
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
     grid_->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(grid_);
     ReadSettings();
@@ -82,6 +83,7 @@ void SettingsViewer::Fill()
         grid_->setItem(row, 1, new QTableWidgetItem(ToQString(rows[row].value)));
     }
     grid_->resizeColumnToContents(0);
+    grid_->setCurrentItem(nullptr);
 }
 
 }  // namespace morvik

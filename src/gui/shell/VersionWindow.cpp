@@ -46,14 +46,14 @@ VersionWindow::VersionWindow(WindowContext& context, std::string version, QWidge
     name->setFont(large);
     CentredLabel(this, layout, "Label6");
     versionLabel_ = CentredLabel(this, layout, "Label8");
-    layout->addSpacing(12);
+    layout->addStretch(1);
     QLabel* authors = CentredLabel(this, layout, "Label9");
     QFont bold = authors->font();
     bold.setBold(true);
     authors->setFont(bold);
     CentredLabel(this, layout, "Label13");
     CentredLabel(this, layout, "Label14");
-    layout->addSpacing(8);
+    layout->addStretch(1);
 
     for (const ContactAddress& contact : VersionWindowContacts()) {
         const QString address = ToQString(contact.address);
