@@ -73,6 +73,17 @@ std::map<QString, QStringList> TextsOfEveryWindow(ProgramFixture& f)
 
 class LanguageSwitchTest : public QObject {
     Q_OBJECT
+    // The chart windows word their marks check box as the main window does, in either language.
+    static void ExpectMarksCaptionOfTheMainWindow(ProgramFixture& f)
+    {
+        const QString caption = f.Find<QCheckBox>(names::CheckBox1)->text();
+        for (ToolWindow* window : ProgramWindows(f.context)) {
+            const int form = window->FormNumber();
+            if (form != 10 && form != 12 && form != 14) continue;
+            QCOMPARE(window->findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->text(), caption);
+        }
+    }
+
 private slots:
     void init() { SetLanguage(Language::English); }
     void cleanup() { FollowLanguageInQt(Language::English); }
@@ -101,6 +112,7 @@ private slots:
         }
         QVERIFY(f.Action(names::Cestina)->isChecked());
         QVERIFY(!f.Action(names::Anglictina)->isChecked());
+        ExpectMarksCaptionOfTheMainWindow(f);
         QCOMPARE(CurrentLanguage(), Language::Czech);
         // Qt's own texts follow (the buttons of its dialogs).
         QVERIFY(QtSpeaksCzech());
@@ -115,6 +127,7 @@ private slots:
 
         f.Action(names::Anglictina)->trigger();
         QVERIFY(TextsOfEveryWindow(f) == english);
+        ExpectMarksCaptionOfTheMainWindow(f);
         QVERIFY(!QtSpeaksCzech());
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), qtCancel);
     }

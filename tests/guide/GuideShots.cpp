@@ -43,10 +43,15 @@ void Settle(int milliseconds = 300)
     QApplication::processEvents();
 }
 
+// The widest picture the guide shows at full size, in the browser and in the built-in viewer alike.
+constexpr int GuideWidth = 860;
+
 void Shoot(QWidget* window, const char* name)
 {
     Settle();
-    const QImage picture = window->grab().toImage().convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    QImage picture = window->grab().toImage();
+    if (picture.width() > GuideWidth) picture = picture.scaledToWidth(GuideWidth, Qt::SmoothTransformation);
+    picture = picture.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
     const QString path = output + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
     if (!picture.save(path)) std::fprintf(stderr, "could not save %s\n", qPrintable(path));
     else std::printf("%s\n", qPrintable(path));
@@ -86,7 +91,7 @@ int main(int argc, char* argv[])
     AuxiliaryWindows auxiliary(main, context, MORVIK_VERSION);
     if (czech) main.CzechClick();
     main.move(0, 0);
-    main.resize(1100, 720);
+    main.resize(960, 680);
     main.show();
     const std::string loads = context.folders.HistogramsRoot + "/Loads/";
     main.OpenHistogram(loads + "WindLoad.dis");
@@ -114,7 +119,7 @@ int main(int argc, char* argv[])
     // Raw data: the wind speeds, their fit and the ranking of the fits.
     auto* raw = static_cast<RawDataWindow*>(tools.Window(4));
     main.ToolChoiceChange(4);
-    raw->resize(1100, 700);
+    raw->resize(1000, 680);
     dialogs.AnswerPath(context.folders.RawDataFolder + "/WindSpeed.txt");
     raw->OpenDataClick();
     QSignalSpy finished(raw, &RawDataWindow::fitFinished);
@@ -123,7 +128,7 @@ int main(int argc, char* argv[])
     Shoot(raw, "rawdata");
     raw->findChild<QPushButton*>(QStringLiteral("BTabChar"))->click();
     if (FitRankingWindow* ranking = raw->RankingWindow()) {
-        ranking->resize(1100, 600);
+        ranking->resize(1000, 560);
         Shoot(ranking, "ranking");
         ranking->close();
     }

@@ -26,7 +26,7 @@ HelpViewer::HelpViewer(WindowContext& context, QWidget* parent) : ToolWindow(NoF
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     browser_->setOpenExternalLinks(true);
     layout->addWidget(browser_);
-    resize(900, 700);
+    resize(960, 720);
     ApplyLanguage(CurrentLanguage());
 }
 
