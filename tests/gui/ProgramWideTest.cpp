@@ -223,6 +223,34 @@ int DefaultValuesTest::ScreenWidthForTest()
 }
 MORVIK_GUI_TEST(DefaultValuesTest);
 
+class StartPlacementTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { SetLanguage(Language::English); }
+
+    // Without a stored size the main window takes most of the screen; a stored size is kept as stored.
+    void theScreenIsUsedUntilASizeIsStored()
+    {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        {
+            ProgramFixture f;
+            const QSize expected = QSize(screen.width() * 9 / 10, screen.height() * 9 / 10)
+                                       .expandedTo(QSize(700, 496))
+                                       .expandedTo(f.window->minimumSize());
+            QCOMPARE(f.window->size(), expected);
+        }
+        const QSize stored = QSize(1400, 950).expandedTo(ProgramFixture().window->minimumSize());
+        ProgramFixture f(QStringLiteral("[--  Position  --]\nProb_u-Form1.left=7\nProb_u-Form1.top=9\n"
+                                        "Prob_u-Form1.width=%1\nProb_u-Form1.height=%2\n")
+                             .arg(stored.width())
+                             .arg(stored.height())
+                             .toStdString());
+        QCOMPARE(f.window->size(), stored);
+        QCOMPARE(f.window->pos(), QPoint(7, 9));
+    }
+};
+MORVIK_GUI_TEST(StartPlacementTest);
+
 class CommandAvailabilityTest : public QObject {
     Q_OBJECT
 private slots:

@@ -137,6 +137,7 @@ MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* par
     options_ = ReadMainWindowSettings(context_.settings);
     stack_ = ReadReOpenStack(context_.settings);
     const WindowPlacement place = MainWindowStartPlacement(context_.settings, AvailableScreenArea());
+    options_.placement = place;
     move(place.left, place.top);
     resize(place.width, place.height);
     SetLanguage(options_.language);

@@ -45,16 +45,18 @@ AuxiliaryWindows::AuxiliaryWindows(MainWindow& main, WindowContext& context, std
     auto action = [&main](const char* name) { return main.findChild<QAction*>(QString::fromLatin1(name)); };
     // The main window waits while the version window is open.
     VersionWindow* versionWindow = version_.get();
+    // Each connection lives as long as the window it serves, so that none outlives these windows.
     QObject::connect(versionWindow, &ToolWindow::closed, &main, [&main] { main.setEnabled(true); });
-    QObject::connect(action(names::OVerzi1), &QAction::triggered, &main, [&main, versionWindow] {
+    QObject::connect(action(names::OVerzi1), &QAction::triggered, versionWindow, [&main, versionWindow] {
         main.setEnabled(false);
         versionWindow->Open();
     });
     SettingsViewer* viewer = viewer_.get();
-    QObject::connect(action(names::VypisIniSouboru), &QAction::triggered, &main,
+    QObject::connect(action(names::VypisIniSouboru), &QAction::triggered, viewer,
                      [&main, viewer] { viewer->Open([&main] { main.WriteSettings(); }); });
-    QObject::connect(action(names::OProgramu1), &QAction::triggered, &main, [this] { ShowHelp(); });
-    QObject::connect(&main, &MainWindow::captionSetApplied, &main, [this] { helpCommand_.MainCaptionSetApplied(); });
+    QObject::connect(action(names::OProgramu1), &QAction::triggered, help_.get(), [this] { ShowHelp(); });
+    QObject::connect(&main, &MainWindow::captionSetApplied, help_.get(),
+                     [this] { helpCommand_.MainCaptionSetApplied(); });
 }
 
 AuxiliaryWindows::~AuxiliaryWindows() = default;
