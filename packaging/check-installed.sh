@@ -15,7 +15,9 @@ fail() {
 for file in bin/morvik bin/morvik-cli share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
             share/mime/packages/$id.xml share/icons/hicolor/scalable/apps/$id.svg \
             share/icons/hicolor/{48x48,128x128,256x256}/apps/$id.png \
-            share/man/man1/morvik.1.gz share/man/man1/morvik-cli.1.gz share/morvik/examples/Loads/DeadLoad.dis; do
+            share/man/man1/morvik.1.gz share/man/man1/morvik-cli.1.gz share/morvik/examples/Loads/DeadLoad.dis \
+            share/morvik/Morvik.htm share/morvik/cs/Morvik.htm share/morvik/guide/en/main.png \
+            share/morvik/guide/cs/main.png; do
   [ -e "$prefix/$file" ] || fail "missing $prefix/$file"
 done
 

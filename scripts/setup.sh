@@ -7,11 +7,12 @@ cd "$(dirname "$0")/.."
 build_dir=${1:-build}
 shift || true
 
-# clang builds the fuzz harnesses (scripts/fuzz.sh), unzip reads workbooks back in the tests; the last line: the
-# tools that check the desktop entry, metainfo, file types and manual pages.
-packages=(g++ cmake ninja-build pkgconf qt6-base-dev qt6-svg-dev libgl-dev libsimpleini-dev libicu-dev
-          libxlsxwriter-dev libjpeg-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-          clang unzip
+# clang builds the fuzz harnesses (scripts/fuzz.sh), unzip reads workbooks back in the tests, Qt's translations
+# turn its own dialogs Czech with the program; the last line: the tools that check the desktop entry, metainfo,
+# file types and manual pages.
+packages=(g++ cmake ninja-build pkgconf qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev libsimpleini-dev
+          libicu-dev libxlsxwriter-dev libjpeg-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
+          xvfb xauth clang unzip
           desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
           ${MORVIK_EXTRA_PACKAGES:-})
 missing=()

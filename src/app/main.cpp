@@ -13,6 +13,7 @@
 #include "mainwindow/SignalExit.h"
 #include "mainwindow/SplashWindow.h"
 #include "mainwindow/ToolWindows.h"
+#include "shell/AuxiliaryWindows.h"
 #include "shell/DataFolder.h"
 #include "shell/FirstStart.h"
 #include "shell/Folders.h"
@@ -87,6 +88,7 @@ int main(int argc, char* argv[])
 
     MainWindow window(context, MORVIK_VERSION);
     ToolWindows tools(window, context);
+    AuxiliaryWindows auxiliary(window, context, MORVIK_VERSION);
     SignalExit signalExit(&window);
     window.show();
     splash->raise();

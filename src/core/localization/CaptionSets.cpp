@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "localization/AuxiliaryCaptionSets.h"
 #include "localization/TableCaptionSets.h"
 
 namespace morvik {
@@ -24,8 +25,10 @@ std::span<const CaptionText> CaptionSet(int formNumber, Language language)
 {
     switch (formNumber) {
     case 1: return MainWindowCaptionSet(language);
+    case 2: return VersionWindowCaptionSet(language);
     case 3: return ResultTableCaptionSet(language);
     case 5: return ColoursCaptionSet(language);
+    case 6: return SettingsViewerCaptionSet(language);
     case 7: return SummationCaptionSet(language);
     case 8: return CombinationCaptionSet(language);
     case 9: return RowTableCaptionSet(language);

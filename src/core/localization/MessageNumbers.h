@@ -14,6 +14,7 @@ inline constexpr int OverwriteQuestion = 21;                   // "... exists, o
 inline constexpr int WriteError = 22;                          // "Write error ! File %s"
 inline constexpr int ZeroMultiple = 23;                        // the multiple A is zero
 inline constexpr int TinyMultiple = 24;                        // |A| below 0.0001
+inline constexpr int DefaultValuesQuestion = 26;               // use the original default values?
 inline constexpr int EmptyReOpenQuestion = 27;                 // empty the ReOpen stack?
 inline constexpr int CloseQuestion = 33;                       // close the program?
 inline constexpr int FoldersMessage = 34;                      // the folders message with its five paths

@@ -16,6 +16,7 @@
 #include "kit/Named.h"
 #include "kit/QtText.h"
 #include "kit/Screen.h"
+#include "localization/CaptionSets.h"
 #include "localization/MainWindowTexts.h"
 #include "shell/Folders.h"
 #include "shell/ChartWindowSettings.h"
@@ -140,6 +141,14 @@ void DistributionFunctionWindow::ApplyLanguage(Language language)
     // The shared list texts first: the window's own caption set words item 1 its way.
     chartOptions_.ApplyLanguage(language);
     ToolWindow::ApplyLanguage(language);
+    // The marks check box and the angle's captions are the main window's.
+    const auto mainSet = MainWindowCaptionSet(language);
+    auto mainCaption = [&mainSet](const QWidget* control) {
+        return ToQString(FindCaption(mainSet, ToStdString(control->objectName())).value_or(""));
+    };
+    chartOptions_.CheckBox1->setText(mainCaption(chartOptions_.CheckBox1));
+    chartOptions_.Label1->setText(mainCaption(chartOptions_.Label1));
+    chartOptions_.Label2->setText(mainCaption(chartOptions_.Label2));
     // The caption names the histogram once there is one; the axis titles follow the language.
     if (model_) setWindowTitle(ToQString(model_->Caption()));
     Redisplay();

@@ -12,6 +12,14 @@ int ScreenWidth()
     return screen ? screen->availableGeometry().width() : 1024;
 }
 
+ScreenArea AvailableScreenArea()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    const QRect area = screen->availableGeometry();
+    return {area.left(), area.top(), area.width(), area.height()};
+}
+
 bool SpansScreenWidth(const QWidget* window)
 {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();

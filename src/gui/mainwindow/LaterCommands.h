@@ -6,12 +6,11 @@
 namespace morvik {
 
 // The main window's commands whose windows are not part of the program yet (listings, exports, colours,
-// viewers, version and about windows): their menu items and buttons are present but never enabled.
+// viewers): their menu items and buttons are present but never enabled.
 inline bool IsLaterCommand(std::string_view name)
 {
     static constexpr std::string_view names[] = {
         "PopisVysledku1", "Popis",         "VypisVstHist", "VypisHist",
-        "VypisIniSouboru", "OVerzi1",     "OVerzi",         "OProgramu1",   "OProgramu",
     };
     return std::find(std::begin(names), std::end(names), name) != std::end(names);
 }

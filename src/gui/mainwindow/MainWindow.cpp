@@ -25,6 +25,7 @@
 #include "kit/Grids.h"
 #include "shell/ColoursWindow.h"
 #include "kit/IntervalTableView.h"
+#include "kit/QtTranslations.h"
 #include "kit/Screen.h"
 #include "localization/CaptionSets.h"
 #include "localization/MainWindowNames.h"
@@ -34,9 +35,11 @@
 #include "mainwindow/LaterCommands.h"
 #include "mainwindow/WidgetTexts.h"
 #include "shell/DateTimeText.h"
+#include "shell/StartPlacement.h"
 #include "shell/WindowPlacement.h"
 #include "statlib/MessageDialog.h"
 #include "windows/CaptionApplier.h"
+#include "windows/ProgramWindows.h"
 #include "windows/WindowContext.h"
 
 namespace morvik {
@@ -137,7 +140,8 @@ MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* par
     options_ = ReadMainWindowSettings(context_.settings);
     stack_ = ReadReOpenStack(context_.settings);
     ReadOutputSettings();
-    const WindowPlacement place = options_.placement;
+    const WindowPlacement place = MainWindowStartPlacement(context_.settings, AvailableScreenArea());
+    options_.placement = place;
     move(place.left, place.top);
     resize(place.width, place.height);
     SetLanguage(options_.language);
@@ -232,11 +236,13 @@ void MainWindow::ApplyLanguage(Language language)
         ApplyHint(chartToolbar_, QString::fromUtf8(tools->data(), static_cast<int>(tools->size())));
     }
     setWindowTitle(QString::fromStdString(MainWindowTitle(language, version_)));
-    for (const ToolEntry& tool : tools_) {
-        if (tool.window) tool.window->ApplyLanguage(language);
-    }
+    // Every other window of the run, open or hidden, takes its set in the order of the form numbers; Qt's own
+    // texts follow too.
+    for (ToolWindow* window : ProgramWindows(context_)) window->ApplyLanguage(language);
+    FollowLanguageInQt(language);
     if (model_.HasHistogram()) RedrawHistogram();
     else chart_->setModel(ChartModel{});
+    emit captionSetApplied(language);
 }
 
 void MainWindow::ApplyNamedHints()
@@ -271,11 +277,19 @@ void MainWindow::EnglishClick()
 
 void MainWindow::DefaultValuesClick()
 {
+    HideReOpenTable();
+    if (!AskYesNo(TextCis(msg::DefaultValuesQuestion))) return;
     ApplyDefaultValues(options_);
     options_.placement = ResetWindowPlacement(1, ScreenWidth());
+    hide();
+    ResetProgramWindows(context_, ScreenWidth());
     showNormal();
     move(options_.placement.left, options_.placement.top);
     resize(options_.placement.width, options_.placement.height);
+    {
+        const QSignalBlocker quiet(marksShown_);
+        marksShown_->setChecked(false);
+    }
     SetLanguage(options_.language);
     ApplyOptions();
     ApplyColours();

@@ -101,6 +101,9 @@ public:
 signals:
     // Emitted when the program is asked to end (close box, exit command or signal); the settings are written.
     void closing();
+    // Emitted after the main window's caption set has been applied (at start, on a language switch and by the
+    // default values), once every other window has taken its own set.
+    void captionSetApplied(morvik::Language language);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -97,7 +97,8 @@ TEST(MainWindowTexts, HintsThatNameTheHistogram)
     EXPECT_EQ(std::count_if(named.begin(), named.end(), [](const HintSource& s) { return s.fullName; }), 1);
 }
 
-// The sets of the distribution-function window, the editor, the tables and the listing: the window titles, both
+// The sets of the version window, the settings viewer, the distribution-function window, the editor, the
+// tables and the listing: the window titles, both
 // languages naming the same elements, and a hint for every element the windows describe.
 TEST(ToolWindowCaptionSets, TitlesAndHintsInBothLanguages)
 {
@@ -108,8 +109,10 @@ TEST(ToolWindowCaptionSets, TitlesAndHintsInBothLanguages)
         std::vector<const char*> hinted;
     };
     const Case cases[] = {
+        {2, "  Morvik  -  O verzi", "  Morvik  -  About version", {"BitBtn1", "BitBtn2", "BitBtn3", "Label4", "Label5"}},
         {3, " Popis histogramu", "Histogram description", {"StringGrid1", "KontTisk", "ExitBtn"}},
         {5, "  Morvik  -  Nastavení barev", "  Morvik  -  SetUp colours", {}},
+        {6, "  Morvik :   Inicializační soubor - Morvik.INI", "  Morvik :   Initial file - Morvik.INI", {}},
         {9, "  Morvik : Popis ", "  Morvik : Description ", {"StringGrid1", "KontTisk", "ExitBtn"}},
         {10, "  Morvik   :   Graf distribuční funkce", "  Morvik :  Graph Distribution function",
          {"Chart1L", "StringGrid2", "ExitBtn", "OtevriWord", "UlozGraf", "SpeedButton1"}},
