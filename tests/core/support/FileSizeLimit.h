@@ -46,4 +46,25 @@ inline std::optional<std::string> WriteWithFileSizeLimit(rlim_t limit,
     return report.substr(1);
 }
 
+// The same in this process, for a process with threads of its own (a Qt application), whose forked child could
+// wait forever on a lock another thread held at the fork: the soft limit is lowered for the call of `write` and
+// restored after it, SIGXFSZ ignored meanwhile.
+inline std::optional<std::string> WriteWithFileSizeLimitHere(rlim_t limit,
+                                                             const std::function<std::optional<std::string>()>& write)
+{
+    rlimit saved{};
+    if (getrlimit(RLIMIT_FSIZE, &saved) != 0) return "getrlimit failed";
+    const rlimit lowered{limit, saved.rlim_max};
+    struct sigaction ignore {}, previous {};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGXFSZ, &ignore, &previous);
+    std::optional<std::string> failure = "setrlimit failed";
+    if (setrlimit(RLIMIT_FSIZE, &lowered) == 0) {
+        failure = write();
+        setrlimit(RLIMIT_FSIZE, &saved);
+    }
+    sigaction(SIGXFSZ, &previous, nullptr);
+    return failure;
+}
+
 }  // namespace morvik::test
