@@ -162,6 +162,26 @@ private slots:
         QCOMPARE(RowColour(f, 8), f.Find<IntervalTableView>(names::StringGrid2)->palette().color(QPalette::Base));
     }
 
+    void twoRefusedQueryFieldsDoNotHandTheFocusToEachOther()
+    {
+        // The quantile field is left for the value field and both entries are refused: the quantile's message
+        // shows once; putting the focus back on the quantile field is no exit from the value field, whose own
+        // refusal comes when it is left (before, the two fields handed the focus to each other without end).
+        MainWindowFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.Type(names::EditXY, "");
+        f.Type(names::EditP, "0.-5");
+        f.Edit(names::EditP)->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(QApplication::focusWidget(), f.Edit(names::EditP));
+        f.Type(names::EditXY, "E10");
+        f.dialogs.Clear();
+        f.Edit(names::EditXY)->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(f.dialogs.Recorded().size(), std::size_t(1));
+        QVERIFY(Q(f.dialogs.Last().text).startsWith("I n v a l i d  number input!"));
+    }
+
     void multipleRescalesAndReachesTheReOpenStack()
     {
         MainWindowFixture f;

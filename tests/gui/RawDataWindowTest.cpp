@@ -10,14 +10,17 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QToolButton>
 #include <QtTest>
 #include <cmath>
+#include <memory>
 
 #include "GuiTest.h"
 #include "MainWindowFixture.h"
@@ -235,6 +238,20 @@ private slots:
             QCOMPARE(f.window.Model().ChosenFit(), 1);
             QCOMPARE(f.Chart().titleLines.at(0), TextCis(107) + f.window.Model().FitList()[1]);
         }
+    }
+
+    void aWindowDestroyedDuringItsFitWaitsForItAndLeavesNothing()
+    {
+        // As at the program's end while a fit runs.
+        auto f = std::make_unique<RawDataFixture>();
+        f->window.Start();
+        f->Open(NormalData);
+        f->Find<QPushButton>("BuParam")->click();
+        QVERIFY(f->window.FitRunning());
+        const QPointer<QThread> fit = f->window.findChild<QThread*>();
+        QVERIFY(fit);
+        f.reset();
+        QVERIFY(fit.isNull());
     }
 
     void closingHandsTheShownHistogramToTheMainWindow()

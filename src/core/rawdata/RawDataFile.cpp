@@ -1,11 +1,15 @@
 #include "rawdata/RawDataFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 
-#include "common/AtomicFile.h"
 #include "localization/TextCis.h"
 #include "common/NumberText.h"
 
@@ -52,56 +56,137 @@ std::optional<double> ParseRawValue(std::string_view line)
     return ParseNumberText(copy);
 }
 
-RawDataRead ParseRawData(std::string_view content)
+namespace {
+
+// The refused line as message 118 shows it: a line far longer than any number is cut, so that the dialog stays
+// readable (the cut never splits a UTF-8 sequence).
+std::string ShownLine(std::string_view line)
+{
+    constexpr size_t shown = 200;
+    if (line.size() <= shown) return std::string(line);
+    size_t cut = shown;
+    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
+    return std::string(line.substr(0, cut)) + " ...";
+}
+
+// Takes the lines of a raw data file one by one and stops at the first it refuses, so that a file with too many
+// values or an invalid line is refused as soon as that line is reached, however much follows.
+class RawLineReader {
+public:
+    explicit RawLineReader(size_t expectedBytes)
+    {
+        // A value takes at least two bytes with its line break: a capacity from the size avoids regrowing.
+        read_.data.values.reserve(std::min<size_t>(expectedBytes / 2 + 1, MaxRawValues));
+    }
+
+    bool Refused() const { return read_.message.has_value(); }
+
+    // One line without its LF; false once the file is refused. A line longer than any number is refused like
+    // any text that is not a number; `cut` marks one that was not read to its end.
+    bool Take(std::string_view line, bool cut = false)
+    {
+        ++lineNumber_;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!cut && IsBlankLine(line)) return true;
+        if (read_.data.values.size() >= static_cast<size_t>(MaxRawValues)) {
+            read_.message = Message::Error(TextCis(113) + std::to_string(MaxRawValues) + " !");
+            return false;
+        }
+        const bool tooLong = cut || line.size() > MaxRawLineBytes;
+        const std::optional<double> value = tooLong ? std::nullopt : ParseRawValue(line);
+        if (!value) {
+            read_.message = Message::Error(TextCis(118) + "\r\n\r\n\t" + "Line " + std::to_string(lineNumber_) +
+                                           " : " + ShownLine(line));
+            return false;
+        }
+        read_.data.values.push_back(*value);
+        sum_ += *value;
+        sum2_ += static_cast<long double>(*value) * *value;
+        return true;
+    }
+
+    RawDataRead Finish()
+    {
+        if (Refused()) return std::move(read_);
+        if (read_.data.Count() < MinRawValues) {
+            read_.message = Message::Error(TextCis(213) + " !");
+            return std::move(read_);
+        }
+        read_.data.sumX = sum_;
+        read_.data.sumX2 = sum2_;
+        CompleteRawStatistics(read_.data);
+        return std::move(read_);
+    }
+
+private:
+    RawDataRead read_;
+    long double sum_ = 0, sum2_ = 0;
+    long lineNumber_ = 0;
+};
+
+RawDataRead Unopened(const std::string& path)
 {
     RawDataRead read;
-    RawDataSet& data = read.data;
-    // A value takes at least two bytes with its line break: a capacity from the size avoids regrowing.
-    data.values.reserve(std::min<size_t>(content.size() / 2 + 1, MaxRawValues));
-    long double sum = 0, sum2 = 0;
+    read.message = Message::Error(FormatText(112, path));
+    return read;
+}
+
+}  // namespace
+
+RawDataRead ParseRawData(std::string_view content)
+{
+    RawLineReader reader(content.size());
     size_t position = 0;
-    long lineNumber = 0;
-    while (position < content.size()) {
+    while (position < content.size() && !reader.Refused()) {
         size_t end = content.find('\n', position);
         if (end == std::string_view::npos) end = content.size();
-        std::string_view line = content.substr(position, end - position);
+        reader.Take(content.substr(position, end - position));
         position = end + 1;
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (IsBlankLine(line)) continue;
-        if (data.values.size() >= static_cast<size_t>(MaxRawValues)) {
-            read.message = Message::Error(TextCis(113) + std::to_string(MaxRawValues) + " !");
-            return read;
-        }
-        const std::optional<double> value = ParseRawValue(line);
-        if (!value) {
-            read.message = Message::Error(TextCis(118) + "\r\n\r\n\t" + "Line " + std::to_string(lineNumber) +
-                                          " : " + std::string(line));
-            return read;
-        }
-        data.values.push_back(*value);
-        sum += *value;
-        sum2 += static_cast<long double>(*value) * *value;
     }
-    if (data.Count() < MinRawValues) {
-        read.message = Message::Error(TextCis(213) + " !");
-        return read;
-    }
-    data.sumX = sum;
-    data.sumX2 = sum2;
-    CompleteRawStatistics(data);
-    return read;
+    return reader.Finish();
 }
 
 RawDataRead ReadRawDataFile(const std::string& path)
 {
-    std::string content;
-    if (!ReadWholeFile(path, content)) {
-        RawDataRead read;
-        read.message = Message::Error(FormatText(112, path));
-        return read;
+    // O_NONBLOCK: a FIFO standing where the file was expected must not wait for a writer.
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return Unopened(path);
+    struct stat status {};
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        close(fd);
+        return Unopened(path);
     }
-    return ParseRawData(content);
+    // The file is read in blocks and its lines taken as they come: memory holds the values and one line, never
+    // the whole file, and a refused line ends the reading.
+    RawLineReader reader(static_cast<size_t>(status.st_size));
+    std::vector<char> block(1 << 16);
+    std::string line;
+    bool failed = false;
+    while (!reader.Refused()) {
+        const ssize_t got = read(fd, block.data(), block.size());
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) { failed = true; break; }
+        if (got == 0) break;
+        std::string_view rest(block.data(), static_cast<size_t>(got));
+        while (!rest.empty() && !reader.Refused()) {
+            const size_t end = rest.find('\n');
+            line.append(rest.substr(0, end));
+            if (end == std::string_view::npos) break;
+            reader.Take(line);
+            line.clear();
+            rest.remove_prefix(end + 1);
+        }
+        // One byte more for a CR before the line break still to come. A line of blanks is passed over however
+        // long it is, so only its beginning is kept; anything else this long is no number.
+        if (line.size() > MaxRawLineBytes + 1) {
+            if (IsBlankLine(line)) line.resize(MaxRawLineBytes + 1);
+            else reader.Take(line, true);
+        }
+    }
+    close(fd);
+    if (failed) return Unopened(path);
+    if (!reader.Refused() && !line.empty()) reader.Take(line);
+    return reader.Finish();
 }
 
 void CompleteRawStatistics(RawDataSet& data)

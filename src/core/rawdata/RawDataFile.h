@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +12,10 @@ namespace morvik {
 // The most values a raw data file may hold, and the fewest any analysis needs.
 constexpr int MaxRawValues = 500000;
 constexpr int MinRawValues = 3;
+// A line longer than this (its CR not counted) is no number, whatever it holds: a value takes a few dozen
+// characters. The file reader refuses such a line without holding more of it; blank lines of any length are
+// passed over.
+constexpr size_t MaxRawLineBytes = 1 << 20;
 
 // The measured values of one quantity with their statistics. The values are sorted ascending.
 struct RawDataSet {
@@ -41,7 +46,9 @@ std::optional<double> ParseRawValue(std::string_view line);
 // Parses the text of a raw data file: one value per line, CR LF or LF line ends, an optional final line break.
 // A line holding nothing but blanks carries no value and is passed over.
 RawDataRead ParseRawData(std::string_view content);
-// Reads a raw data file; a file that cannot be opened gives message 112 with the full file name.
+// Reads a raw data file; a file that cannot be opened or read, or that is no regular file, gives message 112 with
+// the full file name. The file is read line by line and its reading ends at the first line refused, so that memory
+// stays bounded whatever the file holds.
 RawDataRead ReadRawDataFile(const std::string& path);
 
 // Computes the statistics of values read (the sums are set); sorts the values.

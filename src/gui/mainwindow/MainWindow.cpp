@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -372,7 +373,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     } else if (event->type() == QEvent::FocusOut) {
         // A dialog or menu taking the focus for a moment is no exit from the field.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || leavingField_) return false;
+        const QScopedValueRollback leaving(leavingField_, true);
         if (edit == valueEdit_) ValueQueryExit();
         else if (edit == quantileEdit_) QuantileQueryExit();
         else if (edit == multipleEdit_) MultipleExit();

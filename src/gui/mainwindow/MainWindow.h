@@ -173,6 +173,9 @@ private:
     ReOpenStack& stack_ = window_.Stack;
     bool zoomed_ = false;
     bool closingDone_ = false;
+    // A field's exit rule is running: the focus it moves (back to a refused field) is no exit from another field,
+    // or two refused fields would hand the focus to each other without end.
+    bool leavingField_ = false;
 
     struct ToolEntry {
         ToolWindow* window = nullptr;

@@ -249,6 +249,8 @@ void RawDataWindow::BuParamClick()
             QMetaObject::invokeMethod(this, [this, type] { ProgressBar1->setValue(type + 1); }, Qt::QueuedConnection);
         });
     });
+    // A child of the window: a window destroyed while its fit runs waits for it and then deletes it too.
+    fitThread_->setParent(this);
     connect(fitThread_, &QThread::finished, this, [this, step] {
         fitThread_->deleteLater();
         fitThread_ = nullptr;

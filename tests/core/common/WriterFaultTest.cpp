@@ -2,10 +2,6 @@
 // a file, or the target is a folder. Each shows its message, leaves the file that was there byte for byte as it
 // was, and leaves no temporary file behind.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -20,6 +16,9 @@
 #include "histogram/MainModel.h"
 #include "localization/TextCis.h"
 #include "shell/SettingsFile.h"
+#include "editor/HistogramWorkbook.h"
+#include "rawdata/TypedRawData.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
 
 namespace morvik {
@@ -65,6 +64,19 @@ std::vector<WriterCase> Writers()
              return table.SaveTable(path);
          },
          [](const std::string& path) { return "Cannot create file " + path + ". "; }},
+        {"typed raw data", "Raw_Data.txt",
+         [](const std::string& path) {
+             std::vector<std::string> lines;
+             for (int i = 0; i < 40; ++i) lines.push_back(std::to_string(i) + ",25");
+             return SaveTypedData(lines, path);
+         },
+         writeError},
+        {"workbook", "dice.xlsx",
+         [](const std::string& path) {
+             const Histogram h = test::MakeHistogram(1, 1, std::vector<double>(6, 1.0 / 6), 600);
+             return WriteHistogramWorkbook(path, h, HistogramKind::Discrete, "dice.dis");
+         },
+         writeError},
         {"settings file", "Morvik.INI",
          [](const std::string& path) {
              SettingsFile settings = SettingsFile::Load(path);
@@ -75,38 +87,14 @@ std::vector<WriterCase> Writers()
     };
 }
 
-// Runs `write` in a child process whose files cannot grow beyond `limit` bytes, as on a disk that fills up
-// while the file is written (SIGXFSZ ignored, so that the write fails with EFBIG instead of ending the process;
-// this holds for root too). Returns the text of the writer's message, or nullopt when it reported success.
+// The writer's message under a file size limit of `limit` bytes, or nullopt when it reported success.
 std::optional<std::string> WriteWithFileSizeLimit(rlim_t limit, const Writer& write, const std::string& path)
 {
-    int channel[2];
-    if (pipe(channel) != 0) return "pipe failed";
-    const pid_t child = fork();
-    if (child == 0) {
-        close(channel[0]);
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit fileSize{limit, limit};
-        std::string report = "-";
-        if (setrlimit(RLIMIT_FSIZE, &fileSize) == 0) {
-            const std::optional<Message> message = write(path);
-            report = message ? "1" + message->text : "0";
-        }
-        const ssize_t sent = ::write(channel[1], report.data(), report.size());
-        _exit(sent == static_cast<ssize_t>(report.size()) ? 0 : 1);
-    }
-    close(channel[1]);
-    std::string report;
-    char buffer[4096];
-    for (ssize_t got; (got = read(channel[0], buffer, sizeof buffer)) > 0;) report.append(buffer, got);
-    close(channel[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || report.empty() || report[0] == '-') {
-        return "the child process failed";
-    }
-    if (report[0] == '0') return std::nullopt;
-    return report.substr(1);
+    return test::WriteWithFileSizeLimit(limit, [&]() -> std::optional<std::string> {
+        const std::optional<Message> message = write(path);
+        if (message) return message->text;
+        return std::nullopt;
+    });
 }
 
 std::vector<std::string> FolderContents(const std::string& folder)
