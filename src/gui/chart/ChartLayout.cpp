@@ -204,6 +204,12 @@ int ChartLayout::ValueToY(double value) const
     return plot.bottom() - static_cast<int>(std::lround(std::clamp(fraction, 0.0, 1.0) * (plot.height() - 1)));
 }
 
+int ChartLayout::ValueToX(double value) const
+{
+    const double fraction = (value - xAxis.minimum) / (xAxis.maximum - xAxis.minimum);
+    return plot.left() + static_cast<int>(std::lround(std::clamp(fraction, 0.0, 1.0) * (plot.width() - 1)));
+}
+
 double ChartLayout::YToValue(int y) const
 {
     const double fraction = static_cast<double>(plot.bottom() - y) / std::max(plot.height() - 1, 1);
@@ -280,6 +286,18 @@ ChartLayout MakeChartLayout(const ChartModel& model, const QRect& area, const Ch
     HeightRange(model, layout.firstBar, layout.barCount, low, high);
     const int plotHeight = std::max(bottom - top, 1);
     const int maxTicks = std::max(2, plotHeight / 40);
+    if (!model.scatter.points.empty()) {
+        // Both axes on one scale, so that the line y = x runs corner to corner.
+        layout.axis = NiceValueAxis(model.scatter.low, model.scatter.high, maxTicks);
+        left += WidestTick(text, layout.axis) + Gap + TickLength;
+        layout.plot = QRect(left, top, std::max(right - left + 1, 1), plotHeight);
+        const int widestX = WidestTick(text, layout.axis) + 2 * model.labelSeparation;
+        layout.xAxis = NiceValueAxis(model.scatter.low, model.scatter.high,
+                                     std::clamp(layout.plot.width() / std::max(widestX, 1), 2, maxTicks * 2));
+        layout.xAxis.minimum = layout.axis.minimum = std::min(layout.axis.minimum, layout.xAxis.minimum);
+        layout.xAxis.maximum = layout.axis.maximum = std::max(layout.axis.maximum, layout.xAxis.maximum);
+        return layout;
+    }
     layout.axis = NiceValueAxis(low, high, maxTicks);
     const double reach = HighestMarkReach(model, text, layout.firstBar, layout.barCount) + Gap;
     if (reach > Gap && plotHeight > 2 * reach && high > low) {

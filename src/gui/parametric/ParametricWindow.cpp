@@ -104,11 +104,6 @@ void ParametricWindow::ConnectControls()
             emit indexLabelsChanged(index1);
             if (model_.ChartShown()) Redisplay();
         });
-    connect(UlozGraf, &QToolButton::clicked, this, &ParametricWindow::ExportGraph);
-    for (size_t i = 0; i < graphTargets_.size(); ++i) {
-        connect(graphTargets_[i], &QAction::triggered, this,
-                [this, i] { ChooseGraphTarget(static_cast<GraphTarget>(i)); });
-    }
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { CopyWindowToClipboard(); });
 }
 

@@ -78,14 +78,11 @@ private:
     void Refresh();    // the model's texts and states onto the controls
     void Redisplay();  // chart, grids and table of the shown histogram
     void ShowIntervalTable();
-    void ExportGraph();
     void CopyWindowToClipboard();
-    void ChooseGraphTarget(GraphTarget clicked);
 
     ParametricWindowModel model_;
     MainWindowSettings main_;
     Colour chartBackground_ = 0xFFFFFF;
-    GraphTarget graphTarget_ = GraphTarget::Clipboard;
     bool running_ = false;
     std::map<QObject*, FieldBinding> fields_;
 

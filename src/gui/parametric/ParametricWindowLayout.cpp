@@ -18,7 +18,7 @@
 #include "chart/ChartToolbar.h"
 #include "chart/ChartView.h"
 #include "kit/Grids.h"
-#include "kit/GraphExportMenu.h"
+#include "kit/GraphExport.h"
 #include "kit/Named.h"
 #include "kit/IntervalTableView.h"
 #include "kit/StableLayout.h"
@@ -53,6 +53,7 @@ void ParametricWindow::BuildControls()
     UlozGraf = graph.UlozGraf;
     PopupMenu2 = graph.PopupMenu2;
     graphTargets_ = graph.targets;
+    new GraphExport(graph, [this] { return Chart1L; }, AppFolders(), this);
     for (QWidget* tool : std::initializer_list<QWidget*>{BitBtn1, VypocetParaRoz, ChB_TypHist, BChar, SpeedButton1,
                                                          UlozGraf}) {
         tools->addWidget(tool);

@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "chart/ChartView.h"
+#include "kit/GraphExport.h"
 #include "kit/Grids.h"
 #include "kit/Named.h"
 #include "kit/QtText.h"
@@ -59,6 +61,10 @@ FitRankingWindow::FitRankingWindow(WindowContext& context, RawDataWindowModel& r
         Refresh();
         emit fitChanged();
     });
+    connect(CBFitView, &QComboBox::activated, this, [this](int view) {
+        model_.SetFitView(static_cast<FitView>(view));
+        Chart2->setModel(model_.FitChart());
+    });
     connect(BKonec, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -87,6 +93,11 @@ void FitRankingWindow::BuildControls()
     CBVyber->addItems({QString(), QString()});
     ChBVymazRadkuTab = Named(new QCheckBox, "ChBVymazRadkuTab");
     BKonec = Named(new QPushButton(QStringLiteral("OK")), "BKonec");
+    CBFitView = Named(new QComboBox, "CBFitView");
+    for (int view = 0; view < FitViewCount; ++view) CBFitView->addItem(QString());
+    const GraphExportMenu graph = MakeGraphExportMenu();
+    UlozGraf = graph.UlozGraf;
+    new GraphExport(graph, [this] { return Chart2->isVisible() ? Chart2 : Chart1; }, AppFolders(), this);
     Chart1 = Named(new ChartView, "Chart1");
     Chart2 = Named(new ChartView, "Chart2");
     Chart1->setMinimumHeight(180);
@@ -98,6 +109,8 @@ void FitRankingWindow::BuildControls()
     sorting->addWidget(CBVyber);
     sorting->addStretch();
     sorting->addWidget(ChBVymazRadkuTab);
+    sorting->addWidget(CBFitView);
+    sorting->addWidget(UlozGraf);
     sorting->addWidget(BKonec);
     auto* charts = new QHBoxLayout;
     charts->addWidget(Chart1);
@@ -121,6 +134,9 @@ void FitRankingWindow::ApplyLanguage(Language language)
         if (entry.kind == CaptionKind::WindowTitle) setWindowTitle(ToQString(entry.text));
     }
     SetRow(SGChar, 0, FitRankingWindowModel::Headings());
+    const std::array<std::string, FitViewCount> views = FitRankingWindowModel::FitViewNames();
+    for (int view = 0; view < FitViewCount; ++view) CBFitView->setItemText(view, ToQString(views[static_cast<size_t>(view)]));
+    Chart2->setModel(model_.FitChart());
 }
 
 void FitRankingWindow::Start()
@@ -128,8 +144,8 @@ void FitRankingWindow::Start()
     model_.Open();
     CBTypVyberu->setCurrentIndex(1);
     CBVyber->setCurrentIndex(0);
+    CBFitView->setCurrentIndex(static_cast<int>(model_.View()));
     Refresh();
-    ShowMarking();
     show();
     raise();
 }
@@ -149,12 +165,15 @@ void FitRankingWindow::Refresh()
     Chart2->setModel(model_.FitChart());
     Chart2->setVisible(model_.FitChartShown());
     SGChar->clearSelection();
+    ShowMarking();
 }
 
 void FitRankingWindow::ShowMarking()
 {
+    // The marked fits stay selected wherever a sort puts them, so the user sees what the removal takes.
     if (!model_.RemovalOffered()) return;
-    for (int r = model_.MarkedFrom(); r <= model_.Count(); ++r) {
+    for (int r = 1; r <= RankingTableRows; ++r) {
+        if (!model_.IsMarked(r)) continue;
         SGChar->selectionModel()->select(SGChar->model()->index(r, 0),
                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }

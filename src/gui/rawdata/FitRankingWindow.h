@@ -7,6 +7,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QToolButton;
 
 namespace morvik {
 
@@ -45,6 +46,8 @@ private:
     QComboBox* CBTypVyberu = nullptr;
     QComboBox* CBVyber = nullptr;
     QCheckBox* ChBVymazRadkuTab = nullptr;
+    QComboBox* CBFitView = nullptr;  // the fit as histogram, P-P or Q-Q plot
+    QToolButton* UlozGraf = nullptr;  // exports the chart of the fit
     QPushButton* BKonec = nullptr;
     ChartView* Chart1 = nullptr;
     ChartView* Chart2 = nullptr;

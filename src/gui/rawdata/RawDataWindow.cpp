@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
@@ -13,8 +14,11 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTextBlock>
@@ -131,11 +135,11 @@ void RawDataWindow::ConnectControls()
     }
     connect(OpenData, &QToolButton::clicked, this, &RawDataWindow::OpenDataClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
-    connect(Button2, &QPushButton::clicked, this, [this] { Run([this] { return model_.Build(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Build([this] { return model_.Build(); }); });
     connect(BuParam, &QPushButton::clicked, this, &RawDataWindow::BuParamClick);
     connect(BTabChar, &QPushButton::clicked, this, &RawDataWindow::BTabCharClick);
     connect(ChB_TypHist, &QCheckBox::clicked, this,
-            [this](bool checked) { Run([this, checked] { return model_.SetPureDiscrete(checked); }); });
+            [this](bool checked) { Build([this, checked] { return model_.SetPureDiscrete(checked); }); });
     connect(CBTypPara, &QComboBox::activated, this,
             [this](int index) { Run([this, index] { return model_.ChooseFit(index); }); });
     connect(BChar, &QPushButton::clicked, this, [this] {
@@ -153,8 +157,7 @@ void RawDataWindow::ConnectControls()
         emit indexLabelsChanged(index1);
         Redisplay();
     });
-    connect(UlozGraf, &QToolButton::clicked, this, &RawDataWindow::ExportGraph);
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { Chart1L->copyToClipboard(); });
+    connect(SpeedButton1, &QToolButton::clicked, this, &RawDataWindow::CopyScreenToClipboard);
 
     // Typed data.
     connect(BNovy, &QPushButton::clicked, this, [this] {
@@ -184,9 +187,7 @@ void RawDataWindow::Start()
     listing_->Show(0, {});
     Memo1->clear();
     GroupBox3->setVisible(false);
-    chartOptions_.CheckBox1->blockSignals(true);
-    chartOptions_.CheckBox1->setChecked(false);
-    chartOptions_.CheckBox1->blockSignals(false);
+    UncheckMarks();
     ProgressBar1->setValue(0);
     Refresh();
     show();
@@ -200,7 +201,7 @@ void RawDataWindow::OpenDataClick()
     const std::optional<std::string> path = Dialogs().OpenFile(RawDataRequest(AppFolders()));
     if (!path) return;
     const std::string file = *path;
-    Run([this, file] { return model_.OpenFile(file); });
+    Build([this, file] { return model_.OpenFile(file); });
 }
 
 void RawDataWindow::SaveTypedData()
@@ -229,12 +230,13 @@ void RawDataWindow::SaveTypedData()
     }
     GroupBox3->setVisible(false);
     const std::string file = *path;
-    Run([this, file] { return model_.OpenFile(file); });
+    Build([this, file] { return model_.OpenFile(file); });
 }
 
 void RawDataWindow::BuParamClick()
 {
     if (running_ || FitRunning() || !model_.HasData()) return;
+    UncheckMarks();
     SetBusy(true);
     ProgressBar1->setRange(0, DistributionTypeCount);
     ProgressBar1->setValue(0);
@@ -260,6 +262,8 @@ void RawDataWindow::FitEnded(RawDataStep step)
     Refresh();
     Redisplay();
     for (const Message& message : step.messages) ShowMessage(message);
+    // A fit that ranks opens the table of the ranking at once.
+    if (model_.Ranking()) BTabCharClick();
     emit fitFinished();
 }
 
@@ -271,6 +275,20 @@ void RawDataWindow::SetBusy(bool busy)
     }
     if (busy) QApplication::setOverrideCursor(Qt::BusyCursor);
     else QApplication::restoreOverrideCursor();
+}
+
+void RawDataWindow::UncheckMarks()
+{
+    const QSignalBlocker quiet(chartOptions_.CheckBox1);
+    chartOptions_.CheckBox1->setChecked(false);
+}
+
+void RawDataWindow::Build(const std::function<RawDataStep()>& command)
+{
+    // Every build starts with the marks hidden.
+    if (running_ || FitRunning()) return;
+    UncheckMarks();
+    Run(command);
 }
 
 void RawDataWindow::Run(const std::function<RawDataStep()>& command)
@@ -355,10 +373,12 @@ void RawDataWindow::Redisplay()
     StringGrid2->Show(std::move(content));
 }
 
-void RawDataWindow::ExportGraph()
+void RawDataWindow::CopyScreenToClipboard()
 {
-    // The pictures as files come with the ranking window; the clipboard is the chart's own.
-    Chart1L->copyToClipboard();
+    // What the Print Screen key gives: the whole screen; the window itself where the screen cannot be read.
+    QPixmap shot = screen() ? screen()->grabWindow(0) : QPixmap();
+    if (shot.isNull()) shot = grab();
+    QGuiApplication::clipboard()->setPixmap(shot);
 }
 
 bool RawDataWindow::eventFilter(QObject* watched, QEvent* event)
@@ -378,7 +398,7 @@ bool RawDataWindow::eventFilter(QObject* watched, QEvent* event)
         const bool left = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
         if (found != fields_.end() && left && !running_ && !FitRunning() && isVisible()) {
             const RawDataField field = found->second;
-            Run([this, field] { return model_.LeaveField(field); });
+            Build([this, field] { return model_.LeaveField(field); });
         }
     }
     return ToolWindow::eventFilter(watched, event);
@@ -391,15 +411,14 @@ void RawDataWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    if (rankingWindow_ && rankingWindow_->isVisible()) rankingWindow_->close();
     ToolWindow::closeEvent(event);
 }
 
 std::optional<PublishedResult> RawDataWindow::TakeResult()
 {
     const std::optional<RawDataResult> handed = model_.Close();
-    chartOptions_.CheckBox1->blockSignals(true);
-    chartOptions_.CheckBox1->setChecked(false);
-    chartOptions_.CheckBox1->blockSignals(false);
+    UncheckMarks();
     Refresh();
     if (!handed) return std::nullopt;
     return PublishedResult{handed->histogram, handed->kind, handed->name, std::string()};

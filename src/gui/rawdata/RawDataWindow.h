@@ -82,12 +82,15 @@ private:
 
     // Runs a command of the model, then shows its state, its dialogs and its focus.
     void Run(const std::function<RawDataStep()>& command);
+    // A command that builds the histogram.
+    void Build(const std::function<RawDataStep()>& command);
+    void UncheckMarks();
     void FitEnded(RawDataStep step);
     void Refresh();
     void Redisplay();
     void SetBusy(bool busy);
     void SaveTypedData();
-    void ExportGraph();
+    void CopyScreenToClipboard();
     void PlaceChartToolbar();
 
     RawDataWindowModel model_;
@@ -105,7 +108,6 @@ private:
     QPushButton* BChar = nullptr;
     QToolButton* UlozGraf = nullptr;
     QMenu* PopupMenu2 = nullptr;
-    std::array<QAction*, 4> graphTargets_{};
     QToolButton* SpeedButton1 = nullptr;
     QGroupBox* GroupBox2 = nullptr;
     QListView* MemoDat = nullptr;

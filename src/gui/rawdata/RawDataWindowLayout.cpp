@@ -22,7 +22,7 @@
 #include "chart/ChartView.h"
 #include "kit/Grids.h"
 #include "kit/IntervalTableView.h"
-#include "kit/GraphExportMenu.h"
+#include "kit/GraphExport.h"
 #include "kit/Named.h"
 #include "rawdata/RawDataWindow.h"
 #include "rawdata/RawListingModel.h"
@@ -60,8 +60,7 @@ void RawDataWindow::BuildControls()
     const GraphExportMenu graph = MakeGraphExportMenu();
     UlozGraf = graph.UlozGraf;
     PopupMenu2 = graph.PopupMenu2;
-    graphTargets_ = graph.targets;
-    for (size_t i = 1; i < graphTargets_.size(); ++i) graphTargets_[i]->setEnabled(false);
+    new GraphExport(graph, [this] { return Chart1L; }, AppFolders(), this);
     SpeedButton1 = Named(new QToolButton, "SpeedButton1");
     SpeedButton1->setText(QStringLiteral("[ ]"));
     for (QWidget* tool : std::initializer_list<QWidget*>{OpenData, BitBtn1, ChB_TypHist, BNovy, BChar, UlozGraf,
