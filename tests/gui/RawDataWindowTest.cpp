@@ -28,6 +28,7 @@
 #include "localization/MainWindowNames.h"
 #include "localization/TextCis.h"
 #include "mainwindow/ToolWindows.h"
+#include "rawdata/FitRankingWindow.h"
 #include "rawdata/RawDataWindow.h"
 #include "rawdata/RawHistogram.h"
 #include "rawdata/TypedRawData.h"
@@ -216,7 +217,12 @@ private slots:
         QVERIFY(finished.wait(240000));
         QCOMPARE(finished.size(), 1);
         QCOMPARE(progress->value(), progress->maximum());
-        QVERIFY(f.Edit("EdMin")->isEnabled());
+        // The ranking opens by itself; this window waits for it, its controls ready again.
+        QVERIFY(f.window.RankingWindow() && f.window.RankingWindow()->isVisible());
+        QVERIFY(!f.window.isEnabled());
+        QVERIFY(f.Edit("EdMin")->isEnabledTo(&f.window));
+        f.window.RankingWindow()->close();
+        QVERIFY(f.window.isEnabled());
 
         auto* fits = f.Find<QComboBox>("CBTypPara");
         QVERIFY(fits->count() > 0);

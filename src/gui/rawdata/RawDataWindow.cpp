@@ -29,6 +29,7 @@
 #include "chart/ChartView.h"
 #include "dialogs/DialogSeam.h"
 #include "histogram/IntervalTable.h"
+#include "kit/Grids.h"
 #include "kit/IntervalTableView.h"
 #include "kit/NumericKeyFilter.h"
 #include "kit/QtText.h"
@@ -90,6 +91,7 @@ void ShowHelp(int title, const std::string& text)
 RawDataWindow::RawDataWindow(WindowContext& context, QWidget* parent) : ToolWindow(RawDataForm, context, parent)
 {
     BuildControls();
+    FitCaptionColumns(this, RawDataWindowCaptionSet(Language::Czech), RawDataWindowCaptionSet(Language::English));
     ConnectControls();
     ReadSettings();
     ApplyLanguage(CurrentLanguage());
