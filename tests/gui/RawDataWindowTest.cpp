@@ -2,6 +2,10 @@
 // their rules with dialogs and resets, the fit runs while the window stays responsive, and closing hands the
 // histogram shown to the main window.
 #include <QAbstractButton>
+#include <QAction>
+#include <QFile>
+#include <QSpinBox>
+#include <QMenu>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -42,9 +46,12 @@ namespace {
 const std::string NormalData = std::string(MORVIK_FIXTURES) + "/rawdata/normal-2000.txt";
 
 struct RawDataFixture {
+    explicit RawDataFixture(const std::string& settings = "")
+        : context{SettingsFile::FromText(settings), MakeFolders(dir.path().toStdString(), dir.path().toStdString())}
+    {
+    }
     QTemporaryDir dir;
-    WindowContext context{SettingsFile::FromText(""),
-                          MakeFolders(dir.path().toStdString(), dir.path().toStdString())};
+    WindowContext context;
     ScriptedDialogSeam dialogs;
     ScopedDialogSeam installed{dialogs};
     RawDataWindow window{context};
@@ -77,13 +84,16 @@ struct RawDataFixture {
         return item ? item->text() : QString();
     }
     const ChartModel& Chart() { return Find<ChartView>("Chart1L")->model(); }
-    // BuParam, then waits for the fit to end.
+    // BuParam, then waits for the fit to end; the ranking window it opens is closed again.
     bool Fit()
     {
         QSignalSpy finished(&window, &RawDataWindow::fitFinished);
         Find<QPushButton>("BuParam")->click();
-        return finished.wait(240000);
+        const bool ended = finished.wait(240000);
+        if (window.RankingWindow()) window.RankingWindow()->close();
+        return ended;
     }
+    std::string ChosenType() { return window.Model().FitList().at(static_cast<size_t>(window.Model().ChosenFit())); }
 };
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
@@ -254,10 +264,14 @@ private slots:
         f.window->ToolChoiceChange(4);
         QVERIFY(raw->isVisible());
         QVERIFY(!f.window->isEnabled());
+        f.Find<QComboBox>(names::CBTypHist)->setFocus();
         raw->close();
         QVERIFY(f.window->isEnabled());
         QCOMPARE(f.window->Model().Name, std::string("uniform"));
         QCOMPARE(f.Find<QComboBox>(names::CBTypHist)->currentIndex(), 0);
+        // The main window's histogram takes the queries again.
+        QCOMPARE(f.window->focusWidget(), f.Edit(names::EditXY));
+        QVERIFY(f.Find<QToolButton>(names::BChar)->isEnabled());
 
         // The data's histogram: its intervals' midpoints.
         f.window->ToolChoiceChange(4);
@@ -292,11 +306,13 @@ private slots:
         QTest::addColumn<QString>("closeness");
         QTest::addColumn<QString>("group");
         QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("hint");
         QTest::newRow("Czech") << int(Language::Czech) << QString::fromUtf8("  Morvik :   Prvotní data")
                                << QString::fromUtf8("Počet dat") << QString::fromUtf8("Těsnost")
-                               << QString::fromUtf8("  Datový soubor  ") << "NeParam";
+                               << QString::fromUtf8("  Datový soubor  ") << "NeParam"
+                               << QString::fromUtf8("Otevřít dat.soubor ");
         QTest::newRow("English") << int(Language::English) << "  Morvik :   Raw data" << "Number of values"
-                                 << "Closeness" << "  Data file  " << "NotParam";
+                                 << "Closeness" << "  Data file  " << "NotParam" << "Open data file ";
     }
     void captionsInBothLanguages()
     {
@@ -306,6 +322,7 @@ private slots:
         QFETCH(QString, closeness);
         QFETCH(QString, group);
         QFETCH(QString, button);
+        QFETCH(QString, hint);
         RawDataFixture f;
         SetLanguage(static_cast<Language>(language));
         f.window.ApplyLanguage(static_cast<Language>(language));
@@ -314,6 +331,170 @@ private slots:
         QCOMPARE(f.Cell("StringGrid4", 0, 0), closeness);
         QCOMPARE(f.Find<QGroupBox>("GroupBox2")->title(), group);
         QCOMPARE(f.Find<QPushButton>("Button2")->text(), button);
+        QCOMPARE(f.Find<QToolButton>("OpenData")->toolTip(), hint);
+
+        // The captions of the small grids are not cut at the window's usual size.
+        f.window.resize(1000, 590);
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        for (const char* name : {"StringGrid3", "StringGrid6", "StringGrid4"}) {
+            auto* grid = f.Find<QTableWidget>(name);
+            for (int row = 0; row < grid->rowCount(); ++row) {
+                const QString caption = grid->item(row, 0)->text();
+                QVERIFY2(grid->fontMetrics().horizontalAdvance(caption) < grid->columnWidth(0),
+                         qPrintable(caption));
+            }
+        }
+    }
+
+    void graphExportWritesTheTickedPicture_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("bitmap") << "Bitmapa" << "bmp" << QByteArray("BM");
+        QTest::newRow("vector") << "Metafile" << "svg" << QByteArray("<?xml");
+        QTest::newRow("JPEG") << "JPGFile" << "jpg" << QByteArray("\xFF\xD8");
+    }
+    void graphExportWritesTheTickedPicture()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, suffix);
+        QFETCH(QByteArray, start);
+        RawDataFixture f;
+        f.window.Start();
+        f.Open(NormalData);
+        auto* menu = f.Find<QMenu>("PopupMenu2");
+        QAction* ticked = menu->findChild<QAction*>(target);
+        QVERIFY(ticked);
+        ticked->trigger();
+        for (QAction* action : menu->actions()) QCOMPARE(action->isChecked(), action == ticked);
+
+        const QString path = f.dir.path() + "/chart." + suffix;
+        f.dialogs.AnswerPath(path.toStdString());
+        f.Find<QToolButton>("UlozGraf")->click();
+        const RecordedDialog& picture = f.dialogs.Last();
+        QCOMPARE(picture.type, DialogType::SavePicture);
+        QCOMPARE(picture.file.folder, f.context.folders.GraphsFolder);
+        QCOMPARE(QString::fromStdString(picture.file.defaultSuffix), suffix);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith(start));
+        file.close();
+
+        // An existing file is replaced only after Yes.
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("old");
+        file.close();
+        f.dialogs.AnswerPath(path.toStdString());
+        f.dialogs.AnswerNo();
+        f.Find<QToolButton>("UlozGraf")->click();
+        QCOMPARE(f.dialogs.Last().buttons, DialogButtons::YesNo);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("old"));
+        QVERIFY(f.dialogs.Mismatches().empty());
+    }
+
+    void charAndGridHelpDescribeWhatIsShown()
+    {
+        RawDataFixture f;
+        f.window.Start();
+        f.Open(NormalData);
+        auto help = [&](const char* grid) {
+            emit f.Find<QTableWidget>(grid)->cellClicked(0, 1);
+            return f.dialogs.Last();
+        };
+        struct Case {
+            const char* grid;
+            int title;
+            std::string text;
+        };
+        const Case data[] = {{"StringGrid1", 1, TextCis(154)}, {"StringGrid3", 1, TextCis(155)},
+                             {"StringGrid6", 79, TextCis(160)}};
+        for (const Case& c : data) {
+            const RecordedDialog shown = help(c.grid);
+            QCOMPARE(shown.title, TextCis(c.title));
+            QCOMPARE(shown.text, c.text);
+            QCOMPARE(shown.kind, DialogKind::Information);
+        }
+        f.Find<QPushButton>("BChar")->click();
+        QCOMPARE(f.dialogs.Last().title, TextCis(79));
+        QVERIFY(f.dialogs.Last().text.starts_with(TextCis(106)));
+
+        // With a fit shown, both speak of the fit.
+        QVERIFY(f.Fit());
+        const std::string type = f.ChosenType();
+        QCOMPARE(help("StringGrid6").text, FormatText(161, type));
+        f.Find<QPushButton>("BChar")->click();
+        QVERIFY(f.dialogs.Last().text.starts_with(TextCis(214) + type));
+    }
+
+    void displayOptionsRedrawTheChart()
+    {
+        RawDataFixture f;
+        f.window.Start();
+        f.Open(NormalData);
+        auto* marks = f.Find<QCheckBox>("CheckBox1");
+        auto* styles = f.Find<QComboBox>("CBMarks");
+        auto* angle = f.Find<QSpinBox>("SpinEdAngle");
+        auto* labels = f.Find<QComboBox>("CBValInd");
+
+        marks->click();
+        QVERIFY(f.Chart().main.marks.visible);
+        styles->setCurrentIndex(3);
+        QCOMPARE(f.Chart().main.marks.style, MarkStyleOfItem(3));
+        // Turning the marks: the box is unticked, the marks hidden; ticked again they stand at the new angle.
+        angle->setValue(44);
+        QVERIFY(!marks->isChecked());
+        QVERIFY(!f.Chart().main.marks.visible);
+        marks->click();
+        QCOMPARE(f.Chart().main.marks.angle, 44);
+        // Every build starts with the marks hidden.
+        f.Find<QPushButton>("Button2")->click();
+        QVERIFY(!marks->isChecked());
+        QVERIFY(!f.Chart().main.marks.visible);
+
+        // Values or interval numbers under the bars; the main window is told.
+        QSignalSpy told(&f.window, &RawDataWindow::indexLabelsChanged);
+        labels->setCurrentIndex(1);
+        emit labels->activated(1);
+        QCOMPARE(told.size(), 1);
+        QCOMPARE(told.at(0).at(0).toBool(), false);
+        QCOMPARE(f.Chart().bottomAxisTitle, TextCis(157));
+        QVERIFY(f.Chart().main.bars[0].label != "0");
+        labels->setCurrentIndex(0);
+        emit labels->activated(0);
+        QCOMPARE(f.Chart().bottomAxisTitle, std::string("Index   f(z)"));
+        QCOMPARE(f.Chart().main.bars[0].label, std::string("0"));
+    }
+
+    void settingsAreReadAndWritten()
+    {
+        RawDataFixture f("[--  Position  --]\nPrvotniData-Form14.width=900\nPrvotniData-Form14.Eps=1E-6\n"
+                         "PrvotniData-Form14.PocetIntervalu=64\n[--  Setting  --]\n"
+                         "PrvotniData-Form14.CBMarks.ItemIndex=4\nPrvotniData-Form14.SpinEdAngle.Value=44\n"
+                         "PrvotniData-Form14.Color- GRAF pozad\u00ed PR=255\n");
+        f.window.Start();
+        QCOMPARE(f.window.width(), 900);
+        QCOMPARE(f.Edit("EdEps")->text(), QString("1E-6"));
+        QCOMPARE(f.Edit("EdPocetIntervalu")->text(), QString("64"));
+        QCOMPARE(f.Find<QComboBox>("CBMarks")->currentIndex(), 4);
+        QCOMPARE(f.Find<QSpinBox>("SpinEdAngle")->value(), 44);
+        f.Open(NormalData);
+        QCOMPARE(f.Chart().main.bars.size(), size_t(64));
+        QCOMPARE(f.Chart().backgroundColour, Colour(255));
+
+        f.Enter("EdPocetIntervalu", "100");
+        f.Find<QComboBox>("CBMarks")->setCurrentIndex(1);
+        f.Find<QSpinBox>("SpinEdAngle")->setValue(30);
+        f.window.close();
+        const SettingsFile& written = f.context.settings;
+        QCOMPARE(written.ReadString(PositionSection, "PrvotniData-Form14.PocetIntervalu", ""), std::string("100"));
+        QCOMPARE(written.ReadString(PositionSection, "PrvotniData-Form14.Eps", ""), std::string("1E-6"));
+        QCOMPARE(written.ReadInteger(SettingSection, "PrvotniData-Form14.CBMarks.ItemIndex", -1), 1);
+        QCOMPARE(written.ReadInteger(SettingSection, "PrvotniData-Form14.SpinEdAngle.Value", -1), 30);
+        QCOMPARE(written.ReadColour(SettingSection, "PrvotniData-Form14.Color- GRAF pozad\u00ed PR", 0), Colour(255));
+        QCOMPARE(written.ReadInteger(PositionSection, "PrvotniData-Form14.width", -1), 900);
     }
 };
 
