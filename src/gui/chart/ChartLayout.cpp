@@ -287,15 +287,14 @@ ChartLayout MakeChartLayout(const ChartModel& model, const QRect& area, const Ch
     const int plotHeight = std::max(bottom - top, 1);
     const int maxTicks = std::max(2, plotHeight / 40);
     if (!model.scatter.points.empty()) {
-        // Both axes on one scale, so that the line y = x runs corner to corner.
-        layout.axis = NiceValueAxis(model.scatter.low, model.scatter.high, maxTicks);
+        // Both axes on one scale in a square plot, so that the line y = x runs corner to corner at 45 degrees.
+        layout.axis = NiceValueAxis(model.scatter.low, model.scatter.high, std::max(4, plotHeight / 25));
+        layout.xAxis = layout.axis;
         left += WidestTick(text, layout.axis) + Gap + TickLength;
-        layout.plot = QRect(left, top, std::max(right - left + 1, 1), plotHeight);
-        const int widestX = WidestTick(text, layout.axis) + 2 * model.labelSeparation;
-        layout.xAxis = NiceValueAxis(model.scatter.low, model.scatter.high,
-                                     std::clamp(layout.plot.width() / std::max(widestX, 1), 2, maxTicks * 2));
-        layout.xAxis.minimum = layout.axis.minimum = std::min(layout.axis.minimum, layout.xAxis.minimum);
-        layout.xAxis.maximum = layout.axis.maximum = std::max(layout.axis.maximum, layout.xAxis.maximum);
+        const int side = std::max(std::min(right - left + 1, plotHeight), 1);
+        const int shift = std::max((right - left + 1 - side) / 2, 0);
+        layout.plot = QRect(left + shift, top, side, side);
+        if (layout.leftAxisTitle.isValid()) layout.leftAxisTitle.translate(shift, 0);
         return layout;
     }
     layout.axis = NiceValueAxis(low, high, maxTicks);
@@ -328,6 +327,9 @@ ChartLayout MakeChartLayout(const ChartModel& model, const QRect& area, const Ch
         }
         const double centre = barsLeft + (i - layout.firstBar + 0.5) * pixelsPerBar;
         const int width = text.horizontalAdvance(label);
+        if (centre + width / 2.0 > area.right()) {
+            continue;  // a label the chart would cut
+        }
         layout.labels.push_back({i, QRect(static_cast<int>(std::lround(centre - width / 2.0)),
                                           layout.plot.bottom() + TickLength + 2, width, text.height())});
     }

@@ -178,8 +178,9 @@ void PaintAxes(QPainter& painter, const ChartModel& model, const ChartLayout& la
             const int x = layout.ValueToX(tick);
             const QString text = TickText(layout.xAxis, tick);
             const int width = metrics.horizontalAdvance(text);
+            const int labelLeft = std::min(x - width / 2, layout.area.right() - width);
             painter.drawLine(x, plot.bottom() + 1, x, plot.bottom() + 4);
-            painter.drawText(QRect(x - width / 2, plot.bottom() + 6, width, metrics.height()), Qt::AlignCenter, text);
+            painter.drawText(QRect(labelLeft, plot.bottom() + 6, width, metrics.height()), Qt::AlignCenter, text);
         }
     }
     for (const BottomLabel& label : layout.labels) {
@@ -196,8 +197,11 @@ void PaintAxes(QPainter& painter, const ChartModel& model, const ChartLayout& la
         painter.save();
         painter.translate(layout.leftAxisTitle.center().x(), plot.center().y());
         painter.rotate(-90);
+        // A title longer than the plot is high is drawn smaller or elided, never cut at both ends.
+        const FittedLine fitted = FitLine(fonts.text, Text(model.leftAxisTitle), plot.height());
+        painter.setFont(fitted.font);
         painter.drawText(QRect(-plot.height() / 2, -metrics.height() / 2, plot.height(), metrics.height()),
-                         Qt::AlignCenter, Text(model.leftAxisTitle));
+                         Qt::AlignCenter, fitted.text);
         painter.restore();
     }
 }

@@ -134,6 +134,7 @@ void FitRankingWindow::ApplyLanguage(Language language)
         if (entry.kind == CaptionKind::WindowTitle) setWindowTitle(ToQString(entry.text));
     }
     SetRow(SGChar, 0, FitRankingWindowModel::Headings());
+    for (QTableWidget* grid : {SGChar, SGCharPD, SGCharPDZ}) FitColumnsToRow(grid, 0);
     const std::array<std::string, FitViewCount> views = FitRankingWindowModel::FitViewNames();
     for (int view = 0; view < FitViewCount; ++view) CBFitView->setItemText(view, ToQString(views[static_cast<size_t>(view)]));
     Chart2->setModel(model_.FitChart());

@@ -344,6 +344,7 @@ void RawDataWindow::Refresh()
     BTabChar->setEnabled(model_.Ranking().has_value());
 
     const bool shown = model_.Histogram().has_value();
+    GroupBox4->setTitle(ToQString(model_.ShownCaption()));
     BChar->setEnabled(shown);
     UlozGraf->setEnabled(shown);
     Chart1L->setVisible(shown);
