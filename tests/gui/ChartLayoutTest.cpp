@@ -99,8 +99,14 @@ private slots:
         chart.scatter.high = high;
         chart.scatter.points = {{low, low}, {high, high}};
         const ChartLayout layout = MakeChartLayout(chart, QRect(QPoint(0, 0), size), DefaultChartFonts());
-        QCOMPARE(layout.plot.width(), layout.plot.height());
+        QVERIFY(layout.plot.width() <= layout.plot.height() * 3 / 2);
         QVERIFY(layout.area.contains(layout.plot));
+        // The tick labels of the bottom axis keep apart.
+        const QFontMetrics metrics(DefaultChartFonts().text);
+        for (size_t i = 1; i < layout.xAxis.ticks.size(); ++i) {
+            const int room = layout.ValueToX(layout.xAxis.ticks[i]) - layout.ValueToX(layout.xAxis.ticks[i - 1]);
+            QVERIFY(room > metrics.horizontalAdvance(TickText(layout.xAxis, layout.xAxis.ticks[i])));
+        }
         QCOMPARE(layout.xAxis.minimum, layout.axis.minimum);
         QCOMPARE(layout.xAxis.maximum, layout.axis.maximum);
         QVERIFY(layout.axis.minimum <= low && layout.axis.maximum >= high);

@@ -287,14 +287,18 @@ ChartLayout MakeChartLayout(const ChartModel& model, const QRect& area, const Ch
     const int plotHeight = std::max(bottom - top, 1);
     const int maxTicks = std::max(2, plotHeight / 40);
     if (!model.scatter.points.empty()) {
-        // Both axes on one scale in a square plot, so that the line y = x runs corner to corner at 45 degrees.
-        layout.axis = NiceValueAxis(model.scatter.low, model.scatter.high, std::max(4, plotHeight / 25));
-        layout.xAxis = layout.axis;
+        // Both axes on one scale, so that the line y = x runs corner to corner; the plot is no more than half as
+        // wide again as it is high, so that the line stays near 45 degrees.
+        layout.axis = NiceValueAxis(model.scatter.low, model.scatter.high, std::max(3, plotHeight / 30));
         left += WidestTick(text, layout.axis) + Gap + TickLength;
-        const int side = std::max(std::min(right - left + 1, plotHeight), 1);
-        const int shift = std::max((right - left + 1 - side) / 2, 0);
-        layout.plot = QRect(left + shift, top, side, side);
+        const int width = std::max(std::min(right - left + 1, plotHeight * 3 / 2), 1);
+        const int shift = std::max((right - left + 1 - width) / 2, 0);
+        layout.plot = QRect(left + shift, top, width, plotHeight);
         if (layout.leftAxisTitle.isValid()) layout.leftAxisTitle.translate(shift, 0);
+        const int labelRoom = WidestTick(text, layout.axis) + model.labelSeparation;
+        layout.xAxis = NiceValueAxis(model.scatter.low, model.scatter.high, std::max(2, width / std::max(labelRoom, 1)));
+        layout.xAxis.minimum = layout.axis.minimum = std::min(layout.axis.minimum, layout.xAxis.minimum);
+        layout.xAxis.maximum = layout.axis.maximum = std::max(layout.axis.maximum, layout.xAxis.maximum);
         return layout;
     }
     layout.axis = NiceValueAxis(low, high, maxTicks);

@@ -1,5 +1,7 @@
 #include "rawdata/FitRankingWindow.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -135,6 +137,12 @@ void FitRankingWindow::ApplyLanguage(Language language)
     }
     SetRow(SGChar, 0, FitRankingWindowModel::Headings());
     for (QTableWidget* grid : {SGChar, SGCharPD, SGCharPDZ}) FitColumnsToRow(grid, 0);
+    // The raw-data histogram's row stands over the fits' columns.
+    for (int column = 0; column < RankingGridColumns; ++column) {
+        const int width = std::max(SGChar->columnWidth(column), SGCharPD->columnWidth(column));
+        SGChar->setColumnWidth(column, width);
+        SGCharPD->setColumnWidth(column, width);
+    }
     const std::array<std::string, FitViewCount> views = FitRankingWindowModel::FitViewNames();
     for (int view = 0; view < FitViewCount; ++view) CBFitView->setItemText(view, ToQString(views[static_cast<size_t>(view)]));
     Chart2->setModel(model_.FitChart());
