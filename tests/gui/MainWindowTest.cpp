@@ -16,6 +16,7 @@
 #include "combination/CombinationTable.h"
 #include "histogram/HistogramFile.h"
 #include "histogram/IntervalTable.h"
+#include "kit/IntervalTableView.h"
 #include "localization/TextCis.h"
 #include "mainwindow/SignalExit.h"
 #include "mainwindow/ToolWindows.h"
@@ -363,6 +364,34 @@ private slots:
             QCOMPARE(angle->value(), 44);
             QCOMPARE(f.window->Options().CBMarksItemIndex, 3);
             QCOMPARE(f.window->Options().SpinEdAngleValue, 44);
+        }
+    }
+
+    void intervalTableColumnsFitTheirTexts()
+    {
+        MainWindowFixture f;
+        // A desktop font larger than the one the table was laid out for.
+        auto* table = f.Find<IntervalTableView>(names::StringGrid2);
+        QFont large = table->font();
+        large.setPixelSize(17);
+        table->setFont(large);
+        // Texts as long as the table shows them: small probabilities, values in exponent form.
+        Histogram h;
+        h.Bins = 3;
+        h.Min = -1.23456789e-5;
+        h.Max = 1000.5;
+        h.Total = 1000000;
+        h.Prob[0] = 0.001156;
+        h.Prob[1] = 0.5;
+        h.Prob[2] = 0.498844;
+        f.window->PublishResult({h, HistogramKind::Discrete, "narrow", ""});
+        QVERIFY(table->rowCount() > 0);
+        const QFontMetrics metrics(table->font());
+        for (int column = 0; column < 3; ++column) {
+            for (int row = 0; row < table->rowCount(); ++row) {
+                QVERIFY2(metrics.horizontalAdvance(table->Text(row, column)) < table->columnWidth(column),
+                         qPrintable(table->Text(row, column)));
+            }
         }
     }
 

@@ -252,6 +252,18 @@ private slots:
             QCOMPARE(f.window.Model().ChosenFit(), 1);
             QVERIFY(f.Chart().titleLines.at(0).starts_with(TextCis(108) + f.window.Model().FitList()[1] + " ( "));
         }
+
+        // Marks and value labels of a fit run over the fit's own range, the Xmin and Xmax its grid shows.
+        auto* labels = f.Find<QComboBox>("CBValInd");
+        labels->setCurrentIndex(1);
+        emit labels->activated(1);
+        f.Find<QComboBox>("CBMarks")->setCurrentIndex(1);
+        f.Find<QCheckBox>("CheckBox1")->click();
+        const Histogram fit = f.window.Model().ShownFitHistogram()->generated.histogram;
+        QCOMPARE(f.Cell("StringGrid1", 0, 1), Q(StrNaCarku(fit.Min)));
+        QCOMPARE(f.Chart().main.bars.front().label, StrBottomGraf(fit.Prob[0], fit.Min));
+        QCOMPARE(f.Chart().main.bars.back().label, StrBottomGraf(fit.Prob[size_t(fit.Bins - 1)], fit.Max));
+        QVERIFY(f.Chart().main.marks.visible);
     }
 
     void closingHandsTheShownHistogramToTheMainWindow()
