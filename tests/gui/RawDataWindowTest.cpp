@@ -462,6 +462,11 @@ private slots:
         QVERIFY(!f.Chart().main.marks.visible);
         marks->click();
         QCOMPARE(f.Chart().main.marks.angle, 44);
+        // Passing through a field without typing keeps them.
+        f.Edit("EdMin")->setFocus();
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(f.Edit("EdMin"), &out);
+        QVERIFY(marks->isChecked());
         // Every build starts with the marks hidden.
         f.Find<QPushButton>("Button2")->click();
         QVERIFY(!marks->isChecked());

@@ -399,7 +399,8 @@ bool RawDataWindow::eventFilter(QObject* watched, QEvent* event)
         const auto found = fields_.find(watched);
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         const bool left = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-        if (found != fields_.end() && left && !running_ && !FitRunning() && isVisible()) {
+        // Leaving a field that was not changed builds nothing and leaves the marks as they are.
+        if (found != fields_.end() && left && !running_ && !FitRunning() && isVisible() && model_.EditPending()) {
             const RawDataField field = found->second;
             Build([this, field] { return model_.LeaveField(field); });
         }
