@@ -77,6 +77,44 @@ private slots:
             QVERIFY2(layout.labelStep <= 2 || centres <= 1.5 * (widest + chart.labelSeparation) + 2,
                      qPrintable(QString("centres %1 px apart").arg(centres)));
         }
+        // No label reaches past the chart, where it would be cut.
+        for (const BottomLabel& label : layout.labels) QVERIFY(label.rect.right() <= layout.area.right());
+    }
+
+    void aScatterHasOneScaleOnBothAxes_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::newRow("wide chart, probabilities") << QSize(900, 250) << 0.0 << 1.0;
+        QTest::newRow("tall chart, values") << QSize(300, 600) << -48.3 << 801.0;
+    }
+    void aScatterHasOneScaleOnBothAxes()
+    {
+        QFETCH(QSize, size);
+        QFETCH(double, low);
+        QFETCH(double, high);
+        ChartModel chart;
+        chart.scatter.low = low;
+        chart.scatter.high = high;
+        chart.scatter.points = {{low, low}, {high, high}};
+        const ChartLayout layout = MakeChartLayout(chart, QRect(QPoint(0, 0), size), DefaultChartFonts());
+        QVERIFY(layout.plot.width() <= layout.plot.height() * 3 / 2);
+        QVERIFY(layout.area.contains(layout.plot));
+        // The tick labels of the bottom axis keep apart.
+        const QFontMetrics metrics(DefaultChartFonts().text);
+        for (size_t i = 1; i < layout.xAxis.ticks.size(); ++i) {
+            const int room = layout.ValueToX(layout.xAxis.ticks[i]) - layout.ValueToX(layout.xAxis.ticks[i - 1]);
+            QVERIFY(room > metrics.horizontalAdvance(TickText(layout.xAxis, layout.xAxis.ticks[i])));
+        }
+        QCOMPARE(layout.xAxis.minimum, layout.axis.minimum);
+        QCOMPARE(layout.xAxis.maximum, layout.axis.maximum);
+        QVERIFY(layout.axis.minimum <= low && layout.axis.maximum >= high);
+        // The line y = x runs from corner to corner.
+        QCOMPARE(layout.ValueToX(layout.axis.minimum), layout.plot.left());
+        QCOMPARE(layout.ValueToY(layout.axis.minimum), layout.plot.bottom());
+        QCOMPARE(layout.ValueToX(layout.axis.maximum), layout.plot.right());
+        QCOMPARE(layout.ValueToY(layout.axis.maximum), layout.plot.top());
     }
 
     void valueAxisCoversTheBars_data()

@@ -1,13 +1,17 @@
 // The fit ranking window: opened from the raw-data window after a fit, it shows the ranked fits with the raw
 // data's rows, re-sorts them by any key (the distance keys from a chosen reference), removes the unsuitable fits
 // it marks, shows the fit of a chosen row, and speaks both languages.
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 #include <cmath>
 
@@ -16,6 +20,7 @@
 #include "common/NumberText.h"
 #include "dialogs/ScriptedDialogSeam.h"
 #include "localization/TextCis.h"
+#include "parametric/DistributionCatalogue.h"
 #include "rawdata/FitRankingWindow.h"
 #include "rawdata/RawDataWindow.h"
 #include "shell/SettingsFile.h"
@@ -149,12 +154,22 @@ private slots:
         const ChartModel& fit = f.Find<ChartView>("Chart2")->model();
         QVERIFY(!fit.main.bars.empty());
         QCOMPARE(fit.main.bars[0].colour, RgbColour(166, 202, 240));
-        QCOMPARE(f.window.findChild<ChartView*>(QStringLiteral("Chart1L"))->model().titleLines.at(0),
-                 TextCis(107) + name.toStdString());
+        QVERIFY(f.window.findChild<ChartView*>(QStringLiteral("Chart1L"))
+                    ->model()
+                    .titleLines.at(0)
+                    .starts_with(TextCis(108) + name.toStdString() + " ( "));
     }
 
+    void theUnsuitableFitsAreMarkedAndPurged_data()
+    {
+        QTest::addColumn<int>("key");  // a re-sort before the purge; 0 none
+        QTest::newRow("as ranked") << 0;
+        QTest::newRow("re-sorted by standard deviation") << 6;
+        QTest::newRow("re-sorted by mean") << 4;
+    }
     void theUnsuitableFitsAreMarkedAndPurged()
     {
+        QFETCH(int, key);
         RankingFixture f("gamma-3000.txt");
         auto* purge = f.Find<QCheckBox>("ChBVymazRadkuTab");
         const int from = f.ranking->Model().MarkedFrom();
@@ -163,16 +178,73 @@ private slots:
         auto* grid = f.Find<QTableWidget>("SGChar");
         QVERIFY(grid->selectionModel()->isRowSelected(from, QModelIndex()));
         QVERIFY(!grid->selectionModel()->isRowSelected(from - 1, QModelIndex()));
+        const QStringList marked = f.Names().mid(from - 1);
+        QStringList kept = f.Names().mid(0, from - 1);
 
-        const QStringList removed = f.Names().mid(from - 1);
+        if (key != 0) {
+            auto* keys = f.Find<QComboBox>("CBTypVyberu");
+            keys->setCurrentIndex(key);
+            emit keys->activated(key);
+            // The marking follows the marked fits to wherever the sort has put them.
+            for (int r = 1; r <= f.Count(); ++r) {
+                QCOMPARE(grid->selectionModel()->isRowSelected(r, QModelIndex()), marked.contains(f.Cell("SGChar", r, 1)));
+            }
+        }
         purge->click();
         QVERIFY(!purge->isVisible());
-        QVERIFY(f.Cell("SGChar", from, 1).isEmpty());
-        QVERIFY(!f.Cell("SGChar", from - 1, 1).isEmpty());
-        // The purged fits show nothing when chosen in the raw-data window.
+        // Exactly the marked fits are gone, from the table and from the raw-data window's list.
+        QStringList left = f.Names();
+        left.removeAll(QString());
+        left.sort();
+        kept.sort();
+        QCOMPARE(left, kept);
         for (const RankedFit& fit : f.window.Model().Ranking()->ranked) {
-            if (removed.contains(Q(FitTypeName(fit.type)))) QCOMPARE(fit.closeness, 0.0);
+            const QString name = Q(FitTypeName(fit.type));
+            if (marked.contains(name)) QCOMPARE(fit.closeness, 0.0);
+            if (kept.contains(name)) QVERIFY(fit.closeness > 0);
         }
+    }
+
+    void theFitShowsAsHistogramOrProbabilityPlot()
+    {
+        RankingFixture f("normal-2000.txt");
+        auto* views = f.Find<QComboBox>("CBFitView");
+        auto* chart = f.Find<ChartView>("Chart2");
+        const int normal = static_cast<int>(f.Names().indexOf(Q(FitTypeName(NormalType)))) + 1;
+        QVERIFY(normal > 0);
+        emit f.Find<QTableWidget>("SGChar")->cellClicked(normal, 1);
+        QVERIFY(chart->isVisible());
+        QVERIFY(!chart->model().main.bars.empty());
+        QVERIFY(chart->model().scatter.points.empty());
+
+        // The normal fit of normal data: its P-P points keep close to the line y = x.
+        emit views->activated(1);
+        const ChartModel& pp = chart->model();
+        QVERIFY(pp.main.bars.empty());
+        QVERIFY(pp.scatter.points.size() > 100);
+        QCOMPARE(pp.scatter.low, 0.0);
+        QCOMPARE(pp.scatter.high, 1.0);
+        for (const ChartPoint& point : pp.scatter.points) QVERIFY(std::fabs(point.y - point.x) < 0.05);
+
+        // Q-Q: the data's own values along the bottom axis, from the smallest to the largest.
+        emit views->activated(2);
+        const RawDataSet& data = *f.window.Model().Data();
+        const ChartModel& qq = chart->model();
+        QCOMPARE(qq.scatter.points.front().x, data.dataMin);
+        QCOMPARE(qq.scatter.points.back().x, data.dataMax);
+        QVERIFY(qq.scatter.low <= data.dataMin);
+
+        // The plot is exported as the chart shows it.
+        f.ranking->findChild<QMenu*>(QStringLiteral("PopupMenu2"))->findChild<QAction*>(QStringLiteral("Metafile"))->trigger();
+        const QString path = f.dir.path() + "/qq.svg";
+        f.dialogs.AnswerPath(path.toStdString());
+        f.Find<QToolButton>("UlozGraf")->click();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("<svg"));
+
+        emit views->activated(0);
+        QVERIFY(!chart->model().main.bars.empty());
     }
 
     void captionsInBothLanguages()
@@ -189,6 +261,7 @@ private slots:
         QCOMPARE(f.Cell("SGChar", 0, 2), QString(" Těsnost"));
         QCOMPARE(f.Cell("SGChar", 0, 11), Q(" " + TextCis(108)));
         QCOMPARE(f.Cell("SGCharPDZ", 0, 2), QString(" Směrodatná odchylka"));
+        QCOMPARE(f.Find<QComboBox>("CBFitView")->itemText(1), QString("P-P graf"));
 
         SetLanguage(Language::English);
         f.window.ApplyLanguage(Language::English);
@@ -198,6 +271,7 @@ private slots:
         QCOMPARE(f.Find<QComboBox>("CBVyber")->itemText(0), QString("Raw data"));
         QCOMPARE(f.Cell("SGChar", 0, 6), QString(" Dispersion"));
         QCOMPARE(f.Cell("SGCharPD", 0, 1), QString(" Type"));
+        QCOMPARE(f.Find<QComboBox>("CBFitView")->itemText(2), QString("Q-Q plot"));
     }
 };
 

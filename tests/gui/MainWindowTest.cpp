@@ -10,12 +10,14 @@
 #include <csignal>
 
 #include "GuiTest.h"
+#include "IntervalTableChecks.h"
 #include "localization/MainWindowNames.h"
 #include "MainWindowFixture.h"
 #include "chart/ChartColour.h"
 #include "combination/CombinationTable.h"
 #include "histogram/HistogramFile.h"
 #include "histogram/IntervalTable.h"
+#include "kit/IntervalTableView.h"
 #include "localization/TextCis.h"
 #include "mainwindow/SignalExit.h"
 #include "mainwindow/ToolWindows.h"
@@ -384,6 +386,28 @@ private slots:
             QCOMPARE(f.window->Options().CBMarksItemIndex, 3);
             QCOMPARE(f.window->Options().SpinEdAngleValue, 44);
         }
+    }
+
+    void intervalTableColumnsFitTheirTexts()
+    {
+        MainWindowFixture f;
+        // A desktop font larger than the one the table was laid out for.
+        auto* table = f.Find<IntervalTableView>(names::StringGrid2);
+        QFont large = table->font();
+        large.setPixelSize(17);
+        table->setFont(large);
+        // Texts as long as the table shows them: small probabilities, values in exponent form.
+        Histogram h;
+        h.Bins = 3;
+        h.Min = -1.23456789e-5;
+        h.Max = 1000.5;
+        h.Total = 1000000;
+        h.Prob[0] = 0.001156;
+        h.Prob[1] = 0.5;
+        h.Prob[2] = 0.498844;
+        f.window->PublishResult({h, HistogramKind::Discrete, "narrow", ""});
+        QVERIFY(table->rowCount() > 0);
+        QCOMPARE(test::FirstCutText(*table), QString());
     }
 
     void menuShortcutsFireWhereverTheFocusIs()

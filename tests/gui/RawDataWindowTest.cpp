@@ -2,6 +2,10 @@
 // their rules with dialogs and resets, the fit runs while the window stays responsive, and closing hands the
 // histogram shown to the main window.
 #include <QAbstractButton>
+#include <QAction>
+#include <QFile>
+#include <QSpinBox>
+#include <QMenu>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -31,6 +35,7 @@
 #include "localization/MainWindowNames.h"
 #include "localization/TextCis.h"
 #include "mainwindow/ToolWindows.h"
+#include "rawdata/FitRankingWindow.h"
 #include "rawdata/RawDataWindow.h"
 #include "rawdata/RawHistogram.h"
 #include "rawdata/TypedRawData.h"
@@ -44,9 +49,12 @@ namespace {
 const std::string NormalData = std::string(MORVIK_FIXTURES) + "/rawdata/normal-2000.txt";
 
 struct RawDataFixture {
+    explicit RawDataFixture(const std::string& settings = "")
+        : context{SettingsFile::FromText(settings), MakeFolders(dir.path().toStdString(), dir.path().toStdString())}
+    {
+    }
     QTemporaryDir dir;
-    WindowContext context{SettingsFile::FromText(""),
-                          MakeFolders(dir.path().toStdString(), dir.path().toStdString())};
+    WindowContext context;
     ScriptedDialogSeam dialogs;
     ScopedDialogSeam installed{dialogs};
     RawDataWindow window{context};
@@ -79,13 +87,16 @@ struct RawDataFixture {
         return item ? item->text() : QString();
     }
     const ChartModel& Chart() { return Find<ChartView>("Chart1L")->model(); }
-    // BuParam, then waits for the fit to end.
+    // BuParam, then waits for the fit to end; the ranking window it opens is closed again.
     bool Fit()
     {
         QSignalSpy finished(&window, &RawDataWindow::fitFinished);
         Find<QPushButton>("BuParam")->click();
-        return finished.wait(240000);
+        const bool ended = finished.wait(240000);
+        if (window.RankingWindow()) window.RankingWindow()->close();
+        return ended;
     }
+    std::string ChosenType() { return window.Model().FitList().at(static_cast<size_t>(window.Model().ChosenFit())); }
 };
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
@@ -219,14 +230,20 @@ private slots:
         QVERIFY(finished.wait(240000));
         QCOMPARE(finished.size(), 1);
         QCOMPARE(progress->value(), progress->maximum());
-        QVERIFY(f.Edit("EdMin")->isEnabled());
+        // The ranking opens by itself; this window waits for it, its controls ready again.
+        QVERIFY(f.window.RankingWindow() && f.window.RankingWindow()->isVisible());
+        QVERIFY(!f.window.isEnabled());
+        QVERIFY(f.Edit("EdMin")->isEnabledTo(&f.window));
+        f.window.RankingWindow()->close();
+        QVERIFY(f.window.isEnabled());
 
         auto* fits = f.Find<QComboBox>("CBTypPara");
         QVERIFY(fits->count() > 0);
         QCOMPARE(fits->currentIndex(), 0);
         QCOMPARE(fits->itemText(0), Q(f.window.Model().FitList()[0]));
         QCOMPARE(f.Cell("StringGrid4", 0, 1), Q(f.window.Model().ClosenessText()));
-        QCOMPARE(f.Chart().titleLines.at(0), TextCis(107) + f.window.Model().FitList()[0]);
+        QVERIFY(f.Chart().titleLines.at(0).starts_with(TextCis(108) + f.window.Model().FitList()[0] + " ( "));
+        QVERIFY(f.Find<QGroupBox>("GroupBox4")->title().startsWith(Q(TextCis(117))));
         // Data drawn from a normal distribution rank the normal fit near the top.
         bool normalNearTop = false;
         for (int i = 0; i < std::min(3, fits->count()); ++i) normalNearTop |= fits->itemText(i) == Q(FitTypeName(0));
@@ -236,8 +253,20 @@ private slots:
         if (fits->count() > 1) {
             emit fits->activated(1);
             QCOMPARE(f.window.Model().ChosenFit(), 1);
-            QCOMPARE(f.Chart().titleLines.at(0), TextCis(107) + f.window.Model().FitList()[1]);
+            QVERIFY(f.Chart().titleLines.at(0).starts_with(TextCis(108) + f.window.Model().FitList()[1] + " ( "));
         }
+
+        // Marks and value labels of a fit run over the fit's own range, the Xmin and Xmax its grid shows.
+        auto* labels = f.Find<QComboBox>("CBValInd");
+        labels->setCurrentIndex(1);
+        emit labels->activated(1);
+        f.Find<QComboBox>("CBMarks")->setCurrentIndex(1);
+        f.Find<QCheckBox>("CheckBox1")->click();
+        const Histogram fit = f.window.Model().ShownFitHistogram()->generated.histogram;
+        QCOMPARE(f.Cell("StringGrid1", 0, 1), Q(StrNaCarku(fit.Min)));
+        QCOMPARE(f.Chart().main.bars.front().label, StrBottomGraf(fit.Prob[0], fit.Min));
+        QCOMPARE(f.Chart().main.bars.back().label, StrBottomGraf(fit.Prob[size_t(fit.Bins - 1)], fit.Max));
+        QVERIFY(f.Chart().main.marks.visible);
     }
 
     void aWindowDestroyedDuringItsFitWaitsForItAndLeavesNothing()
@@ -265,10 +294,14 @@ private slots:
         f.window->ToolChoiceChange(4);
         QVERIFY(raw->isVisible());
         QVERIFY(!f.window->isEnabled());
+        f.Find<QComboBox>(names::CBTypHist)->setFocus();
         raw->close();
         QVERIFY(f.window->isEnabled());
         QCOMPARE(f.window->Model().Name, std::string("uniform"));
         QCOMPARE(f.Find<QComboBox>(names::CBTypHist)->currentIndex(), 0);
+        // The main window's histogram takes the queries again.
+        QCOMPARE(f.window->focusWidget(), f.Edit(names::EditXY));
+        QVERIFY(f.Find<QToolButton>(names::BChar)->isEnabled());
 
         // The data's histogram: its intervals' midpoints.
         f.window->ToolChoiceChange(4);
@@ -303,11 +336,13 @@ private slots:
         QTest::addColumn<QString>("closeness");
         QTest::addColumn<QString>("group");
         QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("hint");
         QTest::newRow("Czech") << int(Language::Czech) << QString::fromUtf8("  Morvik :   Prvotní data")
                                << QString::fromUtf8("Počet dat") << QString::fromUtf8("Těsnost")
-                               << QString::fromUtf8("  Datový soubor  ") << "NeParam";
+                               << QString::fromUtf8("  Datový soubor  ") << "NeParam"
+                               << QString::fromUtf8("Otevřít dat.soubor ");
         QTest::newRow("English") << int(Language::English) << "  Morvik :   Raw data" << "Number of values"
-                                 << "Closeness" << "  Data file  " << "NotParam";
+                                 << "Closeness" << "  Data file  " << "NotParam" << "Open data file ";
     }
     void captionsInBothLanguages()
     {
@@ -317,6 +352,7 @@ private slots:
         QFETCH(QString, closeness);
         QFETCH(QString, group);
         QFETCH(QString, button);
+        QFETCH(QString, hint);
         RawDataFixture f;
         SetLanguage(static_cast<Language>(language));
         f.window.ApplyLanguage(static_cast<Language>(language));
@@ -325,6 +361,176 @@ private slots:
         QCOMPARE(f.Cell("StringGrid4", 0, 0), closeness);
         QCOMPARE(f.Find<QGroupBox>("GroupBox2")->title(), group);
         QCOMPARE(f.Find<QPushButton>("Button2")->text(), button);
+        QCOMPARE(f.Find<QToolButton>("OpenData")->toolTip(), hint);
+
+        // The captions of the small grids are not cut at the window's usual size.
+        f.window.resize(1000, 590);
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        for (const char* name : {"StringGrid3", "StringGrid6", "StringGrid4"}) {
+            auto* grid = f.Find<QTableWidget>(name);
+            for (int row = 0; row < grid->rowCount(); ++row) {
+                const QString caption = grid->item(row, 0)->text();
+                QVERIFY2(grid->fontMetrics().horizontalAdvance(caption) < grid->columnWidth(0),
+                         qPrintable(caption));
+            }
+        }
+    }
+
+    void graphExportWritesTheTickedPicture_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("bitmap") << "Bitmapa" << "bmp" << QByteArray("BM");
+        QTest::newRow("vector") << "Metafile" << "svg" << QByteArray("<?xml");
+        QTest::newRow("JPEG") << "JPGFile" << "jpg" << QByteArray("\xFF\xD8");
+    }
+    void graphExportWritesTheTickedPicture()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, suffix);
+        QFETCH(QByteArray, start);
+        RawDataFixture f;
+        f.window.Start();
+        f.Open(NormalData);
+        auto* menu = f.Find<QMenu>("PopupMenu2");
+        QAction* ticked = menu->findChild<QAction*>(target);
+        QVERIFY(ticked);
+        ticked->trigger();
+        for (QAction* action : menu->actions()) QCOMPARE(action->isChecked(), action == ticked);
+
+        const QString path = f.dir.path() + "/chart." + suffix;
+        f.dialogs.AnswerPath(path.toStdString());
+        f.Find<QToolButton>("UlozGraf")->click();
+        const RecordedDialog& picture = f.dialogs.Last();
+        // Bitmap and vector go through the save dialog, JPEG through the picture dialog.
+        QCOMPARE(picture.type, suffix == "jpg" ? DialogType::SavePicture : DialogType::SaveFile);
+        QCOMPARE(picture.file.folder, f.context.folders.GraphsFolder);
+        QCOMPARE(QString::fromStdString(picture.file.defaultSuffix), suffix);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith(start));
+        file.close();
+
+        // An existing file is replaced only after Yes.
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("old");
+        file.close();
+        f.dialogs.AnswerPath(path.toStdString());
+        f.dialogs.AnswerNo();
+        f.Find<QToolButton>("UlozGraf")->click();
+        QCOMPARE(f.dialogs.Last().buttons, DialogButtons::YesNo);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("old"));
+        QVERIFY(f.dialogs.Mismatches().empty());
+    }
+
+    void charAndGridHelpDescribeWhatIsShown()
+    {
+        RawDataFixture f;
+        f.window.Start();
+        f.Open(NormalData);
+        auto help = [&](const char* grid) {
+            emit f.Find<QTableWidget>(grid)->cellClicked(0, 1);
+            return f.dialogs.Last();
+        };
+        struct Case {
+            const char* grid;
+            int title;
+            std::string text;
+        };
+        const Case data[] = {{"StringGrid1", 1, TextCis(154)}, {"StringGrid3", 1, TextCis(155)},
+                             {"StringGrid6", 79, TextCis(160)}};
+        for (const Case& c : data) {
+            const RecordedDialog shown = help(c.grid);
+            QCOMPARE(shown.title, TextCis(c.title));
+            QCOMPARE(shown.text, c.text);
+            QCOMPARE(shown.kind, DialogKind::Information);
+        }
+        f.Find<QPushButton>("BChar")->click();
+        QCOMPARE(f.dialogs.Last().title, TextCis(79));
+        QVERIFY(f.dialogs.Last().text.starts_with(TextCis(106)));
+
+        // With a fit shown, both speak of the fit.
+        QVERIFY(f.Fit());
+        const std::string type = f.ChosenType();
+        QCOMPARE(help("StringGrid6").text, FormatText(161, type));
+        f.Find<QPushButton>("BChar")->click();
+        QVERIFY(f.dialogs.Last().text.starts_with(TextCis(214) + type));
+    }
+
+    void displayOptionsRedrawTheChart()
+    {
+        RawDataFixture f;
+        f.window.Start();
+        f.Open(NormalData);
+        auto* marks = f.Find<QCheckBox>("CheckBox1");
+        auto* styles = f.Find<QComboBox>("CBMarks");
+        auto* angle = f.Find<QSpinBox>("SpinEdAngle");
+        auto* labels = f.Find<QComboBox>("CBValInd");
+
+        marks->click();
+        QVERIFY(f.Chart().main.marks.visible);
+        styles->setCurrentIndex(3);
+        QCOMPARE(f.Chart().main.marks.style, MarkStyleOfItem(3));
+        // Turning the marks: the box is unticked, the marks hidden; ticked again they stand at the new angle.
+        angle->setValue(44);
+        QVERIFY(!marks->isChecked());
+        QVERIFY(!f.Chart().main.marks.visible);
+        marks->click();
+        QCOMPARE(f.Chart().main.marks.angle, 44);
+        // Passing through a field without typing keeps them.
+        f.Edit("EdMin")->setFocus();
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(f.Edit("EdMin"), &out);
+        QVERIFY(marks->isChecked());
+        // Every build starts with the marks hidden.
+        f.Find<QPushButton>("Button2")->click();
+        QVERIFY(!marks->isChecked());
+        QVERIFY(!f.Chart().main.marks.visible);
+
+        // Values or interval numbers under the bars; the main window is told.
+        QSignalSpy told(&f.window, &RawDataWindow::indexLabelsChanged);
+        labels->setCurrentIndex(1);
+        emit labels->activated(1);
+        QCOMPARE(told.size(), 1);
+        QCOMPARE(told.at(0).at(0).toBool(), false);
+        QCOMPARE(f.Chart().bottomAxisTitle, TextCis(157));
+        QVERIFY(f.Chart().main.bars[0].label != "0");
+        labels->setCurrentIndex(0);
+        emit labels->activated(0);
+        QCOMPARE(f.Chart().bottomAxisTitle, std::string("Index   f(z)"));
+        QCOMPARE(f.Chart().main.bars[0].label, std::string("0"));
+    }
+
+    void settingsAreReadAndWritten()
+    {
+        RawDataFixture f("[--  Position  --]\nPrvotniData-Form14.width=900\nPrvotniData-Form14.Eps=1E-6\n"
+                         "PrvotniData-Form14.PocetIntervalu=64\n[--  Setting  --]\n"
+                         "PrvotniData-Form14.CBMarks.ItemIndex=4\nPrvotniData-Form14.SpinEdAngle.Value=44\n"
+                         "PrvotniData-Form14.Color- GRAF pozad\u00ed PR=255\n");
+        f.window.Start();
+        QCOMPARE(f.window.width(), 900);
+        QCOMPARE(f.Edit("EdEps")->text(), QString("1E-6"));
+        QCOMPARE(f.Edit("EdPocetIntervalu")->text(), QString("64"));
+        QCOMPARE(f.Find<QComboBox>("CBMarks")->currentIndex(), 4);
+        QCOMPARE(f.Find<QSpinBox>("SpinEdAngle")->value(), 44);
+        f.Open(NormalData);
+        QCOMPARE(f.Chart().main.bars.size(), size_t(64));
+        QCOMPARE(f.Chart().backgroundColour, Colour(255));
+
+        f.Enter("EdPocetIntervalu", "100");
+        f.Find<QComboBox>("CBMarks")->setCurrentIndex(1);
+        f.Find<QSpinBox>("SpinEdAngle")->setValue(30);
+        f.window.close();
+        const SettingsFile& written = f.context.settings;
+        QCOMPARE(written.ReadString(PositionSection, "PrvotniData-Form14.PocetIntervalu", ""), std::string("100"));
+        QCOMPARE(written.ReadString(PositionSection, "PrvotniData-Form14.Eps", ""), std::string("1E-6"));
+        QCOMPARE(written.ReadInteger(SettingSection, "PrvotniData-Form14.CBMarks.ItemIndex", -1), 1);
+        QCOMPARE(written.ReadInteger(SettingSection, "PrvotniData-Form14.SpinEdAngle.Value", -1), 30);
+        QCOMPARE(written.ReadColour(SettingSection, "PrvotniData-Form14.Color- GRAF pozad\u00ed PR", 0), Colour(255));
+        QCOMPARE(written.ReadInteger(PositionSection, "PrvotniData-Form14.width", -1), 900);
     }
 };
 

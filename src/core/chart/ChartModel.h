@@ -48,6 +48,20 @@ struct ChartLegend {
     Colour gradientStart = RgbColour(0, 0, 255);  // the legend box fades from this colour to white
 };
 
+// Points over two value axes of one scale (the probability plots): drawn instead of bars when there are any,
+// with the line y = x for reference.
+struct ChartPoint {
+    double x = 0;
+    double y = 0;
+};
+struct ChartScatter {
+    std::vector<ChartPoint> points;
+    Colour colour = RgbColour(0, 0, 128);
+    Colour lineColour = RgbColour(200, 0, 0);
+    double low = 0;  // both axes run from low to high
+    double high = 1;
+};
+
 // Everything a chart shows, plain data so that windows can fill it and tests can check it without a display.
 // Bar i of the overlay is drawn over bar i of the main series; an empty overlay shows nothing.
 struct ChartModel {
@@ -56,6 +70,7 @@ struct ChartModel {
 
     ChartSeries main;
     ChartSeries overlay;
+    ChartScatter scatter;
 
     std::string bottomAxisTitle;
     std::string leftAxisTitle;

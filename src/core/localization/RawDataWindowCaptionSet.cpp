@@ -27,6 +27,7 @@ constexpr CaptionText Czech[] = {
     Caption("CheckBox1", "Popisky dat"),
     Caption("Label3", "Úhel natočení"),
     Caption("Label2", "     popisků"),
+    Hint("OpenData", "Otevřít dat.soubor | Otevře datový soubor naměřených hodnot a vytvoří parametrický histogram"),
 };
 
 constexpr CaptionText English[] = {
@@ -50,6 +51,7 @@ constexpr CaptionText English[] = {
     Caption("CheckBox1", "Marks of data"),
     Caption("Label3", "Angle of marks"),
     Caption("Label2", "     rotation"),
+    Hint("OpenData", "Open data file | Opens a data file of measured values and makes a parametric histogram"),
 };
 
 }  // namespace

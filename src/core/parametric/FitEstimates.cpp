@@ -42,7 +42,10 @@ constexpr std::array<std::array<const char*, 4>, DistributionTypeCount> Descript
 }};
 // clang-format on
 
-std::string Copied(double value) { return ShortestText(value); }
+// A statistic of the raw data is taken as it is; the description shows it as the summary table does.
+struct Copied {
+    double value;
+};
 // Five decimals would keep two digits or none of an estimate in small units (strains, radians): below 0.01 the
 // estimate keeps six significant digits instead.
 std::string Computed(long double value)
@@ -52,7 +55,27 @@ std::string Computed(long double value)
     return FixedFiveDecimals(x);
 }
 
-FitEstimate Rejected() { return FitEstimate{true, {}}; }
+FitEstimate Rejected() { return FitEstimate{true, {}, {}}; }
+
+// One estimate slot: what the generation reads and what the description shows.
+class Slots {
+public:
+    explicit Slots(FitEstimate& estimate) : estimate_(estimate) {}
+    void Set(size_t slot, Copied copied)
+    {
+        estimate_.texts[slot] = ShortestText(copied.value);
+        estimate_.shown[slot] = Trimmed(StrNaCarku(copied.value));
+    }
+    void Set(size_t slot, const std::string& computed) { estimate_.texts[slot] = estimate_.shown[slot] = computed; }
+
+private:
+    static std::string Trimmed(const std::string& text)
+    {
+        const size_t first = text.find_first_not_of(' ');
+        return first == std::string::npos ? std::string() : text.substr(first);
+    }
+    FitEstimate& estimate_;
+};
 
 }  // namespace
 
@@ -76,54 +99,54 @@ FitEstimate EstimateParameters(int type, const FitInputs& fit, double rangeMin, 
     const long double s = fit.stdDev;
     const long double s2 = s * s;
     FitEstimate e;
-    auto& t = e.texts;
+    Slots t(e);
     switch (type) {
     case GumbelIType:
         if (fit.xMin + (fit.xMax - fit.xMin) / 2 < fit.median) return Rejected();
         [[fallthrough]];
     case NormalType:
     case LogNormal2PType:
-        t[0] = Copied(fit.mean);
-        t[1] = Copied(fit.stdDev);
+        t.Set(0, Copied{fit.mean});
+        t.Set(1, Copied{fit.stdDev});
         break;
     case GumbelIIType:
         if (fit.xMin + (fit.xMax - fit.xMin) / 2 > fit.median) return Rejected();
-        t[0] = Copied(fit.mean);
-        t[1] = Copied(fit.stdDev);
+        t.Set(0, Copied{fit.mean});
+        t.Set(1, Copied{fit.stdDev});
         break;
     case RaisedCosineType:
-        t[0] = Copied(fit.mean);
-        t[1] = Computed(std::sqrt(s2 / 0.13069096604865779046L));
+        t.Set(0, Copied{fit.mean});
+        t.Set(1, Computed(std::sqrt(s2 / 0.13069096604865779046L)));
         break;
     case FisherTippettType:
-        t[0] = Copied(fit.mean);
-        t[1] = Computed(std::sqrt(6.0L) * s / PiL);
+        t.Set(0, Copied{fit.mean});
+        t.Set(1, Computed(std::sqrt(6.0L) * s / PiL));
         break;
     case LaplaceType:
-        t[0] = Copied(fit.mean);
-        t[1] = Computed(s / std::sqrt(2.0L));
+        t.Set(0, Copied{fit.mean});
+        t.Set(1, Computed(s / std::sqrt(2.0L)));
         break;
     case LogisticType:
-        t[0] = Copied(fit.mean);
-        t[1] = Computed(std::sqrt(3.0L) * s / PiL);
+        t.Set(0, Copied{fit.mean});
+        t.Set(1, Computed(std::sqrt(3.0L) * s / PiL));
         break;
     case WeibullType: {
         const long double k = fit.weibullShape;
-        t[0] = Computed(k);
-        t[1] = Computed(mu / SafeGamma(static_cast<double>(1 + 1 / k)));
+        t.Set(0, Computed(k));
+        t.Set(1, Computed(mu / SafeGamma(static_cast<double>(1 + 1 / k))));
         break;
     }
-    case RayleighType: t[0] = Computed(s); break;
+    case RayleighType: t.Set(0, Computed(s)); break;
     case StudentType: {
         const long double n = 2 * s2 / (s2 - 1);
         if (n - 1 <= 0) return Rejected();
-        t[0] = Computed(n);
+        t.Set(0, Computed(n));
         break;
     }
     case BetaInZeroType: {
         const long double alfa = mu * mu * (1 - mu) * s2 / ((1 - mu) * (1 - mu) * (1 - mu) * (1 - mu) + mu);
-        t[0] = Computed(alfa);
-        t[1] = Computed(alfa / mu * (1 - mu));
+        t.Set(0, Computed(alfa));
+        t.Set(1, Computed(alfa / mu * (1 - mu)));
         break;
     }
     case BetaUniversalType: {
@@ -134,31 +157,31 @@ FitEstimate EstimateParameters(int type, const FitInputs& fit, double rangeMin, 
         const long double spread = (r + 1) * (r + 1) * s2;
         if (spread == 0) return Rejected();
         const long double beta = ((b - a) * (b - a) * r / spread - 1) / (r + 1);
-        t[0] = Computed(beta * r);
-        t[1] = Computed(beta);
-        t[2] = Computed(a);
-        t[3] = Computed(b);
+        t.Set(0, Computed(beta * r));
+        t.Set(1, Computed(beta));
+        t.Set(2, Computed(a));
+        t.Set(3, Computed(b));
         break;
     }
     case GamaType:
-        t[0] = Computed(mu * mu / s2);
-        t[1] = Computed(s2 / mu);
+        t.Set(0, Computed(mu * mu / s2));
+        t.Set(1, Computed(s2 / mu));
         break;
     case SnedecorType: {
         const long double n2 = 2 * mu / (mu - 1);
         const long double n1 = 2 * n2 * n2 / ((1 - 2 * n2 * n2) * s2 * (n2 - 2) * (n2 - 4));
         if (n1 <= 0) return Rejected();
-        t[0] = Computed(n1);
-        t[1] = Computed(n2);
+        t.Set(0, Computed(n1));
+        t.Set(1, Computed(n2));
         break;
     }
     case ExponentialType:
     case ChiSquareType:
-    case HalfLogisticType: t[0] = Copied(fit.mean); break;
+    case HalfLogisticType: t.Set(0, Copied{fit.mean}); break;
     case LogNormal3PType:
-        t[0] = Copied(fit.mean);
-        t[1] = Copied(fit.stdDev);
-        t[2] = Copied(fit.skewness);
+        t.Set(0, Copied{fit.mean});
+        t.Set(1, Copied{fit.stdDev});
+        t.Set(2, Copied{fit.skewness});
         break;
     default:  // Cauchy, Levy, Pareto, Uniform, Triangular have no estimates
         return Rejected();

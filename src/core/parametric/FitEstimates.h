@@ -17,15 +17,18 @@ struct FitInputs {
 };
 
 // The parameter texts the estimates overwrite (empty slots keep their text), or a rejection of the type.
+// `texts` carry the full precision the generation computes with; `shown` are the same estimates as the user
+// reads them in the description: a copied statistic as the raw-data summary shows it (six digits).
 struct FitEstimate {
     bool rejected = false;
     std::array<std::optional<std::string>, 4> texts;
+    std::array<std::optional<std::string>, 4> shown;
 };
 
 // Estimates the parameters of `type` from the raw data. `rangeMin`..`rangeMax` is the current range of the
 // generation (Beta_universal takes it as its a and b). Arithmetic faults show in the floating-point flags.
-// Copied statistics are written at full precision, computed estimates with five decimals, or with six
-// significant digits when they are not 0 and below 0.01 in absolute value.
+// Copied statistics are written at full precision (and shown with six digits), computed estimates with five
+// decimals, or with six significant digits when they are not 0 and below 0.01 in absolute value.
 FitEstimate EstimateParameters(int type, const FitInputs& fit, double rangeMin, double rangeMax);
 
 // The short parameter text kept for the fit ranking table, e.g. "Mi=10,Sigma=1)"; empty for a type without one.

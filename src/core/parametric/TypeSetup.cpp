@@ -28,10 +28,12 @@ void WriteEstimates(GenerationWork& work, ParameterTexts& texts, std::string& de
     const FitEstimate estimate = EstimateParameters(work.type, *work.fit, work.min, work.max);
     CheckFloatFlags();
     if (estimate.rejected) RejectSilently();
+    ParameterTexts shown = texts;
     for (size_t slot = 0; slot < 4; ++slot) {
         if (estimate.texts[slot]) texts[slot] = *estimate.texts[slot];
+        if (estimate.shown[slot]) shown[slot] = *estimate.shown[slot];
     }
-    description = ParameterDescription(work.type, texts);
+    description = ParameterDescription(work.type, shown);
     // The generation goes on with what the edits now hold.
     RunCheck(0, work, texts);
 }

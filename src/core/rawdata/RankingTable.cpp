@@ -76,6 +76,11 @@ void RankingTable::Sort(int key, SortReference reference)
             std::rotate(begin + i, begin + best, begin + best + 1);
         }
     }
+    CloseUp();
+}
+
+void RankingTable::CloseUp()
+{
     // Rows without a closeness (removed ones) give way to the filled rows below them.
     for (size_t i = 0; i + 1 < rows_.size(); ++i) {
         if (!Blank(rows_[i][FieldCloseness])) continue;
@@ -92,29 +97,46 @@ void RankingTable::Sort(int key, SortReference reference)
 void RankingTable::MarkUnsuitable()
 {
     markedFrom_ = 0;
+    marked_.clear();
     const double s = RankingNumber(dataTexts_[1]);
     for (int r = 0; r < count_; ++r) {
         const RankingRow& row = rows_[static_cast<size_t>(r)];
         const double sd = RankingNumber(row[FieldStdDev]);
         const bool suitable = RankingNumber(row[FieldMedian]) != 0 && sd >= 0.75 * s && sd <= 1.25 * s;
         if (suitable) continue;
-        if (!Blank(row[FieldCloseness])) markedFrom_ = r + 1;
+        if (Blank(row[FieldCloseness])) return;
+        markedFrom_ = r + 1;
+        for (int m = r; m < count_; ++m) marked_.push_back(rows_[static_cast<size_t>(m)][FieldName]);
         return;
     }
+}
+
+bool RankingTable::IsMarked(size_t row) const
+{
+    return row < rows_.size() && !Blank(rows_[row][FieldCloseness]) &&
+           std::find(marked_.begin(), marked_.end(), rows_[row][FieldName]) != marked_.end();
 }
 
 void RankingTable::RemoveMarked(FitRanking& ranking)
 {
     if (markedFrom_ == 0) return;
-    for (size_t r = static_cast<size_t>(markedFrom_ - 1); r < rows_.size(); ++r) rows_[r] = RankingRow{};
-    for (size_t p = static_cast<size_t>(markedFrom_ - 1); p < ranking.ranked.size(); ++p) {
-        RankedFit& fit = ranking.ranked[p];
-        if (fit.closeness == 0) continue;
-        std::erase_if(ranking.rows, [&](const FitRow& row) { return row.type == fit.type; });
+    // The marked fits by name: after a re-sort they need not stand in the rows or ranked places they had.
+    for (size_t r = 0; r < rows_.size(); ++r) {
+        if (IsMarked(r)) rows_[r] = RankingRow{};
+    }
+    std::vector<int> types;
+    for (const FitRow& row : ranking.rows) {
+        if (std::find(marked_.begin(), marked_.end(), row.fields[FieldName]) != marked_.end()) types.push_back(row.type);
+    }
+    std::erase_if(ranking.rows, [&](const FitRow& row) { return std::find(types.begin(), types.end(), row.type) != types.end(); });
+    for (RankedFit& fit : ranking.ranked) {
+        if (std::find(types.begin(), types.end(), fit.type) == types.end()) continue;
         fit.closeness = 0;
         fit.parameters.clear();
     }
+    CloseUp();
     markedFrom_ = 0;
+    marked_.clear();
 }
 
 }  // namespace morvik

@@ -30,10 +30,14 @@ public:
     // Whether the reference choice is offered for a key (the distance keys).
     static bool ReferenceShown(int key) { return key == 4 || key == 6 || key == 8; }
 
-    // The suitability marking: the first unsuitable row (1-based), 0 when none is marked.
+    // The suitability marking: the first unsuitable row (1-based) when the table opened, 0 when none is marked.
+    // The marked fits are that row and those below it then; a re-sort moves them, the marking stays with them.
     int MarkedFrom() const { return markedFrom_; }
     bool RemovalOffered() const { return markedFrom_ > 0; }
-    // Removes the marked rows: they are blanked here, and their ranked positions lose their closeness and rows.
+    // Whether row `row` (0-based) holds a marked fit, wherever the sorting has put it.
+    bool IsMarked(size_t row) const;
+    // Removes exactly the marked fits: their rows are blanked here (the filled rows close up), and in the
+    // ranking they lose their closeness and rows.
     void RemoveMarked(FitRanking& ranking);
 
     const std::vector<RankingRow>& Rows() const { return rows_; }  // RankingTableRows rows; blank fields empty
@@ -42,12 +46,14 @@ public:
 
 private:
     void MarkUnsuitable();
+    void CloseUp();
 
     std::vector<RankingRow> rows_;
     RankingRow rawRow_;
     std::array<std::string, 3> dataTexts_;  // the data's mean, standard deviation and skewness texts
     int count_ = 0;
     int markedFrom_ = 0;
+    std::vector<std::string> marked_;  // the names of the marked fits
 };
 
 // A table text read as a number; a blank or " undefined" reads as 0.

@@ -3,6 +3,7 @@
 #include "common/NumberText.h"
 #include "localization/CaptionSets.h"
 #include "localization/TextCis.h"
+#include "rawdata/ProbabilityPlot.h"
 
 namespace morvik {
 namespace {
@@ -131,8 +132,39 @@ ChartModel FitRankingWindowModel::ReferenceChart() const
 ChartModel FitRankingWindowModel::FitChart() const
 {
     const std::optional<ShownFit>& fit = raw_.ShownFitHistogram();
-    if (!table_ || !fitShown_ || !fit) return {};
-    return BarChart(fit->generated.histogram, FitColour);
+    const std::optional<RawDataSet>& data = raw_.Data();
+    if (!table_ || !fitShown_ || !fit || !data) return {};
+    const Histogram& shown = fit->generated.histogram;
+    if (view_ == FitView::Histogram) return BarChart(shown, FitColour);
+
+    const bool pp = view_ == FitView::PP;
+    const std::span<const double> prob(shown.Prob.data(), static_cast<size_t>(shown.Bins));
+    const PlotPoints plot = MakeProbabilityPlot(pp ? ProbabilityPlotKind::PP : ProbabilityPlotKind::QQ, data->values,
+                                                prob, fit->generated.outerMin, fit->generated.outerMax);
+    ChartModel chart;
+    chart.scatter.low = plot.low;
+    chart.scatter.high = plot.high;
+    chart.scatter.colour = ReferenceColour;
+    for (size_t i = 0; i < plot.x.size(); ++i) chart.scatter.points.push_back({plot.x[i], plot.y[i]});
+    const bool czech = CurrentLanguage() == Language::Czech;
+    const std::vector<std::string> fits = raw_.FitList();
+    const int chosen = raw_.ChosenFit();
+    const std::string type = chosen >= 0 && chosen < static_cast<int>(fits.size()) ? fits[static_cast<size_t>(chosen)] : "";
+    chart.titleLines = {(pp ? "P-P : " : "Q-Q : ") + type};
+    if (pp) {
+        chart.bottomAxisTitle = czech ? "Prvotní data  (i - 0.5) / N" : "Raw data  (i - 0.5) / N";
+        chart.leftAxisTitle = "F(x)  " + type;
+    } else {
+        chart.bottomAxisTitle = czech ? "Prvotní data  x" : "Raw data  x";
+        chart.leftAxisTitle = czech ? "Kvantil  " + type : "Quantile  " + type;
+    }
+    return chart;
+}
+
+std::array<std::string, FitViewCount> FitRankingWindowModel::FitViewNames()
+{
+    if (CurrentLanguage() == Language::Czech) return {"Histogram", "P-P graf", "Q-Q graf"};
+    return {"Histogram", "P-P plot", "Q-Q plot"};
 }
 
 }  // namespace morvik

@@ -16,6 +16,10 @@ namespace morvik {
 constexpr int RankingGridColumns = 15;
 using RankingGridRow = std::array<std::string, RankingGridColumns>;
 
+// What the second chart shows of the chosen fit: its histogram, or its probability plot against the raw values.
+enum class FitView { Histogram, PP, QQ };
+constexpr int FitViewCount = 3;
+
 // The fit ranking window (TForm19) without any widget: the table of the accepted fits over the raw-data window's
 // ranking, its sorting, the suitability marking with the removal, and the fit a chosen row shows.
 class FitRankingWindowModel {
@@ -46,6 +50,8 @@ public:
     bool RemovalOffered() const { return table_ && table_->RemovalOffered(); }
     int MarkedFrom() const { return table_ ? table_->MarkedFrom() : 0; }
     int Count() const { return table_ ? table_->Count() : 0; }
+    // Whether row `row` (1-based) holds a marked fit, wherever the sorting has put it.
+    bool IsMarked(int row) const { return table_ && row >= 1 && table_->IsMarked(static_cast<size_t>(row - 1)); }
     // `ChBVymazRadkuTab` checked: the marked rows and their fits are removed.
     void RemoveMarked();
 
@@ -57,10 +63,14 @@ public:
     // `SGCharPDZ` row 1, columns 1 to 3: the mean, standard deviation and skewness of the data themselves.
     std::array<std::string, 3> DataRow() const;
 
-    // `Chart1`: the raw-data histogram, the reference, in navy. `Chart2`: the fit shown, in light blue.
-    // Both label their bars with the interval numbers from 0.
+    // `Chart1`: the raw-data histogram, the reference, in navy. `Chart2`: the fit shown, in light blue, as bars
+    // or as its P-P or Q-Q plot against the raw values. The bars are labelled with the interval numbers from 0.
     ChartModel ReferenceChart() const;
     ChartModel FitChart() const;
+    void SetFitView(FitView view) { view_ = view; }
+    FitView View() const { return view_; }
+    // The items of the view list, in the current language.
+    static std::array<std::string, FitViewCount> FitViewNames();
     static constexpr Colour ReferenceColour = RgbColour(0, 0, 128);
     static constexpr Colour FitColour = RgbColour(166, 202, 240);
 
@@ -71,6 +81,7 @@ private:
     SortReference reference_ = SortReference::RawData;
     int selected_ = 0;
     bool fitShown_ = false;
+    FitView view_ = FitView::Histogram;
 };
 
 }  // namespace morvik

@@ -282,9 +282,13 @@ ChartModel RawDataWindowModel::Chart(const MainWindowSettings& main, Colour back
     ChartModel chart;
     const std::optional<morvik::Histogram> shown = ShownHistogram();
     if (!shown) return chart;
-    const std::string type =
-        shownFit_ && chosen_ >= 0 ? FitTypeName(ranking_->ranked[static_cast<size_t>(chosen_)].type) : std::string();
-    chart.titleLines = {TextCis(107) + type, TextCis(109) + UpToFirstDot(fileName_) + " ( " + dateTime + " )"};
+    if (shownFit_ && chosen_ >= 0) {
+        // A fit names its function and parameters; the data it was fitted to, by their file.
+        const std::string type = FitTypeName(ranking_->ranked[static_cast<size_t>(chosen_)].type);
+        chart.titleLines = {TextCis(108) + type + " ( " + shownFit_->parameters, TextCis(109) + UpToFirstDot(fileName_)};
+    } else {
+        chart.titleLines = {TextCis(107), TextCis(109) + UpToFirstDot(fileName_) + " ( " + dateTime + " )"};
+    }
     chart.titleColour = main.colours.chartTitle;
     const std::vector<std::string> labels = BarLabels(*shown, main.index1);
     for (int i = 0; i < shown->Bins; ++i) {
@@ -308,6 +312,12 @@ ChartModel RawDataWindowModel::DataChart(const MainWindowSettings& main) const
         chart.main.bars.push_back({histogram_->frequency[static_cast<size_t>(i)], main.colours.parametricBars, std::string()});
     }
     return chart;
+}
+
+std::string RawDataWindowModel::ShownCaption() const
+{
+    if (!shownFit_ || chosen_ < 0) return {};
+    return TextCis(117) + shownFit_->parameters;
 }
 
 RawDataWindowFields RawDataWindowModel::FieldsToKeep() const

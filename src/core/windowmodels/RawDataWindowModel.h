@@ -92,10 +92,13 @@ public:
     // skewness) of the shown histogram; empty while nothing is shown.
     std::array<std::string, 4> CharacteristicsGrid() const;
     std::array<std::string, 3> MomentsGrid() const;
-    // The content of `Chart1L`: line 1 text 107 and the chosen type, line 2 text 109, the file name up to its
-    // first ".", and the date and time.
+    // The content of `Chart1L`. The data's histogram: line 1 text 107, line 2 text 109, the file name up to its
+    // first ".", and the date and time. A fit: line 1 text 108, the type and its parameters, line 2 text 109 and
+    // the file name.
     ChartModel Chart(const MainWindowSettings& main, Colour background, const ChartMarks& marks,
                      const std::string& dateTime) const;
+    // The caption of `GroupBox4`: text 117 and the parameters of the fit shown; empty for the data's histogram.
+    std::string ShownCaption() const;
     // The content of `Chart1Min`: the data's histogram alone.
     ChartModel DataChart(const MainWindowSettings& main) const;
     // The Eps and interval count to keep in the settings: the texts accepted last.

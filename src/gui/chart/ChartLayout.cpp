@@ -204,6 +204,12 @@ int ChartLayout::ValueToY(double value) const
     return plot.bottom() - static_cast<int>(std::lround(std::clamp(fraction, 0.0, 1.0) * (plot.height() - 1)));
 }
 
+int ChartLayout::ValueToX(double value) const
+{
+    const double fraction = (value - xAxis.minimum) / (xAxis.maximum - xAxis.minimum);
+    return plot.left() + static_cast<int>(std::lround(std::clamp(fraction, 0.0, 1.0) * (plot.width() - 1)));
+}
+
 double ChartLayout::YToValue(int y) const
 {
     const double fraction = static_cast<double>(plot.bottom() - y) / std::max(plot.height() - 1, 1);
@@ -280,6 +286,21 @@ ChartLayout MakeChartLayout(const ChartModel& model, const QRect& area, const Ch
     HeightRange(model, layout.firstBar, layout.barCount, low, high);
     const int plotHeight = std::max(bottom - top, 1);
     const int maxTicks = std::max(2, plotHeight / 40);
+    if (!model.scatter.points.empty()) {
+        // Both axes on one scale, so that the line y = x runs corner to corner; the plot is no more than half as
+        // wide again as it is high, so that the line stays near 45 degrees.
+        layout.axis = NiceValueAxis(model.scatter.low, model.scatter.high, std::max(3, plotHeight / 30));
+        left += WidestTick(text, layout.axis) + Gap + TickLength;
+        const int width = std::max(std::min(right - left + 1, plotHeight * 3 / 2), 1);
+        const int shift = std::max((right - left + 1 - width) / 2, 0);
+        layout.plot = QRect(left + shift, top, width, plotHeight);
+        if (layout.leftAxisTitle.isValid()) layout.leftAxisTitle.translate(shift, 0);
+        const int labelRoom = WidestTick(text, layout.axis) + model.labelSeparation;
+        layout.xAxis = NiceValueAxis(model.scatter.low, model.scatter.high, std::max(2, width / std::max(labelRoom, 1)));
+        layout.xAxis.minimum = layout.axis.minimum = std::min(layout.axis.minimum, layout.xAxis.minimum);
+        layout.xAxis.maximum = layout.axis.maximum = std::max(layout.axis.maximum, layout.xAxis.maximum);
+        return layout;
+    }
     layout.axis = NiceValueAxis(low, high, maxTicks);
     const double reach = HighestMarkReach(model, text, layout.firstBar, layout.barCount) + Gap;
     if (reach > Gap && plotHeight > 2 * reach && high > low) {
@@ -310,6 +331,9 @@ ChartLayout MakeChartLayout(const ChartModel& model, const QRect& area, const Ch
         }
         const double centre = barsLeft + (i - layout.firstBar + 0.5) * pixelsPerBar;
         const int width = text.horizontalAdvance(label);
+        if (centre + width / 2.0 > area.right()) {
+            continue;  // a label the chart would cut
+        }
         layout.labels.push_back({i, QRect(static_cast<int>(std::lround(centre - width / 2.0)),
                                           layout.plot.bottom() + TickLength + 2, width, text.height())});
     }

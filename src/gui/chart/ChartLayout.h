@@ -62,6 +62,7 @@ struct ChartLayout {
     QRect plot;
     QRect legend;  // empty when the legend is hidden
     ValueAxis axis;
+    ValueAxis xAxis;  // the bottom value axis of a scatter; unused for bars
     int firstBar = 0;
     int barCount = 0;  // bars shown
     int labelStep = 1;
@@ -71,6 +72,7 @@ struct ChartLayout {
     QRect leftAxisTitle;  // the rotated title's extent
 
     int ValueToY(double value) const;
+    int ValueToX(double value) const;  // on the bottom axis of a scatter
     double YToValue(int y) const;
     // Pixel columns of bar `index` (main series), or an empty span when it has no column of its own.
     std::pair<int, int> BarSpan(int index) const;

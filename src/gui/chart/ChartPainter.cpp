@@ -45,6 +45,12 @@ void PaintGrid(QPainter& painter, const ChartModel& model, const ChartLayout& la
         const int y = layout.ValueToY(tick);
         painter.drawLine(layout.plot.left(), y, layout.plot.right(), y);
     }
+    if (!model.scatter.points.empty()) {
+        for (double tick : layout.xAxis.ticks) {
+            const int x = layout.ValueToX(tick);
+            painter.drawLine(x, layout.plot.top(), x, layout.plot.bottom());
+        }
+    }
 }
 
 void PaintBars(QPainter& painter, const ChartSeries& series, const ChartLayout& layout)
@@ -78,6 +84,29 @@ void PaintBars(QPainter& painter, const ChartSeries& series, const ChartLayout& 
             painter.drawRect(rect.adjusted(0, 0, -1, -1));
         }
     }
+}
+
+void PaintScatter(QPainter& painter, const ChartScatter& scatter, const ChartLayout& layout)
+{
+    if (scatter.points.empty()) {
+        return;
+    }
+    painter.save();
+    painter.setClipRect(layout.plot);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const double from = std::max(layout.axis.minimum, layout.xAxis.minimum);
+    const double to = std::min(layout.axis.maximum, layout.xAxis.maximum);
+    painter.setPen(QPen(ToQColor(scatter.lineColour), 1));
+    painter.drawLine(layout.ValueToX(from), layout.ValueToY(from), layout.ValueToX(to), layout.ValueToY(to));
+    const QColor colour = ToQColor(scatter.colour);
+    painter.setPen(QPen(colour, 1));
+    painter.setBrush(Qt::NoBrush);
+    for (const ChartPoint& point : scatter.points) {
+        if (std::isfinite(point.x) && std::isfinite(point.y)) {
+            painter.drawEllipse(QPointF(layout.ValueToX(point.x), layout.ValueToY(point.y)), 2.5, 2.5);
+        }
+    }
+    painter.restore();
 }
 
 void PaintMarks(QPainter& painter, const ChartModel& model, const ChartSeries& series, const ChartLayout& layout,
@@ -144,6 +173,16 @@ void PaintAxes(QPainter& painter, const ChartModel& model, const ChartLayout& la
                         metrics.height());
         painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, TickText(layout.axis, tick));
     }
+    if (!model.scatter.points.empty()) {
+        for (double tick : layout.xAxis.ticks) {
+            const int x = layout.ValueToX(tick);
+            const QString text = TickText(layout.xAxis, tick);
+            const int width = metrics.horizontalAdvance(text);
+            const int labelLeft = std::min(x - width / 2, layout.area.right() - width);
+            painter.drawLine(x, plot.bottom() + 1, x, plot.bottom() + 4);
+            painter.drawText(QRect(labelLeft, plot.bottom() + 6, width, metrics.height()), Qt::AlignCenter, text);
+        }
+    }
     for (const BottomLabel& label : layout.labels) {
         const int x = label.rect.center().x();
         painter.drawLine(x, plot.bottom() + 1, x, plot.bottom() + 4);
@@ -158,8 +197,11 @@ void PaintAxes(QPainter& painter, const ChartModel& model, const ChartLayout& la
         painter.save();
         painter.translate(layout.leftAxisTitle.center().x(), plot.center().y());
         painter.rotate(-90);
+        // A title longer than the plot is high is drawn smaller or elided, never cut at both ends.
+        const FittedLine fitted = FitLine(fonts.text, Text(model.leftAxisTitle), plot.height());
+        painter.setFont(fitted.font);
         painter.drawText(QRect(-plot.height() / 2, -metrics.height() / 2, plot.height(), metrics.height()),
-                         Qt::AlignCenter, Text(model.leftAxisTitle));
+                         Qt::AlignCenter, fitted.text);
         painter.restore();
     }
 }
@@ -229,6 +271,7 @@ void PaintChart(QPainter& painter, const ChartModel& model, const ChartLayout& l
     PaintGrid(painter, model, layout);
     PaintBars(painter, model.main, layout);
     PaintBars(painter, model.overlay, layout);
+    PaintScatter(painter, model.scatter, layout);
     PaintMarks(painter, model, model.main, layout, fonts);
     PaintMarks(painter, model, model.overlay, layout, fonts);
     PaintAxes(painter, model, layout, fonts);

@@ -34,6 +34,17 @@ void FitGridHeight(QTableWidget* grid)
     grid->setFixedHeight(grid->rowCount() * grid->verticalHeader()->defaultSectionSize() + 2 * grid->frameWidth());
 }
 
+void FitColumnsToRow(QTableWidget* grid, int row)
+{
+    constexpr int Padding = 12;  // the cell's margins on both sides and the grid line
+    const QFontMetrics metrics(grid->font());
+    for (int column = 0; column < grid->columnCount(); ++column) {
+        const QTableWidgetItem* item = grid->item(row, column);
+        if (!item) continue;
+        grid->setColumnWidth(column, std::max(grid->columnWidth(column), metrics.horizontalAdvance(item->text()) + Padding));
+    }
+}
+
 void FitCaptionColumns(QWidget* window, std::span<const CaptionText> czech, std::span<const CaptionText> english)
 {
     std::map<QTableWidget*, int> widest;

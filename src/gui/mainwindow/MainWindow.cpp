@@ -179,6 +179,7 @@ void MainWindow::SetToolWindow(int item, ToolWindow* window, std::function<void(
     connect(window, &ToolWindow::closed, this, [this] {
         setEnabled(true);
         toolChoice_->setCurrentIndex(0);
+        FocusQueryField();  // also when the window handed nothing over
     });
     window->ApplyLanguage(options_.language);
 }

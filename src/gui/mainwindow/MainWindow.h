@@ -33,6 +33,9 @@ class ColoursWindow;
 class IntervalTableView;
 struct WindowContext;
 
+// The interval table's width unless its texts need more.
+constexpr int IntervalTableWidth = 244;
+
 // The main window (TForm1): shows the current histogram as a chart and a table of intervals with its
 // characteristics, answers the value and quantile queries, and is the hub from which the tool windows are
 // opened. Its state, rules and command sequences live in MainWindowModel; this class binds the widgets to it.

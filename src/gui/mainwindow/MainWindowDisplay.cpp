@@ -1,5 +1,6 @@
 // What the main window shows of the current histogram: the chart, the interval table and its colouring, the
 // grids of the panels, and the display options.
+#include <algorithm>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -73,6 +74,9 @@ void MainWindow::FillIntervalTable()
     };
     content.shade = [this](int row) { return window_.ShadeOfRow(row); };
     intervalTable_->Show(std::move(content));
+    // Columns as wide as their texts; the table grows beyond its usual width only when they need it.
+    intervalTable_->FitColumnsToText();
+    intervalTable_->setFixedWidth(std::max(IntervalTableWidth, intervalTable_->minimumWidth()));
 }
 
 void MainWindow::ColourIntervalTable() { intervalTable_->Reshade(); }

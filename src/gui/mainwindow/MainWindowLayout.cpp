@@ -304,7 +304,7 @@ void MainWindow::BuildCentre()
     chart_->setMinimumSize(300, 200);
     chartToolbar_ = new ChartToolbar(chart_);
     intervalTable_ = new IntervalTableView(centre, names::StringGrid2);
-    intervalTable_->setFixedWidth(244);
+    intervalTable_->setFixedWidth(IntervalTableWidth);
     intervalTable_->setColumnWidth(0, 44);
     intervalTable_->setColumnWidth(1, 92);
     body->addWidget(chart_, 1);

@@ -17,8 +17,8 @@
 
 #include "chart/ChartToolbar.h"
 #include "chart/ChartView.h"
-#include "kit/Grids.h"
 #include "kit/GraphExportMenu.h"
+#include "kit/Grids.h"
 #include "kit/Named.h"
 #include "kit/IntervalTableView.h"
 #include "kit/StableLayout.h"

@@ -1,5 +1,7 @@
 #include "rawdata/FitRankingWindow.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -8,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "chart/ChartView.h"
@@ -15,6 +18,7 @@
 #include "kit/Named.h"
 #include "kit/QtText.h"
 #include "localization/CaptionSets.h"
+#include "shell/Folders.h"
 
 namespace morvik {
 namespace {
@@ -59,6 +63,10 @@ FitRankingWindow::FitRankingWindow(WindowContext& context, RawDataWindowModel& r
         Refresh();
         emit fitChanged();
     });
+    connect(CBFitView, &QComboBox::activated, this, [this](int view) {
+        model_.SetFitView(static_cast<FitView>(view));
+        Chart2->setModel(model_.FitChart());
+    });
     connect(BKonec, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -87,6 +95,16 @@ void FitRankingWindow::BuildControls()
     CBVyber->addItems({QString(), QString()});
     ChBVymazRadkuTab = Named(new QCheckBox, "ChBVymazRadkuTab");
     BKonec = Named(new QPushButton(QStringLiteral("OK")), "BKonec");
+    CBFitView = Named(new QComboBox, "CBFitView");
+    for (int view = 0; view < FitViewCount; ++view) CBFitView->addItem(QString());
+    const GraphExportMenu graph = MakeGraphExportMenu();
+    UlozGraf = graph.UlozGraf;
+    graphTargets_ = graph.targets;
+    ConnectGraphTargets(graphTargets_);
+    // The chart of the fit as it is shown: the histogram, or the P-P or Q-Q plot.
+    connect(UlozGraf, &QToolButton::clicked, this, [this] {
+        ExportChart(Chart2->isVisible() ? *Chart2 : *Chart1, CheckedGraphTarget(graphTargets_), AppFolders().GraphsFolder);
+    });
     Chart1 = Named(new ChartView, "Chart1");
     Chart2 = Named(new ChartView, "Chart2");
     Chart1->setMinimumHeight(180);
@@ -98,6 +116,8 @@ void FitRankingWindow::BuildControls()
     sorting->addWidget(CBVyber);
     sorting->addStretch();
     sorting->addWidget(ChBVymazRadkuTab);
+    sorting->addWidget(CBFitView);
+    sorting->addWidget(UlozGraf);
     sorting->addWidget(BKonec);
     auto* charts = new QHBoxLayout;
     charts->addWidget(Chart1);
@@ -121,6 +141,16 @@ void FitRankingWindow::ApplyLanguage(Language language)
         if (entry.kind == CaptionKind::WindowTitle) setWindowTitle(ToQString(entry.text));
     }
     SetRow(SGChar, 0, FitRankingWindowModel::Headings());
+    for (QTableWidget* grid : {SGChar, SGCharPD, SGCharPDZ}) FitColumnsToRow(grid, 0);
+    // The raw-data histogram's row stands over the fits' columns.
+    for (int column = 0; column < RankingGridColumns; ++column) {
+        const int width = std::max(SGChar->columnWidth(column), SGCharPD->columnWidth(column));
+        SGChar->setColumnWidth(column, width);
+        SGCharPD->setColumnWidth(column, width);
+    }
+    const std::array<std::string, FitViewCount> views = FitRankingWindowModel::FitViewNames();
+    for (int view = 0; view < FitViewCount; ++view) CBFitView->setItemText(view, ToQString(views[static_cast<size_t>(view)]));
+    Chart2->setModel(model_.FitChart());
 }
 
 void FitRankingWindow::Start()
@@ -128,8 +158,8 @@ void FitRankingWindow::Start()
     model_.Open();
     CBTypVyberu->setCurrentIndex(1);
     CBVyber->setCurrentIndex(0);
+    CBFitView->setCurrentIndex(static_cast<int>(model_.View()));
     Refresh();
-    ShowMarking();
     show();
     raise();
 }
@@ -149,12 +179,15 @@ void FitRankingWindow::Refresh()
     Chart2->setModel(model_.FitChart());
     Chart2->setVisible(model_.FitChartShown());
     SGChar->clearSelection();
+    ShowMarking();
 }
 
 void FitRankingWindow::ShowMarking()
 {
+    // The marked fits stay selected wherever a sort puts them, so the user sees what the removal takes.
     if (!model_.RemovalOffered()) return;
-    for (int r = model_.MarkedFrom(); r <= model_.Count(); ++r) {
+    for (int r = 1; r <= RankingTableRows; ++r) {
+        if (!model_.IsMarked(r)) continue;
         SGChar->selectionModel()->select(SGChar->model()->index(r, 0),
                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }

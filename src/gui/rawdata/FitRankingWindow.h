@@ -1,4 +1,5 @@
 #pragma once
+#include "kit/GraphExportMenu.h"
 #include "windowmodels/FitRankingWindowModel.h"
 #include "windows/ToolWindow.h"
 
@@ -7,6 +8,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QToolButton;
 
 namespace morvik {
 
@@ -45,6 +47,9 @@ private:
     QComboBox* CBTypVyberu = nullptr;
     QComboBox* CBVyber = nullptr;
     QCheckBox* ChBVymazRadkuTab = nullptr;
+    QComboBox* CBFitView = nullptr;  // the fit as histogram, P-P or Q-Q plot
+    QToolButton* UlozGraf = nullptr;  // exports the chart of the fit
+    GraphTargetItems graphTargets_{};
     QPushButton* BKonec = nullptr;
     ChartView* Chart1 = nullptr;
     ChartView* Chart2 = nullptr;

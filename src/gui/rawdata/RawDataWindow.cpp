@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
@@ -13,8 +14,11 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTextBlock>
@@ -27,6 +31,7 @@
 #include "histogram/IntervalTable.h"
 #include "kit/DesktopCommands.h"
 #include "kit/GraphExportMenu.h"
+#include "kit/Grids.h"
 #include "kit/IntervalTableView.h"
 #include "kit/NumericKeyFilter.h"
 #include "kit/QtText.h"
@@ -89,6 +94,7 @@ void ShowHelp(int title, const std::string& text)
 RawDataWindow::RawDataWindow(WindowContext& context, QWidget* parent) : ToolWindow(RawDataForm, context, parent)
 {
     BuildControls();
+    FitCaptionColumns(this, RawDataWindowCaptionSet(Language::Czech), RawDataWindowCaptionSet(Language::English));
     ConnectControls();
     ReadSettings();
     ApplyLanguage(CurrentLanguage());
@@ -134,11 +140,11 @@ void RawDataWindow::ConnectControls()
     }
     connect(OpenData, &QToolButton::clicked, this, &RawDataWindow::OpenDataClick);
     connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
-    connect(Button2, &QPushButton::clicked, this, [this] { Run([this] { return model_.Build(); }); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Build([this] { return model_.Build(); }); });
     connect(BuParam, &QPushButton::clicked, this, &RawDataWindow::BuParamClick);
     connect(BTabChar, &QPushButton::clicked, this, &RawDataWindow::BTabCharClick);
     connect(ChB_TypHist, &QCheckBox::clicked, this,
-            [this](bool checked) { Run([this, checked] { return model_.SetPureDiscrete(checked); }); });
+            [this](bool checked) { Build([this, checked] { return model_.SetPureDiscrete(checked); }); });
     connect(CBTypPara, &QComboBox::activated, this,
             [this](int index) { Run([this, index] { return model_.ChooseFit(index); }); });
     connect(BChar, &QPushButton::clicked, this, [this] {
@@ -188,9 +194,7 @@ void RawDataWindow::Start()
     listing_->Show(0, {});
     Memo1->clear();
     GroupBox3->setVisible(false);
-    chartOptions_.CheckBox1->blockSignals(true);
-    chartOptions_.CheckBox1->setChecked(false);
-    chartOptions_.CheckBox1->blockSignals(false);
+    UncheckMarks();
     ProgressBar1->setValue(0);
     Refresh();
     show();
@@ -204,7 +208,7 @@ void RawDataWindow::OpenDataClick()
     const std::optional<std::string> path = Dialogs().OpenFile(RawDataRequest(AppFolders()));
     if (!path) return;
     const std::string file = *path;
-    Run([this, file] { return model_.OpenFile(file); });
+    Build([this, file] { return model_.OpenFile(file); });
 }
 
 void RawDataWindow::SaveTypedData()
@@ -233,12 +237,13 @@ void RawDataWindow::SaveTypedData()
     }
     GroupBox3->setVisible(false);
     const std::string file = *path;
-    Run([this, file] { return model_.OpenFile(file); });
+    Build([this, file] { return model_.OpenFile(file); });
 }
 
 void RawDataWindow::BuParamClick()
 {
     if (running_ || FitRunning() || !model_.HasData()) return;
+    UncheckMarks();
     SetBusy(true);
     ProgressBar1->setRange(0, DistributionTypeCount);
     ProgressBar1->setValue(0);
@@ -266,6 +271,8 @@ void RawDataWindow::FitEnded(RawDataStep step)
     Refresh();
     Redisplay();
     for (const Message& message : step.messages) ShowMessage(message);
+    // A fit that ranks opens the table of the ranking at once.
+    if (model_.Ranking()) BTabCharClick();
     emit fitFinished();
 }
 
@@ -277,6 +284,20 @@ void RawDataWindow::SetBusy(bool busy)
     }
     if (busy) QApplication::setOverrideCursor(Qt::BusyCursor);
     else QApplication::restoreOverrideCursor();
+}
+
+void RawDataWindow::UncheckMarks()
+{
+    const QSignalBlocker quiet(chartOptions_.CheckBox1);
+    chartOptions_.CheckBox1->setChecked(false);
+}
+
+void RawDataWindow::Build(const std::function<RawDataStep()>& command)
+{
+    // Every build starts with the marks hidden.
+    if (running_ || FitRunning()) return;
+    UncheckMarks();
+    Run(command);
 }
 
 void RawDataWindow::Run(const std::function<RawDataStep()>& command)
@@ -330,6 +351,7 @@ void RawDataWindow::Refresh()
     BTabChar->setEnabled(model_.Ranking().has_value());
 
     const bool shown = model_.Histogram().has_value();
+    GroupBox4->setTitle(ToQString(model_.ShownCaption()));
     BChar->setEnabled(shown);
     UlozGraf->setEnabled(shown);
     Chart1L->setVisible(shown);
@@ -381,9 +403,10 @@ bool RawDataWindow::eventFilter(QObject* watched, QEvent* event)
         const auto found = fields_.find(watched);
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         const bool left = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-        if (found != fields_.end() && left && !running_ && !FitRunning() && isVisible()) {
+        // Leaving a field that was not changed builds nothing and leaves the marks as they are.
+        if (found != fields_.end() && left && !running_ && !FitRunning() && isVisible() && model_.EditPending()) {
             const RawDataField field = found->second;
-            Run([this, field] { return model_.LeaveField(field); });
+            Build([this, field] { return model_.LeaveField(field); });
         }
     }
     return ToolWindow::eventFilter(watched, event);
@@ -396,15 +419,14 @@ void RawDataWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    if (rankingWindow_ && rankingWindow_->isVisible()) rankingWindow_->close();
     ToolWindow::closeEvent(event);
 }
 
 std::optional<PublishedResult> RawDataWindow::TakeResult()
 {
     const std::optional<RawDataResult> handed = model_.Close();
-    chartOptions_.CheckBox1->blockSignals(true);
-    chartOptions_.CheckBox1->setChecked(false);
-    chartOptions_.CheckBox1->blockSignals(false);
+    UncheckMarks();
     Refresh();
     if (!handed) return std::nullopt;
     return PublishedResult{handed->histogram, handed->kind, handed->name, std::string()};

@@ -83,6 +83,9 @@ private:
 
     // Runs a command of the model, then shows its state, its dialogs and its focus.
     void Run(const std::function<RawDataStep()>& command);
+    // A command that builds the histogram.
+    void Build(const std::function<RawDataStep()>& command);
+    void UncheckMarks();
     void FitEnded(RawDataStep step);
     void Refresh();
     void Redisplay();

@@ -20,10 +20,11 @@
 
 #include "chart/ChartToolbar.h"
 #include "chart/ChartView.h"
+#include "kit/GraphExportMenu.h"
 #include "kit/Grids.h"
 #include "kit/IntervalTableView.h"
-#include "kit/GraphExportMenu.h"
 #include "kit/Named.h"
+#include "kit/StableLayout.h"
 #include "rawdata/RawDataWindow.h"
 #include "rawdata/RawListingModel.h"
 
@@ -181,6 +182,9 @@ void RawDataWindow::BuildControls()
     auto* body = new QHBoxLayout;
     body->addLayout(left, 0);
     body->addLayout(right, 1);
+    // Nothing moves while the results are hidden for an edit or before the first file.
+    KeepPlaceWhenHidden({Chart1L, StringGrid1, Chart1Min});
+
     auto* window = new QVBoxLayout(this);
     window->addWidget(speedPanel);
     window->addLayout(body, 1);

@@ -51,13 +51,14 @@ TEST(FitMode, EstimatesAreWrittenIntoTheParameterTexts)
     FitInputs skewed = Data(10, 1);
     skewed.skewness = 0.75;
     const EstimateCase cases[] = {
-        // Copied statistics keep their full precision.
-        {NormalType, Data(10.123456789, 1.5), {"10.123456789", "1.5", nullptr, nullptr}, "Mi=10.123456789,Sigma=1.5)"},
-        {LogNormal2PType, Data(10, 1), {"10", "1", nullptr, nullptr}, "Mi=10,Sigma=1)"},
-        {RaisedCosineType, Data(10, 1), {"10", "2.76616", nullptr, nullptr}, "Mi=10,s=2.76616)"},
-        {FisherTippettType, Data(10, 1), {"10", "0.77970", nullptr, nullptr}, "Mi=10,Beta=0.77970)"},
-        {LaplaceType, Data(10, 1), {"10", "0.70711", nullptr, nullptr}, "Mi=10,b=0.70711)"},
-        {LogisticType, Data(10, 1), {"10", "0.55133", nullptr, nullptr}, "Mi=10, s=0.55133)"},
+        // Copied statistics keep their full precision for the generation; the description shows them as the
+        // raw-data summary does, with six digits.
+        {NormalType, Data(10.123456789, 1.5), {"10.123456789", "1.5", nullptr, nullptr}, "Mi=10.1235,Sigma=1.50000)"},
+        {LogNormal2PType, Data(10, 1), {"10", "1", nullptr, nullptr}, "Mi=10.0000,Sigma=1.00000)"},
+        {RaisedCosineType, Data(10, 1), {"10", "2.76616", nullptr, nullptr}, "Mi=10.0000,s=2.76616)"},
+        {FisherTippettType, Data(10, 1), {"10", "0.77970", nullptr, nullptr}, "Mi=10.0000,Beta=0.77970)"},
+        {LaplaceType, Data(10, 1), {"10", "0.70711", nullptr, nullptr}, "Mi=10.0000,b=0.70711)"},
+        {LogisticType, Data(10, 1), {"10", "0.55133", nullptr, nullptr}, "Mi=10.0000, s=0.55133)"},
         {WeibullType, weibull, {"2.00000", "11.28379", nullptr, nullptr}, "k=2.00000, Lambda=11.28379)"},
         {RayleighType, Data(10, 2), {"2.00000", nullptr, nullptr, nullptr}, "Sigma=2.00000)"},
         {StudentType, Data(0, 2, -3, 3), {"2.66667", nullptr, nullptr, nullptr}, "n=2.66667)"},
@@ -71,10 +72,10 @@ TEST(FitMode, EstimatesAreWrittenIntoTheParameterTexts)
          "alfa=2.00000,beta=3.00000a=0.00000,b=10.00000)"},
         {GamaType, Data(4, 2, 0, 12), {"4.00000", "1.00000", nullptr, nullptr}, "k=4.00000,theta=1.00000)"},
         {SnedecorType, Data(3, 1, 0, 10), {"1.05882", "3.00000", nullptr, nullptr}, "n1=1.05882,n2=3.00000)"},
-        {ExponentialType, Data(10.5, 10, 0, 60), {"10.5", nullptr, nullptr, nullptr}, "delta=10.5)"},
-        {ChiSquareType, Data(4, 2, 0, 20), {"4", nullptr, nullptr, nullptr}, "n=4)"},
-        {HalfLogisticType, Data(-2.25, 1, -3, 5), {"-2.25", nullptr, nullptr, nullptr}, "Delta=-2.25)"},
-        {LogNormal3PType, skewed, {"10", "1", "0.75", nullptr}, "Mi=10,Sigma=1,Skewness=0.75)"},
+        {ExponentialType, Data(10.5, 10, 0, 60), {"10.5", nullptr, nullptr, nullptr}, "delta=10.5000)"},
+        {ChiSquareType, Data(4, 2, 0, 20), {"4", nullptr, nullptr, nullptr}, "n=4.00000)"},
+        {HalfLogisticType, Data(-2.25, 1, -3, 5), {"-2.25", nullptr, nullptr, nullptr}, "Delta=-2.25000)"},
+        {LogNormal3PType, skewed, {"10", "1", "0.75", nullptr}, "Mi=10.0000,Sigma=1.00000,Skewness=0.750000)"},
     };
     for (const EstimateCase& c : cases) {
         const std::string label = TypeListText(c.type);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <set>
 
+#include "common/NumberText.h"
 #include "localization/TextCis.h"
 #include "rawdata/RawTestData.h"
 #include "rawdata/FitRanking.h"
@@ -63,7 +64,8 @@ TEST(FitRanking, NormalDataAreRankedByCloseness)
     EXPECT_GT(normal->goodness->ksP, 0.05);
     EXPECT_EQ(normal->fields[FieldName], TypeListText(NormalType));
     EXPECT_EQ(normal->parameters.find(')'), std::string::npos);
-    EXPECT_EQ(normal->parameters.substr(0, 3), "Mi=");
+    // The copied mean and deviation read as the data's summary shows them, not at full precision.
+    EXPECT_EQ(normal->parameters, "Mi=" + StrNaCarku(data.mean) + ",Sigma=" + StrNaCarku(data.stdDev));
     EXPECT_FALSE(normal->fields[FieldKsDistance].empty());
 
     // The raw row describes the reference histogram with the data count as its frequency total.

@@ -145,6 +145,31 @@ TEST(RankingTable, UnsuitableFitsAreMarkedAndRemoved)
     EXPECT_EQ(RankingTable(zero.ranking, zero.data).MarkedFrom(), 1);
 }
 
+TEST(RankingTable, ThePurgeRemovesTheMarkedFitsAfterAReSort)
+{
+    // Ranked: T0 (sd 2.1), T4 (sd 1.4, unsuitable), T8 (sd 2.7, unsuitable), T9 (sd 2). Marked: T4, T8, T9.
+    // Sorting by the standard deviation from s = 2 then orders T9, T0, T4, T8: the marked fits no longer stand
+    // in rows 2 to 4, nor in ranked places 2 to 4.
+    Tabled s = Make({Row(0, 0.95, 10, 10, 2.1, 0), Row(4, 0.9, 10, 10, 1.4, 0), Row(8, 0.85, 10, 10, 2.7, 0),
+                     Row(9, 0.8, 10, 10, 2, 0)});
+    RankingTable table(s.ranking, s.data);
+    ASSERT_EQ(table.MarkedFrom(), 2);
+    table.Sort(6, SortReference::RawData);
+    ASSERT_EQ(Names(table), (Names_{"T9", "T0", "T4", "T8"}));
+    std::vector<bool> marked;
+    for (size_t r = 0; r < 4; ++r) marked.push_back(table.IsMarked(r));
+    EXPECT_EQ(marked, (std::vector<bool>{true, false, true, true}));
+
+    table.RemoveMarked(s.ranking);
+    EXPECT_EQ(Names(table), (Names_{"T0"}));
+    for (const RankedFit& fit : s.ranking.ranked) {
+        EXPECT_EQ(fit.closeness > 0, fit.type == 0) << fit.type;
+    }
+    ASSERT_EQ(s.ranking.rows.size(), size_t(1));
+    EXPECT_EQ(s.ranking.rows[0].type, 0);
+    EXPECT_FALSE(table.IsMarked(0));
+}
+
 TEST(RankingTable, BlankRowsGiveWayToFilledOnes)
 {
     const Tabled s = Make({Row(0, 0.9, 10, 10, 2, -0.5), Row(1, 0.8, 10, 10, 2, -0.4), Row(2, 0.7, 10, 10, 1, 0)});

@@ -220,8 +220,11 @@ TEST(RawDataWindowModel, TheFitReportsEachTypeAndNamesTheHandOver)
     const std::string type = model.FitList()[0];
     MainWindowSettings main;
     const ChartModel chart = model.Chart(main, 0xFFFFFF, {}, "1.1.2026 , 10:00");
-    EXPECT_EQ(chart.titleLines.at(0), TextCis(107) + type);
-    EXPECT_EQ(chart.titleLines.at(1), TextCis(109) + "bell ( 1.1.2026 , 10:00 )");
+    const std::string parameters = model.ShownFitHistogram()->parameters;
+    EXPECT_EQ(chart.titleLines.at(0), TextCis(108) + type + " ( " + parameters);
+    EXPECT_EQ(chart.titleLines.at(1), TextCis(109) + "bell");
+    EXPECT_EQ(model.ShownCaption(), TextCis(117) + parameters);
+    EXPECT_EQ(parameters.back(), ')');
     EXPECT_EQ(chart.main.bars.size(), size_t(128));
     EXPECT_EQ(model.DataChart(main).main.bars.size(), size_t(128));
     // The grids show the fit, not the data.
