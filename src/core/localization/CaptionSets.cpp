@@ -25,6 +25,7 @@ std::span<const CaptionText> CaptionSet(int formNumber, Language language)
     switch (formNumber) {
     case 1: return MainWindowCaptionSet(language);
     case 3: return ResultTableCaptionSet(language);
+    case 4: return ControlListingCaptionSet(language);
     case 7: return SummationCaptionSet(language);
     case 8: return CombinationCaptionSet(language);
     case 9: return RowTableCaptionSet(language);
