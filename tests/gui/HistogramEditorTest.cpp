@@ -86,6 +86,14 @@ private slots:
         QVERIFY(f.window->isEnabled());
         QCOMPARE(f.window->Model().Name, std::string("mybeam"));
         QCOMPARE(f.window->ChartContent().main.bars.size(), size_t(4));
+        // The saved file is the main window's current file: its kind shows and it can be listed and described.
+        QCOMPARE(f.window->Model().HistogramFile, path);
+        QCOMPARE(f.Cell("StringGrid4", 2, 1), QString(" Discrete"));
+        QVERIFY(f.Action(names::VypisVstHist)->isEnabled());
+        QVERIFY(f.Action(names::PopisVysledku1)->isEnabled());
+        // The editor keeps its place under its own keys.
+        QVERIFY(f.context.settings.HasKey("--  Position  --", "PopisHistogramu-Form18.left"));
+        QVERIFY(f.context.settings.HasKey("--  Position  --", "PopisHistogramu-Form18.Height"));
     }
 
     void saveChecksRefuseWithTheirMessages_data()
@@ -125,21 +133,33 @@ private slots:
         QVERIFY(!f.window->Model().HasHistogram());
     }
 
+    // Opening the editor empties the main window (a new histogram is typed from nothing); a write error then
+    // leaves it so, with the editor open, and closing gives back the empty window.
     void aWriteErrorLeavesEverythingAsItWas()
     {
         EditorFixture f;
         f.Open(f.Fixture("uniform.dis"));
+        QVERIFY(f.Action(names::VypisVstHist)->isEnabled());
         f.OpenEditor();
+        QVERIFY(!f.window->Model().HasHistogram());
+        QVERIFY(f.window->ChartContent().main.bars.empty());
+        QVERIFY(!f.Action(names::VypisVstHist)->isEnabled());
+        QVERIFY(!f.Action(names::PopisVysledku1)->isEnabled());
         f.Fill("beam", "0", "10", "1\n2");
         f.dialogs.AnswerPath(f.Results() + "/no such folder/beam.dis");
         f.dialogs.AnswerOk();
         f.Save();
         QCOMPARE(f.dialogs.Recorded().back().type, DialogType::Message);
         QVERIFY(f.editor.isVisible());
+        QVERIFY(!f.window->isEnabled());
+        QVERIFY(!f.window->Model().HasHistogram());
         f.editor.close();
         QVERIFY(f.window->isEnabled());
-        QCOMPARE(f.window->Model().Name, std::string("uniform"));
-        QCOMPARE(f.window->ChartContent().main.bars.size(), size_t(10));
+        QVERIFY(!f.window->Model().HasHistogram());
+        QVERIFY(f.window->ChartContent().main.bars.empty());
+        QCOMPARE(f.window->ChartContent().titleLines.back(), std::string("Histogram :   X * A"));
+        QVERIFY(!f.Action(names::VypisVstHist)->isEnabled());
+        QVERIFY(!f.Action(names::PopisVysledku1)->isEnabled());
     }
 
     void anExistingFileIsKeptUnlessTheUserAgrees()

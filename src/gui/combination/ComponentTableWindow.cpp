@@ -17,6 +17,7 @@
 #include "combination/RowGraphWindow.h"
 #include "combination/TableCellDelegate.h"
 #include "dialogs/DialogSeam.h"
+#include "kit/PaletteColour.h"
 #include "localization/MessageNumbers.h"
 #include "localization/CaptionSets.h"
 #include "shell/MainWindowSettings.h"
@@ -52,13 +53,6 @@ QToolButton* MakeInCellButton(const char* name, QStyle::StandardPixmap icon, QWi
     button->setFocusPolicy(Qt::StrongFocus);
     button->hide();
     return button;
-}
-
-void SetPaletteColour(QWidget* widget, QPalette::ColorRole role, Colour colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, ToQColor(colour));
-    widget->setPalette(palette);
 }
 
 }  // namespace

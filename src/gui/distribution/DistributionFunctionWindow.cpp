@@ -6,16 +6,21 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "chart/ChartToolbar.h"
 #include "chart/ChartView.h"
+#include "kit/DesktopCommands.h"
+#include "kit/GraphExportCommand.h"
 #include "kit/IntervalTableView.h"
 #include "kit/Named.h"
 #include "kit/QtText.h"
 #include "kit/Screen.h"
 #include "localization/MainWindowTexts.h"
 #include "shell/ChartWindowSettings.h"
+#include "shell/Folders.h"
 
 namespace morvik {
 namespace {
@@ -35,9 +40,21 @@ DistributionFunctionWindow::DistributionFunctionWindow(WindowContext& context, Q
 
 void DistributionFunctionWindow::BuildControls()
 {
-    auto* tools = new QHBoxLayout;
+    // The tool bar: close, window capture, graph export and the word processor.
+    auto* speedPanel = Named(new QWidget, "SpeedPanel");
+    auto* speedTools = new QHBoxLayout(speedPanel);
+    speedTools->setContentsMargins(0, 0, 0, 0);
     ExitBtn = Named(new QPushButton(QStringLiteral("OK")), "ExitBtn");
-    tools->addWidget(ExitBtn);
+    SpeedButton1 = Named(new QToolButton, "SpeedButton1");
+    SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_DesktopIcon));
+    graphExport_ = MakeGraphExportMenu();
+    OtevriWord = Named(new QToolButton, "OtevriWord");
+    OtevriWord->setIcon(style()->standardIcon(QStyle::SP_FileLinkIcon));
+    for (QWidget* tool : std::initializer_list<QWidget*>{ExitBtn, SpeedButton1, graphExport_.UlozGraf, OtevriWord}) {
+        speedTools->addWidget(tool);
+    }
+    auto* tools = new QHBoxLayout;
+    tools->addWidget(speedPanel);
     chartOptions_ = MakeChartOptions(this);
     chartOptions_.CheckBox1->setText(QStringLiteral("Popisky dat"));
     chartOptions_.CBValInd->setItemText(0, QStringLiteral("Index x"));
@@ -68,6 +85,9 @@ void DistributionFunctionWindow::BuildControls()
 void DistributionFunctionWindow::ConnectControls()
 {
     connect(ExitBtn, &QPushButton::clicked, this, &QWidget::close);
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { CaptureScreenToClipboard(this); });
+    connect(OtevriWord, &QToolButton::clicked, this, [this] { StartWordProcessor(this); });
+    ConnectGraphExport(this, graphExport_, Chart1L, AppFolders().GraphsFolder);
     chartOptions_.Connect(this, [this] { Redisplay(); }, [this](bool index1) {
         main_.index1 = index1;
         emit indexLabelsChanged(index1);
@@ -123,6 +143,7 @@ void DistributionFunctionWindow::ApplyLanguage(Language language)
     // The shared list texts first: the window's own caption set words item 1 its way.
     chartOptions_.ApplyLanguage(language);
     ToolWindow::ApplyLanguage(language);
+    ApplyClipboardCaption(graphExport_.targets[0], language);
     // The caption names the histogram once there is one; the axis titles follow the language.
     if (model_) setWindowTitle(ToQString(model_->Caption()));
     Redisplay();

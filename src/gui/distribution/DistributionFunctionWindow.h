@@ -6,10 +6,12 @@
 #include "common/Colour.h"
 #include "distribution/DistributionFunctionModel.h"
 #include "kit/ChartOptions.h"
+#include "kit/GraphExportMenu.h"
 #include "shell/MainWindowSettings.h"
 #include "windows/ToolWindow.h"
 
 class QPushButton;
+class QToolButton;
 
 namespace morvik {
 
@@ -57,6 +59,9 @@ private:
     Colour chartBackground_ = 0xFFFFFF;
 
     QPushButton* ExitBtn = nullptr;
+    QToolButton* SpeedButton1 = nullptr;  // the window capture
+    GraphExportMenu graphExport_;         // UlozGraf and its targets
+    QToolButton* OtevriWord = nullptr;
     ChartView* Chart1L = nullptr;
     ChartToolbar* Panel2 = nullptr;  // the chart's command bar
     ChartOptions chartOptions_;      // CBMarks, SpinEdAngle, CheckBox1, CBValInd

@@ -110,6 +110,7 @@ void HistogramEditor::Start()
 {
     model_.Start();
     handOver_.reset();
+    savedFile_.clear();
     {
         const QSignalBlocker quietMemo(Memo1);
         Memo1->clear();
@@ -154,6 +155,7 @@ void HistogramEditor::SaveClick()
         return;
     }
     handOver_ = std::move(saved.handOver);
+    savedFile_ = handOver_->path;
     close();
 }
 

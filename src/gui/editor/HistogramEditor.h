@@ -27,6 +27,8 @@ public:
     void SaveClick();
 
     const HistogramEditorModel& Model() const { return model_; }
+    // The file the histogram of this opening was saved as, or empty.
+    const std::string& SavedFile() const { return savedFile_; }
 
 protected:
     std::optional<PublishedResult> TakeResult() override;
@@ -39,6 +41,7 @@ private:
 
     HistogramEditorModel model_;
     std::optional<EditorHandOver> handOver_;
+    std::string savedFile_;
 
     QLineEdit* Edit4 = nullptr;  // name
     QLineEdit* Edit1 = nullptr;  // Min

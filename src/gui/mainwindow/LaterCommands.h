@@ -10,7 +10,6 @@ namespace morvik {
 inline bool IsLaterCommand(std::string_view name)
 {
     static constexpr std::string_view names[] = {
-        "PopisVysledku1", "Popis",         "VypisVstHist", "VypisHist",
         "OtevriWord1",    "OtevriWord",   "UlozGraf1",      "UlozGraf",      "UlozOkno1",    "UlozOkno",
         "Barvy1",         "BitBtn8",       "VolejPicture1", "VolejPicture",
         "ProhlSoubor1",   "BitBtn2",      "TextAdobe",      "BitBtn37",      "VypisIniSouboru", "OVerzi1",

@@ -87,6 +87,12 @@ public:
 
     // Takes over the histogram a tool window hands over as it closes, and enables the window again.
     void PublishResult(const PublishedResult& result);
+    // The shown histogram was saved as `path` (by the editor): it is the current file, which can be listed.
+    void TakeHistogramFile(const std::string& path);
+    // Back to the empty window, as before a new histogram is typed.
+    void ResetToEmpty();
+    // Takes the query's answer off the chart and empties the query fields.
+    void ClearQueryOverlay();
 
     void RedrawHistogram();
     void SetResultActions(bool on);
@@ -94,6 +100,8 @@ public:
 signals:
     // Emitted when the program is asked to end (close box, exit command or signal); the settings are written.
     void closing();
+    // Emitted after a histogram file was read, whether it became current (`opened`) or was refused.
+    void histogramFileRead(const std::string& path, bool opened);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -19,6 +19,7 @@
 #include "chart/ChartView.h"
 #include "dialogs/DialogSeam.h"
 #include "histogram/IntervalTable.h"
+#include "kit/GraphExportCommand.h"
 #include "kit/IntervalTableView.h"
 #include "kit/NumericKeyFilter.h"
 #include "kit/QtText.h"
@@ -260,10 +261,7 @@ void ParametricWindow::ApplyLanguage(Language language)
         CBTypRozdeleni->setItemText(type, ToQString(TypeListText(type, language)));
     }
     // Texts this window shares with the main window.
-    const auto mainSet = MainWindowCaptionSet(language);
-    if (const auto clipboard = FindCaption(mainSet, "Schranka")) {
-        graphTargets_[0]->setText(QString::fromUtf8(clipboard->data(), static_cast<int>(clipboard->size())));
-    }
+    ApplyClipboardCaption(graphTargets_[0], language);
     chartOptions_.ApplyLanguage(language);
     Refresh();
     if (model_.ChartShown()) Redisplay();
