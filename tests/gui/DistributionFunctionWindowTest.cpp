@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -251,7 +252,12 @@ private slots:
         QCOMPARE(f.distribution.windowTitle(), QString::fromStdString(FormatText(59, "uniform")));
         QCOMPARE(f.Child<QComboBox>("CBValInd")->itemText(1), valueItem);
         QCOMPARE(f.Child<QPushButton>("ExitBtn")->toolTip().trimmed(), exitHint);
-        // The clipboard target takes the main window's word for it; the tool bar buttons have their hints.
+        // The marks captions and the clipboard target take the main window's words; the tool bar buttons have
+        // their hints.
+        for (const char* shared : {"Label1", "Label2"}) {
+            QCOMPARE(f.Child<QLabel>(shared)->text(), f.Find<QLabel>(shared)->text());
+        }
+        QCOMPARE(f.Child<QCheckBox>("CheckBox1")->text(), f.Find<QCheckBox>("CheckBox1")->text());
         QCOMPARE(f.Child<QAction>("Schranka")->text(), f.Action(names::Schranka)->text());
         for (const char* tool : {"SpeedButton1", "UlozGraf", "OtevriWord"}) {
             QVERIFY2(!f.Child<QToolButton>(tool)->toolTip().isEmpty(), tool);

@@ -134,9 +134,12 @@ private slots:
         // Headings, the lower edge, ten intervals each with its upper edge, the totals.
         QTableWidget* grid = TableFixture::Grid(f.intervals);
         QCOMPARE(grid->rowCount(), 23);
-        QCOMPARE(TableFixture::Text(f.intervals, 1, 0), QString::fromStdString(StrNaCarku(0)));
+        QCOMPARE(TableFixture::Text(f.intervals, 1, 1), QString::fromStdString(StrNaCarku(0)));
+        QCOMPARE(TableFixture::Text(f.intervals, 1, 4), QString::fromStdString("    " + StrNaCarku(0)));
         QCOMPARE(TableFixture::Text(f.intervals, 2, 1), QString::fromStdString(StrNaCarku(0.5)));
-        QCOMPARE(TableFixture::Text(f.intervals, 21, 3), QString::fromStdString("    " + StrNaCarku(1)));
+        QCOMPARE(TableFixture::Text(f.intervals, 21, 0), QString());
+        QCOMPARE(TableFixture::Text(f.intervals, 21, 1), QString::fromStdString(StrNaCarku(10)));
+        QCOMPARE(TableFixture::Text(f.intervals, 21, 4), QString::fromStdString("    " + StrNaCarku(1)));
         // P = 0.35: the intervals whose probability before them is below it, 1 to 4; edge rows never shaded.
         for (int interval = 1; interval <= 4; ++interval) {
             QCOMPARE(TableFixture::Background(f.intervals, 2 * interval, 1), QuantileMarked);

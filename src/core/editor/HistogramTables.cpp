@@ -52,7 +52,7 @@ std::vector<HistogramTableRow> HistogramTableRows(const Histogram& h, HistogramK
     std::vector<HistogramTableRow> rows{HistogramTableHeadings(kind)};
     rows.reserve(static_cast<size_t>(RowCount(h, kind)));
     if (kind == HistogramKind::Discrete)
-        rows.push_back({StrNaCarku(h.Min - h.Width / 2), "", "", "    " + StrNaCarku(0), ""});
+        rows.push_back({"", StrNaCarku(h.Min - h.Width / 2), "", "", "    " + StrNaCarku(0)});
     double F = 0;
     for (int i = 0; i < n; ++i) {
         const double p = h.Prob[i];
@@ -62,7 +62,7 @@ std::vector<HistogramTableRow> HistogramTableRows(const Histogram& h, HistogramK
         rows.push_back({TCetnost(5, i + 1), StrNaCarku(h.ValueAt(i)), "   " + StrNaCarku(p), TCetnost(12, p * h.Total),
                         "    " + StrNaCarku(shownF)});
         if (kind == HistogramKind::Discrete) {
-            rows.push_back({StrNaCarku(h.Min + (i + 0.5) * h.Width), "", "", "    " + StrNaCarku(F), ""});
+            rows.push_back({"", StrNaCarku(h.Min + (i + 0.5) * h.Width), "", "", "    " + StrNaCarku(F)});
         }
     }
     rows.push_back({"", TextCis(49), "   " + StrNaCarku(F), TCetnost(12, h.Total), ""});

@@ -16,7 +16,7 @@ namespace morvik {
 // The frequency and probability table of the current histogram: TForm3 for Pure Discrete, TForm9 for
 // Discrete. Five columns: interval, x, P(x), frequency, F(x). Row 0 holds the headings, the last row the totals.
 // Pure Discrete: one row per value (n + 2 rows). Discrete: row 1 the lower edge of the first interval, then for
-// each interval its row (2, 4, ...) and its upper-edge row (2n + 3 rows).
+// each interval its row (2, 4, ...) and its upper-edge row (2n + 3 rows); an edge row holds its x and F(x) only.
 using HistogramTableRow = std::array<std::string, 5>;
 // The table command without a displayed histogram: message 25 (an error); nothing to refuse otherwise.
 std::optional<Message> CheckHistogramTable(bool histogramShown);

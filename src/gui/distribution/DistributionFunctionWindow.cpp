@@ -18,6 +18,7 @@
 #include "kit/Named.h"
 #include "kit/QtText.h"
 #include "kit/Screen.h"
+#include "localization/CaptionSets.h"
 #include "localization/MainWindowTexts.h"
 #include "shell/ChartWindowSettings.h"
 #include "shell/Folders.h"
@@ -144,6 +145,15 @@ void DistributionFunctionWindow::ApplyLanguage(Language language)
     chartOptions_.ApplyLanguage(language);
     ToolWindow::ApplyLanguage(language);
     ApplyClipboardCaption(graphExport_.targets[0], language);
+    // The marks captions are the main window's.
+    const auto mainSet = MainWindowCaptionSet(language);
+    for (QWidget* shared : std::initializer_list<QWidget*>{chartOptions_.CheckBox1, chartOptions_.Label1,
+                                                           chartOptions_.Label2}) {
+        const auto caption = FindCaption(mainSet, shared->objectName().toStdString());
+        if (!caption) continue;
+        if (auto* box = qobject_cast<QCheckBox*>(shared)) box->setText(ToQString(*caption));
+        else if (auto* label = qobject_cast<QLabel*>(shared)) label->setText(ToQString(*caption));
+    }
     // The caption names the histogram once there is one; the axis titles follow the language.
     if (model_) setWindowTitle(ToQString(model_->Caption()));
     Redisplay();

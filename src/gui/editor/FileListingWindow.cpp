@@ -28,6 +28,7 @@ FileListingWindow::FileListingWindow(WindowContext& context, QWidget* parent)
     // The line numbers and the file's own columns line up only in a fixed-pitch font.
     ListBox1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     ListBox1->setSelectionMode(QAbstractItemView::NoSelection);
+    ListBox1->setFocusPolicy(Qt::NoFocus);
     ListBox1->viewport()->installEventFilter(this);
     auto* window = new QVBoxLayout(this);
     window->addWidget(ListBox1);

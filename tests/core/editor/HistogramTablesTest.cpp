@@ -28,7 +28,8 @@ TEST(HistogramTables, DiscreteRowsBetweenTheirEdges)
     const auto rows = HistogramTableRows(h, HistogramKind::Discrete);
     ASSERT_EQ(rows.size(), 9u);
     EXPECT_EQ(rows[0][3], TextCis(122));  // no blank before the frequency heading
-    EXPECT_EQ(rows[1], (HistogramTableRow{StrNaCarku(0), "", "", "    " + StrNaCarku(0), ""}));
+    // Edge rows hold their x under "x" and their F(x) under F(x).
+    EXPECT_EQ(rows[1], (HistogramTableRow{"", StrNaCarku(0), "", "", "    " + StrNaCarku(0)}));
     const double centreF[] = {0.25, 0.5 + 0.125, 0.75 + 0.125};
     const double edgeF[] = {0.5, 0.75, 1.0};
     for (int i = 0; i < 3; ++i) {
@@ -39,7 +40,7 @@ TEST(HistogramTables, DiscreteRowsBetweenTheirEdges)
         EXPECT_EQ(interval[3], TCetnost(12, h.Prob[i] * 4));
         EXPECT_EQ(interval[4], "    " + StrNaCarku(centreF[i]));
         EXPECT_EQ(rows[3 + 2 * i],
-                  (HistogramTableRow{StrNaCarku(2 + 2 * i), "", "", "    " + StrNaCarku(edgeF[i]), ""}));
+                  (HistogramTableRow{"", StrNaCarku(2 + 2 * i), "", "", "    " + StrNaCarku(edgeF[i])}));
     }
     EXPECT_EQ(rows[8], (HistogramTableRow{"", TextCis(49), "   " + StrNaCarku(1.0), TCetnost(12, 4), ""}));
     EXPECT_EQ(HistogramTableCaption("wind.v1.dis"), "wind");
