@@ -28,7 +28,6 @@ HistogramTableWindow::HistogramTableWindow(int formNumber, WindowContext& contex
                      "KontTisk");
     ExitBtn = Named(new QPushButton(QStringLiteral("OK")), "ExitBtn");
     StringGrid1 = MakeGrid(this, "StringGrid1", 0, 5);
-    StringGrid1->horizontalHeader()->setStretchLastSection(false);
 
     auto* tools = new QHBoxLayout;
     tools->addWidget(KontTisk);
