@@ -38,12 +38,8 @@ void ControlListingWindow::Open(const std::vector<ControlListingRow>& rows, cons
     fill(0, ControlListingHeadings());
     for (size_t row = 0; row < rows.size(); ++row) fill(static_cast<int>(row) + 1, rows[row]);
     StringGrid1->resizeColumnToContents(0);
-    SetPaletteColour(this, QPalette::Window, colours.windowBackground);
-    SetPaletteColour(StringGrid1, QPalette::Text, colours.panelText);
     ApplyLanguage(CurrentLanguage());
-    show();
-    raise();
-    activateWindow();
+    ShowInMainWindowColours(this, StringGrid1, colours);
 }
 
 void ControlListingWindow::ApplyLanguage(Language language)

@@ -51,11 +51,8 @@ void FileListingWindow::Open(const std::string& path, const std::string& histogr
         item->setForeground(ToQColor(line.colour));
     }
     histogramName_ = histogramName;
-    SetPaletteColour(this, QPalette::Window, colours.windowBackground);
     ApplyLanguage(CurrentLanguage());
-    show();
-    raise();
-    activateWindow();
+    ShowInMainWindowColours(this, nullptr, colours);
 }
 
 void FileListingWindow::ApplyLanguage(Language language)

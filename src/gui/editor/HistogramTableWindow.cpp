@@ -60,12 +60,8 @@ void HistogramTableWindow::Open(HistogramTableWindowModel model, const MainWindo
         }
     }
     StringGrid1->resizeColumnsToContents();
-    SetPaletteColour(this, QPalette::Window, colours.windowBackground);
-    SetPaletteColour(StringGrid1, QPalette::Text, colours.panelText);
     ApplyLanguage(CurrentLanguage());
-    show();
-    raise();
-    activateWindow();
+    ShowInMainWindowColours(this, StringGrid1, colours);
 }
 
 void HistogramTableWindow::ApplyLanguage(Language language)

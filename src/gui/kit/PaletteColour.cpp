@@ -17,4 +17,13 @@ void SetPaletteColour(QWidget* widget, QPalette::ColorRole role, Colour colour)
     if (role == QPalette::Window) widget->setAutoFillBackground(!system);
 }
 
+void ShowInMainWindowColours(QWidget* window, QWidget* table, const MainWindowColours& colours)
+{
+    SetPaletteColour(window, QPalette::Window, colours.windowBackground);
+    SetPaletteColour(table, QPalette::Text, colours.panelText);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 }  // namespace morvik

@@ -2,6 +2,7 @@
 #include <QPalette>
 
 #include "common/Colour.h"
+#include "shell/MainWindowSettings.h"
 
 class QWidget;
 
@@ -11,5 +12,9 @@ namespace morvik {
 // so that the default look follows the desktop theme; a window background fills itself only with a colour of
 // its own.
 void SetPaletteColour(QWidget* widget, QPalette::ColorRole role, Colour colour);
+
+// Shows a small table or listing window in front and active, in the main window's background colour and, for
+// `table` when there is one, its table text colour.
+void ShowInMainWindowColours(QWidget* window, QWidget* table, const MainWindowColours& colours);
 
 }  // namespace morvik

@@ -8,21 +8,14 @@
 #include <QTableWidget>
 
 #include "chart/ChartColour.h"
+#include "kit/PaletteColour.h"
 #include "localization/MainWindowNames.h"
 #include "mainwindow/MainWindow.h"
 
 namespace morvik {
 namespace {
 
-void SetRole(QWidget* widget, QPalette::ColorRole role, Colour colour)
-{
-    if (!widget) return;
-    const bool system = IsSystemColour(colour);
-    QPalette palette = widget->palette();
-    palette.setColor(role, system ? QApplication::palette(widget).color(role) : ToQColor(colour));
-    widget->setPalette(palette);
-    if (role == QPalette::Window) widget->setAutoFillBackground(!system);
-}
+const auto SetRole = &SetPaletteColour;
 
 // A group box's caption in its own colour, the box itself as the style draws it.
 void SetCaptionColour(QGroupBox* box, Colour colour)
