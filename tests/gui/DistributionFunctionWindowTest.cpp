@@ -195,6 +195,17 @@ private slots:
         QVERIFY(f.dialogs.Recorded().empty());
     }
 
+    void theScreenGoesToTheClipboard()
+    {
+        DistributionFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        f.OpenWindow();
+        QGuiApplication::clipboard()->clear();
+        f.Child<QToolButton>("SpeedButton1")->click();
+        QVERIFY(!QGuiApplication::clipboard()->image().isNull());
+        QVERIFY(f.distribution.isVisible());
+    }
+
     // Without any word processor on the path the user learns why none started; nothing else changes.
     void noWordProcessorIsReported()
     {
