@@ -13,6 +13,7 @@
 
 #include "GuiTest.h"
 #include "MainWindowFixture.h"
+#include "common/NumberText.h"
 #include "editor/HistogramEditor.h"
 #include "localization/MainWindowNames.h"
 #include "localization/TextCis.h"
@@ -94,6 +95,47 @@ private slots:
         // The editor keeps its place under its own keys.
         QVERIFY(f.context.settings.HasKey("--  Position  --", "PopisHistogramu-Form18.left"));
         QVERIFY(f.context.settings.HasKey("--  Position  --", "PopisHistogramu-Form18.Height"));
+    }
+
+    // "Histogram" in CBTypHist puts the shown histogram into the editor; corrected and saved, it is shown.
+    void correctsTheShownHistogram()
+    {
+        EditorFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        auto* choice = f.Find<QComboBox>(names::CBTypHist);
+        choice->setCurrentIndex(0);
+        emit choice->activated(0);
+        QVERIFY(f.editor.isVisible());
+        QVERIFY(!f.window->isEnabled());
+        QCOMPARE(f.Child<QLineEdit>("Edit4")->text(), QString("uniform"));
+        QCOMPARE(f.Child<QLineEdit>("Edit1")->text(), QString::fromStdString(StrNaCarku(0)));
+        QCOMPARE(f.Child<QLineEdit>("Edit2")->text(), QString::fromStdString(StrNaCarku(10)));
+        QCOMPARE(f.Child<QComboBox>("ComboBox1")->currentIndex(), 0);
+        QCOMPARE(f.Child<QPlainTextEdit>("Memo1")->toPlainText(), QString("1\n1\n1\n1\n1\n1\n1\n1\n1\n1"));
+        QCOMPARE(f.Child<QLineEdit>("Edit3")->text().trimmed(), QString("10"));
+        QCOMPARE(f.Child<QLineEdit>("Edit5")->text().trimmed(), QString("10"));
+
+        // One interval less, saved under the name offered.
+        f.Child<QPlainTextEdit>("Memo1")->setPlainText("1\n1\n1\n1\n1\n1\n1\n1\n2");
+        const std::string path = f.Results() + "/uniform.dis";
+        f.dialogs.AnswerPath(path);
+        f.Save();
+        QVERIFY(!f.editor.isVisible());
+        QVERIFY(f.window->isEnabled());
+        QCOMPARE(f.window->Model().ResultHistogram.Bins, 9);
+        QCOMPARE(f.window->Model().HistogramFile, path);
+    }
+
+    void withoutAHistogramTheCorrectionTypesANewOne()
+    {
+        EditorFixture f;
+        auto* choice = f.Find<QComboBox>(names::CBTypHist);
+        emit choice->activated(0);
+        QVERIFY(f.editor.isVisible());
+        QVERIFY(f.Child<QPlainTextEdit>("Memo1")->toPlainText().isEmpty());
+        QVERIFY(f.Child<QLineEdit>("Edit4")->text().isEmpty());
+        f.editor.close();
+        QVERIFY(f.window->isEnabled());
     }
 
     void saveChecksRefuseWithTheirMessages_data()

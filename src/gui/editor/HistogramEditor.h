@@ -23,6 +23,8 @@ public:
 
     // Opening from the main window: an empty editor.
     void Start();
+    // Opening over the histogram the main window shows, to correct it.
+    void StartCorrection(const Histogram& histogram, HistogramKind kind, const std::string& name);
     // `BitBtn2`: the checks, the save dialog, the file, the hand-over.
     void SaveClick();
 
@@ -38,6 +40,8 @@ private:
     void BuildControls();
     void ConnectControls();
     void Refresh();
+    // Shows the model's fields and the editor itself.
+    void ShowStarted();
 
     HistogramEditorModel model_;
     std::optional<EditorHandOver> handOver_;

@@ -102,6 +102,9 @@ signals:
     void closing();
     // Emitted after a histogram file was read, whether it became current (`opened`) or was refused.
     void histogramFileRead(const std::string& path, bool opened);
+    // Emitted when the user picks the first item of CBTypHist, "Histogram": the shown histogram is to be
+    // corrected in the editor (a new one typed when none is shown).
+    void correctionAsked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

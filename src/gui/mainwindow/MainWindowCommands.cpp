@@ -262,7 +262,12 @@ void MainWindow::ClearQueryOverlay()
 
 void MainWindow::ToolChoiceChange(int item)
 {
-    if (item <= 0 || item >= static_cast<int>(tools_.size())) return;  // the editor is not part of the program yet
+    if (item == 0) {
+        HideReOpenTable();
+        emit correctionAsked();
+        return;
+    }
+    if (item < 0 || item >= static_cast<int>(tools_.size())) return;
     const ToolEntry& tool = tools_[item];
     if (!tool.window || !tool.start) {
         toolChoice_->setCurrentIndex(0);

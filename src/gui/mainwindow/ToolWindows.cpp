@@ -92,6 +92,17 @@ ToolWindows::ToolWindows(MainWindow& main, WindowContext& context)
                          editor->Start();
                      });
 
+    // "Histogram" in CBTypHist: the shown histogram into the editor, or a new one when none is shown.
+    QObject::connect(&main, &MainWindow::correctionAsked, &main, [&main, editor] {
+        const MainModel& shown = main.Model();
+        if (!shown.HasHistogram()) {
+            main.findChild<QAction*>(QString::fromLatin1(names::Novyhistogram1))->trigger();
+            return;
+        }
+        main.setEnabled(false);
+        editor->StartCorrection(shown.ResultHistogram, shown.Kind, shown.Name);
+    });
+
     tables_ = std::make_unique<TableWindows>(main, context);
 }
 
