@@ -5,6 +5,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <filesystem>
+#include <fstream>
 #include <QtTest>
 #include <cmath>
 
@@ -133,6 +141,108 @@ private slots:
         QVERIFY(f.window->isEnabled());
     }
 
+    void theGraphGoesToAPictureFile_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("bitmap") << "Bitmapa" << "bmp" << QByteArray("BM");
+        QTest::newRow("vector") << "Metafile" << "svg" << QByteArray("<?xml");
+        QTest::newRow("JPEG") << "JPGFile" << "jpg" << QByteArray("\xff\xd8");
+    }
+    void theGraphGoesToAPictureFile()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, suffix);
+        QFETCH(QByteArray, start);
+        DistributionFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        f.OpenWindow();
+        f.Child<QAction>(target.toLatin1().constData())->trigger();
+        QVERIFY(f.Child<QAction>(target.toLatin1().constData())->isChecked());
+        QVERIFY(!f.Child<QAction>("Schranka")->isChecked());
+        const std::string path = f.context.folders.GraphsFolder + "/curve." + suffix.toStdString();
+        f.dialogs.AnswerPath(path);
+        f.Child<QToolButton>("UlozGraf")->click();
+        // Bitmap and vector go through the save dialog, JPEG through the picture dialog.
+        QCOMPARE(f.dialogs.Last().type, suffix == "jpg" ? DialogType::SavePicture : DialogType::SaveFile);
+        QCOMPARE(f.dialogs.Last().file.folder, f.context.folders.GraphsFolder);
+        QCOMPARE(f.dialogs.Last().file.defaultSuffix, suffix.toStdString());
+        std::ifstream file(path, std::ios::binary);
+        std::string head(static_cast<size_t>(start.size()), '\0');
+        file.read(head.data(), start.size());
+        QCOMPARE(QByteArray::fromStdString(head), start);
+
+        // An existing picture stays unless the user agrees.
+        const auto before = std::filesystem::last_write_time(path);
+        f.dialogs.AnswerPath(path);
+        f.dialogs.AnswerNo();
+        f.Child<QToolButton>("UlozGraf")->click();
+        QCOMPARE(f.dialogs.Last().text, FormatText(21, path));
+        QCOMPARE(std::filesystem::last_write_time(path), before);
+        QVERIFY(f.distribution.isVisible());
+    }
+
+    void theGraphGoesToTheClipboardFirst()
+    {
+        DistributionFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        f.OpenWindow();
+        QGuiApplication::clipboard()->clear();
+        f.dialogs.Clear();
+        QVERIFY(f.Child<QAction>("Schranka")->isChecked());
+        f.Child<QToolButton>("UlozGraf")->click();
+        QVERIFY(!QGuiApplication::clipboard()->image().isNull());
+        QVERIFY(f.dialogs.Recorded().empty());
+    }
+
+    void theScreenGoesToTheClipboard()
+    {
+        DistributionFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        f.OpenWindow();
+        QGuiApplication::clipboard()->clear();
+        f.Child<QToolButton>("SpeedButton1")->click();
+        QVERIFY(!QGuiApplication::clipboard()->image().isNull());
+        QVERIFY(f.distribution.isVisible());
+    }
+
+    // Without any word processor on the path the user learns why none started; nothing else changes.
+    void noWordProcessorIsReported()
+    {
+        DistributionFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        f.OpenWindow();
+        QTemporaryDir empty;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", empty.path().toLocal8Bit());
+        f.dialogs.Clear();
+        f.Child<QToolButton>("OtevriWord")->click();
+        qputenv("PATH", path);
+        QCOMPARE(f.dialogs.Recorded().size(), size_t(1));
+        QCOMPARE(f.dialogs.Last().kind, DialogKind::Error);
+        QVERIFY(f.dialogs.Last().text.find("libreoffice") != std::string::npos);
+        QVERIFY(f.dialogs.Last().text.find("abiword") != std::string::npos);
+        QVERIFY(f.distribution.isVisible());
+    }
+
+    // Closing takes the main window's query answer off its chart and empties the query fields.
+    void closingClearsTheMainWindowsQuery()
+    {
+        DistributionFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        f.Type(names::EditXY, "3.5");
+        f.window->ValueQueryExit();
+        QVERIFY(!f.window->ChartContent().overlay.bars.empty());
+        f.OpenWindow();
+        f.distribution.close();
+        QVERIFY(f.window->isEnabled());
+        QVERIFY(f.Edit(names::EditXY)->text().isEmpty());
+        QVERIFY(f.Edit(names::EditP)->text().isEmpty());
+        QVERIFY(f.window->ChartContent().overlay.bars.empty());
+        QCOMPARE(f.window->ChartContent().main.bars.size(), size_t(10));
+    }
+
     void textsInBothLanguages_data()
     {
         QTest::addColumn<int>("language");
@@ -154,6 +264,16 @@ private slots:
         QCOMPARE(f.distribution.windowTitle(), QString::fromStdString(FormatText(59, "uniform")));
         QCOMPARE(f.Child<QComboBox>("CBValInd")->itemText(1), valueItem);
         QCOMPARE(f.Child<QPushButton>("ExitBtn")->toolTip().trimmed(), exitHint);
+        // The marks captions and the clipboard target take the main window's words; the tool bar buttons have
+        // their hints.
+        for (const char* shared : {"Label1", "Label2"}) {
+            QCOMPARE(f.Child<QLabel>(shared)->text(), f.Find<QLabel>(shared)->text());
+        }
+        QCOMPARE(f.Child<QCheckBox>("CheckBox1")->text(), f.Find<QCheckBox>("CheckBox1")->text());
+        QCOMPARE(f.Child<QAction>("Schranka")->text(), f.Action(names::Schranka)->text());
+        for (const char* tool : {"SpeedButton1", "UlozGraf", "OtevriWord"}) {
+            QVERIFY2(!f.Child<QToolButton>(tool)->toolTip().isEmpty(), tool);
+        }
         QCOMPARE(f.Chart().leftAxisTitle, TextCis(159));
         f.distribution.close();
         QVERIFY(f.window->isEnabled());

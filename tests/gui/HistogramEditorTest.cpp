@@ -13,6 +13,7 @@
 
 #include "GuiTest.h"
 #include "MainWindowFixture.h"
+#include "common/NumberText.h"
 #include "editor/HistogramEditor.h"
 #include "localization/MainWindowNames.h"
 #include "localization/TextCis.h"
@@ -86,6 +87,55 @@ private slots:
         QVERIFY(f.window->isEnabled());
         QCOMPARE(f.window->Model().Name, std::string("mybeam"));
         QCOMPARE(f.window->ChartContent().main.bars.size(), size_t(4));
+        // The saved file is the main window's current file: its kind shows and it can be listed and described.
+        QCOMPARE(f.window->Model().HistogramFile, path);
+        QCOMPARE(f.Cell("StringGrid4", 2, 1), QString(" Discrete"));
+        QVERIFY(f.Action(names::VypisVstHist)->isEnabled());
+        QVERIFY(f.Action(names::PopisVysledku1)->isEnabled());
+        // The editor keeps its place under its own keys.
+        QVERIFY(f.context.settings.HasKey("--  Position  --", "PopisHistogramu-Form18.left"));
+        QVERIFY(f.context.settings.HasKey("--  Position  --", "PopisHistogramu-Form18.Height"));
+    }
+
+    // "Histogram" in CBTypHist puts the shown histogram into the editor; corrected and saved, it is shown.
+    void correctsTheShownHistogram()
+    {
+        EditorFixture f;
+        f.Open(f.Fixture("uniform.dis"));
+        auto* choice = f.Find<QComboBox>(names::CBTypHist);
+        choice->setCurrentIndex(0);
+        emit choice->activated(0);
+        QVERIFY(f.editor.isVisible());
+        QVERIFY(!f.window->isEnabled());
+        QCOMPARE(f.Child<QLineEdit>("Edit4")->text(), QString("uniform"));
+        QCOMPARE(f.Child<QLineEdit>("Edit1")->text(), QString::fromStdString(StrNaCarku(0)));
+        QCOMPARE(f.Child<QLineEdit>("Edit2")->text(), QString::fromStdString(StrNaCarku(10)));
+        QCOMPARE(f.Child<QComboBox>("ComboBox1")->currentIndex(), 0);
+        QCOMPARE(f.Child<QPlainTextEdit>("Memo1")->toPlainText(), QString("1\n1\n1\n1\n1\n1\n1\n1\n1\n1"));
+        QCOMPARE(f.Child<QLineEdit>("Edit3")->text().trimmed(), QString("10"));
+        QCOMPARE(f.Child<QLineEdit>("Edit5")->text().trimmed(), QString("10"));
+
+        // One interval less, saved under the name offered.
+        f.Child<QPlainTextEdit>("Memo1")->setPlainText("1\n1\n1\n1\n1\n1\n1\n1\n2");
+        const std::string path = f.Results() + "/uniform.dis";
+        f.dialogs.AnswerPath(path);
+        f.Save();
+        QVERIFY(!f.editor.isVisible());
+        QVERIFY(f.window->isEnabled());
+        QCOMPARE(f.window->Model().ResultHistogram.Bins, 9);
+        QCOMPARE(f.window->Model().HistogramFile, path);
+    }
+
+    void withoutAHistogramTheCorrectionTypesANewOne()
+    {
+        EditorFixture f;
+        auto* choice = f.Find<QComboBox>(names::CBTypHist);
+        emit choice->activated(0);
+        QVERIFY(f.editor.isVisible());
+        QVERIFY(f.Child<QPlainTextEdit>("Memo1")->toPlainText().isEmpty());
+        QVERIFY(f.Child<QLineEdit>("Edit4")->text().isEmpty());
+        f.editor.close();
+        QVERIFY(f.window->isEnabled());
     }
 
     void saveChecksRefuseWithTheirMessages_data()
@@ -125,21 +175,33 @@ private slots:
         QVERIFY(!f.window->Model().HasHistogram());
     }
 
+    // Opening the editor empties the main window (a new histogram is typed from nothing); a write error then
+    // leaves it so, with the editor open, and closing gives back the empty window.
     void aWriteErrorLeavesEverythingAsItWas()
     {
         EditorFixture f;
         f.Open(f.Fixture("uniform.dis"));
+        QVERIFY(f.Action(names::VypisVstHist)->isEnabled());
         f.OpenEditor();
+        QVERIFY(!f.window->Model().HasHistogram());
+        QVERIFY(f.window->ChartContent().main.bars.empty());
+        QVERIFY(!f.Action(names::VypisVstHist)->isEnabled());
+        QVERIFY(!f.Action(names::PopisVysledku1)->isEnabled());
         f.Fill("beam", "0", "10", "1\n2");
         f.dialogs.AnswerPath(f.Results() + "/no such folder/beam.dis");
         f.dialogs.AnswerOk();
         f.Save();
         QCOMPARE(f.dialogs.Recorded().back().type, DialogType::Message);
         QVERIFY(f.editor.isVisible());
+        QVERIFY(!f.window->isEnabled());
+        QVERIFY(!f.window->Model().HasHistogram());
         f.editor.close();
         QVERIFY(f.window->isEnabled());
-        QCOMPARE(f.window->Model().Name, std::string("uniform"));
-        QCOMPARE(f.window->ChartContent().main.bars.size(), size_t(10));
+        QVERIFY(!f.window->Model().HasHistogram());
+        QVERIFY(f.window->ChartContent().main.bars.empty());
+        QCOMPARE(f.window->ChartContent().titleLines.back(), std::string("Histogram :   X * A"));
+        QVERIFY(!f.Action(names::VypisVstHist)->isEnabled());
+        QVERIFY(!f.Action(names::PopisVysledku1)->isEnabled());
     }
 
     void anExistingFileIsKeptUnlessTheUserAgrees()

@@ -15,6 +15,7 @@
 #include <QtTest>
 
 #include "dialogs/ScriptedDialogSeam.h"
+#include "kit/DesktopCommands.h"
 
 namespace morvik::test {
 namespace {
@@ -54,11 +55,17 @@ MonkeyDriver::MonkeyDriver(unsigned long long seed, ScriptedDialogSeam& dialogs,
     connect(&watchdog_, &QTimer::timeout, this, &MonkeyDriver::CloseWhatWaits);
     watchdog_.start(20);
     for (const char* scheme : UrlSchemes) QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "OpenUrl");
+    // The word processor is never started: each program "is missing", so its failure message is exercised.
+    SetProcessStarter([](const QString&, const QStringList&, QString& reason) {
+        reason = QStringLiteral("not started by the monkey");
+        return false;
+    });
 }
 
 MonkeyDriver::~MonkeyDriver()
 {
     for (const char* scheme : UrlSchemes) QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    SetProcessStarter({});
 }
 
 void MonkeyDriver::OpenUrl(const QUrl&) {}

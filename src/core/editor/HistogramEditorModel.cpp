@@ -1,6 +1,7 @@
 #include "editor/HistogramEditorModel.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "common/AtomicFile.h"
 #include "common/NumberText.h"
@@ -52,6 +53,22 @@ void HistogramEditorModel::Start()
     clicked_.clear();
     sum_ = 0;
     refusedLine_.reset();
+}
+
+void HistogramEditorModel::StartCorrection(const Histogram& histogram, HistogramKind kind, const std::string& name)
+{
+    Start();
+    name_ = name;
+    kind_ = kind;
+    const bool discrete = kind == HistogramKind::Discrete;
+    min_ = StrNaCarku(discrete ? histogram.Min - histogram.Width / 2 : histogram.Min);
+    max_ = StrNaCarku(discrete ? histogram.Max + histogram.Width / 2 : histogram.Max);
+    std::vector<std::string> lines;
+    const int bins = std::clamp(histogram.Bins, 0, MaxLines);
+    for (int i = 0; i < bins; ++i) {
+        lines.push_back(std::to_string(static_cast<long long>(std::nearbyint(histogram.Prob[i] * histogram.Total))));
+    }
+    SetFrequencies(std::move(lines));
 }
 
 void HistogramEditorModel::LeaveName() { name_ = WithoutBlanks(name_); }

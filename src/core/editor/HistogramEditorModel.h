@@ -39,6 +39,10 @@ public:
     HistogramEditorModel() { Start(); }
     // The state the editor opens with: everything empty, Total "0", kind Discrete.
     void Start();
+    // The editor over the shown histogram, to correct it: one line per interval with its frequency Prob[i] * Total
+    // rounded to the nearest whole number (halves to even), the name, the kind, and Min and Max as the file keeps
+    // them (the outer edges for Discrete; the first and last value for Pure Discrete, whose Max is not shown).
+    void StartCorrection(const Histogram& histogram, HistogramKind kind, const std::string& name);
 
     // Edit4: the name as typed; leaving the box removes its blanks.
     void SetName(std::string text) { name_ = std::move(text); }

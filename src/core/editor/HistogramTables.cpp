@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/AtomicFile.h"
 #include "common/NumberText.h"
 #include "localization/TextCis.h"
 
@@ -51,7 +52,7 @@ std::vector<HistogramTableRow> HistogramTableRows(const Histogram& h, HistogramK
     std::vector<HistogramTableRow> rows{HistogramTableHeadings(kind)};
     rows.reserve(static_cast<size_t>(RowCount(h, kind)));
     if (kind == HistogramKind::Discrete)
-        rows.push_back({StrNaCarku(h.Min - h.Width / 2), "", "", "    " + StrNaCarku(0), ""});
+        rows.push_back({"", StrNaCarku(h.Min - h.Width / 2), "", "", "    " + StrNaCarku(0)});
     double F = 0;
     for (int i = 0; i < n; ++i) {
         const double p = h.Prob[i];
@@ -61,7 +62,7 @@ std::vector<HistogramTableRow> HistogramTableRows(const Histogram& h, HistogramK
         rows.push_back({TCetnost(5, i + 1), StrNaCarku(h.ValueAt(i)), "   " + StrNaCarku(p), TCetnost(12, p * h.Total),
                         "    " + StrNaCarku(shownF)});
         if (kind == HistogramKind::Discrete) {
-            rows.push_back({StrNaCarku(h.Min + (i + 0.5) * h.Width), "", "", "    " + StrNaCarku(F), ""});
+            rows.push_back({"", StrNaCarku(h.Min + (i + 0.5) * h.Width), "", "", "    " + StrNaCarku(F)});
         }
     }
     rows.push_back({"", TextCis(49), "   " + StrNaCarku(F), TCetnost(12, h.Total), ""});
@@ -108,16 +109,18 @@ std::string ControlListingCaption() { return TextCis(39); }
 
 ControlListingRow ControlListingHeadings() { return {"  I N T", TextCis(122)}; }
 
-std::vector<ControlListingRow> ControlListingRows(std::span<const double> frequencies)
+std::optional<std::vector<ControlListingRow>> ControlListingRows(const HistogramRead& read)
 {
-    std::vector<ControlListingRow> rows;
-    rows.reserve(frequencies.size() + 1);
+    if (!read.headerRead) return std::nullopt;
+    const size_t intervals = static_cast<size_t>(std::clamp(read.histogram.Bins, 0, MaxBins));
+    std::vector<ControlListingRow> rows(std::max(intervals, read.frequencies.size()));
     double sum = 0;
-    for (size_t i = 0; i < frequencies.size(); ++i) {
-        sum += frequencies[i];
-        rows.push_back({TCetnost(5, static_cast<double>(i + 1)), TCetnost(12, frequencies[i])});
+    for (size_t i = 0; i < read.frequencies.size(); ++i) {
+        const double frequency = static_cast<double>(read.frequencies[i]);
+        sum += frequency;
+        rows[i] = {TCetnost(7, static_cast<double>(i + 1)), TCetnost(12, frequency)};
     }
-    rows.push_back({TextCis(49), TCetnost(12, sum)});
+    rows.push_back(read.dataRead ? ControlListingRow{TextCis(49), TCetnost(12, sum)} : ControlListingRow{});
     return rows;
 }
 
@@ -149,6 +152,24 @@ std::vector<ListingLine> FileListing(std::string_view content)
     }
     items.push_back({std::string(115, '-'), inBins ? ListingBinColour : ListingHeaderColour});
     return items;
+}
+
+FileListingRead ListHistogramFile(const std::string& path)
+{
+    FileListingRead listing;
+    std::string content;
+    const CappedRead read = ReadFileUpTo(path, MaxHistogramFileBytes, content);
+    if (read == CappedRead::Unreadable) {
+        listing.message = Message::Error(FormatText(9, path));
+        return listing;
+    }
+    if (read == CappedRead::TooLarge) {
+        // The reader refuses such a file from its size alone, in its own words.
+        listing.message = ReadHistogramFile(path, HistogramKind::Discrete).message;
+        return listing;
+    }
+    listing.lines = FileListing(content);
+    return listing;
 }
 
 }  // namespace morvik

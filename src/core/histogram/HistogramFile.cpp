@@ -137,6 +137,7 @@ void ParseInto(std::string_view content, ReaderMode mode, HistogramRead& read)
         }
     }
 
+    read.headerRead = true;
     long double sum = 0;
     int n = 0;
     while (next < lines.size()) {
@@ -147,10 +148,12 @@ void ParseInto(std::string_view content, ReaderMode mode, HistogramRead& read)
         if (!value) throw Error(FormatText(15, position) + line);
         if (*value < 0) throw Error(FormatText(16, position));
         if (n < h.Bins) h.Prob[n] = static_cast<double>(*value) / h.Total;
+        read.frequencies.push_back(*value);
         sum += *value;
         ++n;
     }
     read.dataLines = n;
+    read.dataRead = true;
     const long double roundedSum = std::nearbyint(sum);
     // 2^63 - 1 is exact in extended precision, so every sum that fits is kept to the last digit.
     constexpr long double largest = 9223372036854775807.0L;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/Message.h"
 #include "common/Paths.h"
@@ -24,6 +25,11 @@ struct HistogramRead {
     // The header texts as the reader found them (for the input panel and table rows).
     std::string minText, maxText, binsText, totalText;
     int dataLines = 0;
+    // What the read went through, for the control listing: the header was read (the data lines follow), the
+    // frequencies accepted one by one, and the data ran to the end of the file without a refused line.
+    bool headerRead = false;
+    std::vector<int64_t> frequencies;
+    bool dataRead = false;
     bool ok() const { return !message; }
 };
 

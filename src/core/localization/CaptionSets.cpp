@@ -27,6 +27,7 @@ std::span<const CaptionText> CaptionSet(int formNumber, Language language)
     case 1: return MainWindowCaptionSet(language);
     case 2: return VersionWindowCaptionSet(language);
     case 3: return ResultTableCaptionSet(language);
+    case 4: return ControlListingCaptionSet(language);
     case 5: return ColoursCaptionSet(language);
     case 6: return SettingsViewerCaptionSet(language);
     case 7: return SummationCaptionSet(language);

@@ -1,4 +1,5 @@
-// The caption sets of the result tables (TForm3, TForm9) and of the file listing (TForm15) in both languages.
+// The caption sets of the result tables (TForm3, TForm9), the control listing (TForm4) and the file listing
+// (TForm15) in both languages.
 #include "localization/TableCaptionSets.h"
 
 namespace morvik {
@@ -36,6 +37,13 @@ constexpr CaptionText RowEnglish[] = {
     Hint("ExitBtn", "Close | Closes the table"),
 };
 
+constexpr CaptionText ControlCzech[] = {
+    Hint("StringGrid1", "Kontrolní výpis | Četnosti intervalů, jak byly načteny ze souboru, a jejich součet"),
+};
+constexpr CaptionText ControlEnglish[] = {
+    Hint("StringGrid1", "Monitoring statement | The frequencies of the intervals as read from the file, and their sum"),
+};
+
 constexpr CaptionText ListingCzech[] = {
     Title("  Morvik :   Výpis histogramu "),
     Hint("ListBox1", "Výpis souboru | Řádky souboru histogramu; kliknutí výpis zavře"),
@@ -62,6 +70,12 @@ std::span<const CaptionText> RowTableCaptionSet(Language language)
 {
     if (language == Language::Czech) return RowCzech;
     return RowEnglish;
+}
+
+std::span<const CaptionText> ControlListingCaptionSet(Language language)
+{
+    if (language == Language::Czech) return ControlCzech;
+    return ControlEnglish;
 }
 
 std::span<const CaptionText> FileListingCaptionSet(Language language)

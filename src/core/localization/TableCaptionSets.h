@@ -12,6 +12,8 @@ namespace morvik {
 std::span<const CaptionText> ResultTableCaptionSet(Language language);
 std::span<const CaptionText> RowTableCaptionSet(Language language);
 std::span<const CaptionText> FileListingCaptionSet(Language language);
+// The control listing of a file being read (TForm4): its caption is a catalogue text, set as it opens.
+std::span<const CaptionText> ControlListingCaptionSet(Language language);
 // The distribution-function window (TForm10) and the new-histogram editor (TForm18).
 std::span<const CaptionText> DistributionCaptionSet(Language language);
 std::span<const CaptionText> HistogramEditorCaptionSet(Language language);

@@ -17,6 +17,7 @@
 #include "combination/RowGraphWindow.h"
 #include "combination/TableCellDelegate.h"
 #include "dialogs/DialogSeam.h"
+#include "kit/FormColours.h"
 #include "localization/MessageNumbers.h"
 #include "localization/CaptionSets.h"
 #include "shell/MainWindowSettings.h"
@@ -52,13 +53,6 @@ QToolButton* MakeInCellButton(const char* name, QStyle::StandardPixmap icon, QWi
     button->setFocusPolicy(Qt::StrongFocus);
     button->hide();
     return button;
-}
-
-void SetPaletteColour(QWidget* widget, QPalette::ColorRole role, Colour colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, ToQColor(colour));
-    widget->setPalette(palette);
 }
 
 }  // namespace
@@ -162,11 +156,11 @@ void ComponentTableWindow::ApplyColours()
 {
     const MainWindowColours colours = graph_->MainOptions().colours;
     setAutoFillBackground(true);
-    SetPaletteColour(this, QPalette::Window, colours.windowBackground);
-    SetPaletteColour(findChild<QFrame*>(QStringLiteral("Panel1")), QPalette::Window, colours.toolPanel);
-    SetPaletteColour(grid_, QPalette::Text, colours.panelText);
-    SetPaletteColour(maxIntervalsCaption_, QPalette::WindowText, colours.panelText);
-    SetPaletteColour(maxIntervals_, QPalette::WindowText, colours.panelText);
+    SetPaletteRole(this, QPalette::Window, colours.windowBackground);
+    SetPaletteRole(findChild<QFrame*>(QStringLiteral("Panel1")), QPalette::Window, colours.toolPanel);
+    SetPaletteRole(grid_, QPalette::Text, colours.panelText);
+    SetPaletteRole(maxIntervalsCaption_, QPalette::WindowText, colours.panelText);
+    SetPaletteRole(maxIntervals_, QPalette::WindowText, colours.panelText);
 }
 
 void ComponentTableWindow::Start()

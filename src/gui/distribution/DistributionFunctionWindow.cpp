@@ -149,6 +149,7 @@ void DistributionFunctionWindow::ApplyLanguage(Language language)
     chartOptions_.CheckBox1->setText(mainCaption(chartOptions_.CheckBox1));
     chartOptions_.Label1->setText(mainCaption(chartOptions_.Label1));
     chartOptions_.Label2->setText(mainCaption(chartOptions_.Label2));
+    ApplyClipboardCaption(graphTargets_[0], language);
     // The caption names the histogram once there is one; the axis titles follow the language.
     if (model_) setWindowTitle(ToQString(model_->Caption()));
     Redisplay();

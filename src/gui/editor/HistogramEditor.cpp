@@ -109,13 +109,34 @@ void HistogramEditor::ConnectControls()
 void HistogramEditor::Start()
 {
     model_.Start();
+    ShowStarted();
+}
+
+void HistogramEditor::StartCorrection(const Histogram& histogram, HistogramKind kind, const std::string& name)
+{
+    model_.StartCorrection(histogram, kind, name);
+    ShowStarted();
+}
+
+void HistogramEditor::ShowStarted()
+{
     handOver_.reset();
+    savedFile_.clear();
     {
+        // The fields show the model as it starts; their change signals would only tell it again.
         const QSignalBlocker quietMemo(Memo1);
-        Memo1->clear();
+        const QSignalBlocker quietKind(ComboBox1);
+        const QSignalBlocker quietMin(Edit1);
+        const QSignalBlocker quietMax(Edit2);
+        QStringList lines;
+        for (const std::string& line : model_.Lines()) lines << ToQString(line);
+        Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+        ComboBox1->setCurrentIndex(model_.Kind() == HistogramKind::PureDiscrete ? 1 : 0);
+        Edit1->setText(ToQString(model_.MinText()));
+        Edit2->setText(ToQString(model_.MaxText()));
     }
-    for (QLineEdit* edit : {Edit4, Edit1, Edit2, Edit6}) edit->clear();
-    ComboBox1->setCurrentIndex(0);
+    Edit4->setText(ToQString(model_.Name()));
+    Edit6->clear();
     ApplyLanguage(CurrentLanguage());
     Refresh();
     show();
@@ -154,6 +175,7 @@ void HistogramEditor::SaveClick()
         return;
     }
     handOver_ = std::move(saved.handOver);
+    savedFile_ = handOver_->path;
     close();
 }
 

@@ -23,10 +23,14 @@ public:
 
     // Opening from the main window: an empty editor.
     void Start();
+    // Opening over the histogram the main window shows, to correct it.
+    void StartCorrection(const Histogram& histogram, HistogramKind kind, const std::string& name);
     // `BitBtn2`: the checks, the save dialog, the file, the hand-over.
     void SaveClick();
 
     const HistogramEditorModel& Model() const { return model_; }
+    // The file the histogram of this opening was saved as, or empty.
+    const std::string& SavedFile() const { return savedFile_; }
 
 protected:
     std::optional<PublishedResult> TakeResult() override;
@@ -36,9 +40,12 @@ private:
     void BuildControls();
     void ConnectControls();
     void Refresh();
+    // Shows the model's fields and the editor itself.
+    void ShowStarted();
 
     HistogramEditorModel model_;
     std::optional<EditorHandOver> handOver_;
+    std::string savedFile_;
 
     QLineEdit* Edit4 = nullptr;  // name
     QLineEdit* Edit1 = nullptr;  // Min

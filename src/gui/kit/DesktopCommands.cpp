@@ -17,6 +17,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "kit/DesktopOpener.h"
 #include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 #include "shell/DesktopPrograms.h"
@@ -41,7 +42,7 @@ bool StartDetached(const QString& program, const QStringList& arguments, QString
     return false;
 }
 
-bool OpenUrl(const QString& url) { return QDesktopServices::openUrl(QUrl(url)); }
+bool OpenUrl(const QString& url) { return OpenWithDesktop(QUrl(url)); }
 
 ProcessStarter& Starter()
 {

@@ -30,6 +30,15 @@ void SetPaletteRole(QWidget* widget, QPalette::ColorRole role, Colour colour)
     if (role == QPalette::Window) widget->setAutoFillBackground(!system);
 }
 
+void ShowInMainWindowColours(QWidget* window, QWidget* table, const MainWindowColours& colours)
+{
+    SetPaletteRole(window, QPalette::Window, colours.windowBackground);
+    SetPaletteRole(table, QPalette::Text, colours.panelText);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void PaintFormColours(QWidget* window, int formNumber, const MainWindowColours& colours)
 {
     const FormColouredControls controls = ColouredControls(formNumber);

@@ -11,6 +11,8 @@
 #include "chart/ChartView.h"
 #include "dialogs/DialogSeam.h"
 #include "kit/Named.h"
+#include "kit/QtText.h"
+#include "localization/CaptionSets.h"
 #include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 #include "statlib/MessageDialog.h"
@@ -128,6 +130,11 @@ void ExportChart(const ChartView& chart, GraphTarget target, const std::string& 
     const std::optional<ExportFailure> failure =
         target == GraphTarget::Metafile ? chart.saveSvg(*path) : chart.saveBitmap(*path);
     if (failure) ShowWriteFailure(*path, *failure);
+}
+
+void ApplyClipboardCaption(QAction* schranka, Language language)
+{
+    if (const auto caption = FindCaption(MainWindowCaptionSet(language), "Schranka")) schranka->setText(ToQString(*caption));
 }
 
 }  // namespace morvik

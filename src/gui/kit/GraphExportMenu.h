@@ -4,6 +4,7 @@
 #include <string>
 
 #include "chart/GraphExport.h"
+#include "localization/TextCis.h"
 
 class QAction;
 class QMenu;
@@ -38,5 +39,8 @@ void CheckGraphTarget(const GraphTargetItems& items, GraphTarget target);
 // dialog (opened in `graphsFolder`), after message 21 when the file exists. The JPEG is made from a bitmap in a
 // temporary folder that is removed whatever the user answers.
 void ExportChart(const ChartView& chart, GraphTarget target, const std::string& graphsFolder);
+
+// The clipboard item carries the main window's word for it in every chart window.
+void ApplyClipboardCaption(QAction* schranka, Language language);
 
 }  // namespace morvik

@@ -33,7 +33,6 @@
 #include "kit/MenuShortcuts.h"
 #include "localization/MainWindowTexts.h"
 #include "localization/MessageNumbers.h"
-#include "mainwindow/LaterCommands.h"
 #include "mainwindow/WidgetTexts.h"
 #include "shell/DateTimeText.h"
 #include "shell/StartPlacement.h"
@@ -56,12 +55,6 @@ MainWindow::MainWindow(WindowContext& context, std::string version, QWidget* par
     BuildCentre();
     BuildStatusBar();
     MenuShortcutsWin(this);
-
-    for (QObject* command : findChildren<QObject*>()) {
-        if (!IsLaterCommand(command->objectName().toStdString())) continue;
-        if (auto* action = qobject_cast<QAction*>(command)) action->setEnabled(false);
-        else if (auto* widget = qobject_cast<QWidget*>(command)) widget->setEnabled(false);
-    }
 
     connect(Act(names::Otevthistogram1), &QAction::triggered, this, &MainWindow::OpenHistogramCommand);
     connect(Act(names::Ulozit3), &QAction::triggered, this, &MainWindow::SaveHistogramClick);

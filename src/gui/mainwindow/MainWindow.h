@@ -97,6 +97,12 @@ public:
 
     // Takes over the histogram a tool window hands over as it closes, and enables the window again.
     void PublishResult(const PublishedResult& result);
+    // The shown histogram was saved as `path` (by the editor): it is the current file, which can be listed.
+    void TakeHistogramFile(const std::string& path);
+    // Back to the empty window, as before a new histogram is typed.
+    void ResetToEmpty();
+    // Takes the query's answer off the chart and empties the query fields.
+    void ClearQueryOverlay();
 
     void RedrawHistogram();
     void SetResultActions(bool on);
@@ -107,6 +113,11 @@ signals:
     // Emitted after the main window's caption set has been applied (at start, on a language switch and by the
     // default values), once every other window has taken its own set.
     void captionSetApplied(morvik::Language language);
+    // Emitted after a histogram file was read, whether it became current (`opened`) or was refused.
+    void histogramFileRead(const std::string& path, bool opened);
+    // Emitted when the user picks the first item of CBTypHist, "Histogram": the shown histogram is to be
+    // corrected in the editor (a new one typed when none is shown).
+    void correctionAsked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

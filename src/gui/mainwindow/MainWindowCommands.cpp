@@ -17,6 +17,7 @@
 #include "shell/MainWindowSettings.h"
 #include "statlib/MessageDialog.h"
 #include "common/NumberText.h"
+#include "common/Paths.h"
 #include "windows/WindowContext.h"
 
 namespace morvik {
@@ -49,10 +50,12 @@ void MainWindow::OpenHistogramCommand()
 bool MainWindow::OpenHistogram(const std::string& path)
 {
     if (std::optional<Message> refusal = window_.OpenChosenHistogram(path, context_.folders.HistogramsRoot)) {
+        emit histogramFileRead(path, false);
         ShowMessage(*refusal);
         return false;
     }
     AfterHistogramChange();
+    emit histogramFileRead(path, true);
     FocusQueryField();
     HideReOpenTable();
     toolChoice_->setCurrentIndex(0);
@@ -63,10 +66,12 @@ bool MainWindow::OpenHistogram(const std::string& path)
 bool MainWindow::OpenFromPath(const std::string& path, const std::optional<std::string>& reopenMultiple)
 {
     if (std::optional<Message> refusal = model_.OpenHistogramFile(path, reopenMultiple)) {
+        emit histogramFileRead(path, false);
         ShowMessage(*refusal);
         return false;
     }
     AfterHistogramChange();
+    emit histogramFileRead(path, true);
     FocusQueryField();
     return true;
 }
@@ -90,6 +95,7 @@ void MainWindow::SaveHistogramClick()
     ClearQueryResults();
     RefreshChart();
     RefreshReOpenMenu();
+    Act(names::VypisVstHist)->setEnabled(true);  // the shown histogram is the file now
 }
 
 void MainWindow::SaveResultsClick()
@@ -225,14 +231,43 @@ void MainWindow::PublishResult(const PublishedResult& result)
 {
     model_.PublishResult(result.histogram, result.kind, result.name, result.titleNote);
     AfterHistogramChange();
+    Act(names::VypisVstHist)->setEnabled(false);  // no file holds the new histogram yet
     setEnabled(true);
     toolChoice_->setCurrentIndex(0);
     FocusQueryField();
 }
 
+void MainWindow::TakeHistogramFile(const std::string& path)
+{
+    model_.HistogramFile = path;
+    model_.HistogramFolder = FolderOf(path);
+    Act(names::VypisVstHist)->setEnabled(model_.HasHistogram());
+}
+
+void MainWindow::ResetToEmpty()
+{
+    HideReOpenTable();
+    model_.Reset();
+    AfterHistogramChange();
+    Act(names::VypisVstHist)->setEnabled(false);
+}
+
+void MainWindow::ClearQueryOverlay()
+{
+    model_.ClearQuery();
+    window_.ClearOverlay();
+    ClearQueryResults();
+    RefreshChart();
+}
+
 void MainWindow::ToolChoiceChange(int item)
 {
-    if (item <= 0 || item >= static_cast<int>(tools_.size())) return;  // the editor is not part of the program yet
+    if (item == 0) {
+        HideReOpenTable();
+        emit correctionAsked();
+        return;
+    }
+    if (item < 0 || item >= static_cast<int>(tools_.size())) return;
     const ToolEntry& tool = tools_[item];
     if (!tool.window || !tool.start) {
         toolChoice_->setCurrentIndex(0);

@@ -16,7 +16,6 @@
 #include "kit/IntervalTableView.h"
 #include "localization/MainWindowTexts.h"
 #include "mainwindow/WidgetTexts.h"
-#include "mainwindow/LaterCommands.h"
 #include "mainwindow/MainWindow.h"
 #include "common/NumberText.h"
 #include "windows/CaptionApplier.h"
@@ -37,9 +36,8 @@ void MainWindow::SetResultActions(bool on)
 {
     for (const char* name : ResultActions) {
         const QString objectName = QString::fromLatin1(name);
-        const bool enabled = on && !IsLaterCommand(name);
-        if (QAction* action = findChild<QAction*>(objectName)) action->setEnabled(enabled);
-        else if (auto* widget = findChild<QWidget*>(objectName)) widget->setEnabled(enabled);
+        if (QAction* action = findChild<QAction*>(objectName)) action->setEnabled(on);
+        else if (auto* widget = findChild<QWidget*>(objectName)) widget->setEnabled(on);
     }
 }
 

@@ -63,6 +63,7 @@ void MainWindow::ReOpenTableClick(int row)
     HideReOpenTable();
     const int index = row - 1;  // row 0 holds the headings
     const MainWindowModel::ReOpenStep step = window_.OpenReOpenEntry(index);
+    if (!step.file.empty()) emit histogramFileRead(step.file, step.opened);
     if (step.refusal) ShowMessage(*step.refusal);
     if (step.opened) {
         AfterHistogramChange();

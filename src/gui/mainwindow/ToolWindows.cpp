@@ -6,6 +6,7 @@
 #include "editor/HistogramEditor.h"
 #include "localization/MainWindowNames.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/TableWindows.h"
 #include "parametric/ParametricWindow.h"
 #include "rawdata/RawDataWindow.h"
 #include "windows/ToolWindow.h"
@@ -60,7 +61,10 @@ ToolWindows::ToolWindows(MainWindow& main, WindowContext& context)
     distribution_ = std::make_unique<DistributionFunctionWindow>(context);
     DistributionFunctionWindow* distribution = distribution_.get();
     QObject::connect(distribution, &DistributionFunctionWindow::indexLabelsChanged, &main, followLabels);
-    QObject::connect(distribution, &ToolWindow::closed, &main, [&main] { main.setEnabled(true); });
+    QObject::connect(distribution, &ToolWindow::closed, &main, [&main] {
+        main.ClearQueryOverlay();
+        main.setEnabled(true);
+    });
     auto* open = main.findChild<QAction*>(QString::fromLatin1(names::KrivkaTrvZat));
     QObject::connect(open, &QAction::triggered, &main, [&main, distribution] {
         const MainModel& shown = main.Model();
@@ -77,12 +81,29 @@ ToolWindows::ToolWindows(MainWindow& main, WindowContext& context)
     editor_ = std::make_unique<HistogramEditor>(context);
     HistogramEditor* editor = editor_.get();
     QObject::connect(editor, &ToolWindow::resultReady, &main, &MainWindow::PublishResult);
-    QObject::connect(editor, &ToolWindow::closed, &main, [&main] { main.setEnabled(true); });
+    QObject::connect(editor, &ToolWindow::closed, &main, [&main, editor] {
+        if (!editor->SavedFile().empty()) main.TakeHistogramFile(editor->SavedFile());
+        main.setEnabled(true);
+    });
     QObject::connect(main.findChild<QAction*>(QString::fromLatin1(names::Novyhistogram1)), &QAction::triggered, &main,
                      [&main, editor] {
+                         main.ResetToEmpty();
                          main.setEnabled(false);
                          editor->Start();
                      });
+
+    // "Histogram" in CBTypHist: the shown histogram into the editor, or a new one when none is shown.
+    QObject::connect(&main, &MainWindow::correctionAsked, &main, [&main, editor] {
+        const MainModel& shown = main.Model();
+        if (!shown.HasHistogram()) {
+            main.findChild<QAction*>(QString::fromLatin1(names::Novyhistogram1))->trigger();
+            return;
+        }
+        main.setEnabled(false);
+        editor->StartCorrection(shown.ResultHistogram, shown.Kind, shown.Name);
+    });
+
+    tables_ = std::make_unique<TableWindows>(main, context);
 }
 
 ToolWindows::~ToolWindows() = default;

@@ -7,6 +7,7 @@ namespace morvik {
 class DistributionFunctionWindow;
 class HistogramEditor;
 class MainWindow;
+class TableWindows;
 class ToolWindow;
 struct WindowContext;
 
@@ -25,11 +26,14 @@ public:
     DistributionFunctionWindow* Distribution() const { return distribution_.get(); }
     // The new-histogram editor the main window's Novyhistogram1 opens.
     HistogramEditor* Editor() const { return editor_.get(); }
+    // The tables and listings of the main window's histogram and file.
+    TableWindows& Tables() const { return *tables_; }
 
 private:
     std::vector<std::unique_ptr<ToolWindow>> windows_;
     std::unique_ptr<DistributionFunctionWindow> distribution_;
     std::unique_ptr<HistogramEditor> editor_;
+    std::unique_ptr<TableWindows> tables_;
 };
 
 }  // namespace morvik

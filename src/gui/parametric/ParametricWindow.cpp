@@ -261,10 +261,7 @@ void ParametricWindow::ApplyLanguage(Language language)
         CBTypRozdeleni->setItemText(type, ToQString(TypeListText(type, language)));
     }
     // Texts this window shares with the main window.
-    const auto mainSet = MainWindowCaptionSet(language);
-    if (const auto clipboard = FindCaption(mainSet, "Schranka")) {
-        graphTargets_[0]->setText(QString::fromUtf8(clipboard->data(), static_cast<int>(clipboard->size())));
-    }
+    ApplyClipboardCaption(graphTargets_[0], language);
     chartOptions_.ApplyLanguage(language);
     Refresh();
     if (model_.ChartShown()) Redisplay();

@@ -197,3 +197,36 @@ TEST(HistogramEditorModel, StartStateAndKeys)
     EXPECT_FALSE(HistogramEditorModel::FilterRangeKey('a').has_value());
     EXPECT_FALSE(HistogramEditorModel::FilterRangeKey('\r').has_value());
 }
+
+// The correction of the shown histogram: its frequencies rounded halves to even, its name and kind, and Min and
+// Max as its file keeps them.
+TEST(HistogramEditorModel, CorrectionStartsFromTheShownHistogram)
+{
+    Histogram h;
+    h.Bins = 3;
+    h.Min = 1;  // midpoints 1, 3, 5 of the intervals 0..2, 2..4, 4..6
+    h.Width = 2;
+    h.Max = 5;
+    h.Range = 4;
+    h.Total = 4;
+    h.Prob[0] = 0.125;  // 0.5 of a frequency: to 0
+    h.Prob[1] = 0.375;  // 1.5: to 2
+    h.Prob[2] = 0.5;
+    HistogramEditorModel model;
+    model.StartCorrection(h, HistogramKind::Discrete, "wind");
+    EXPECT_EQ(model.Name(), "wind");
+    EXPECT_EQ(model.Kind(), HistogramKind::Discrete);
+    EXPECT_EQ(model.MinText(), StrNaCarku(0));
+    EXPECT_EQ(model.MaxText(), StrNaCarku(6));
+    EXPECT_EQ(model.Lines(), (std::vector<std::string>{"0", "2", "2"}));
+    EXPECT_EQ(model.CountText(), "3");
+    EXPECT_EQ(model.TotalText(), "4");
+
+    h.Min = 3;
+    h.Width = 1;
+    h.Max = 5;
+    model.StartCorrection(h, HistogramKind::PureDiscrete, "dice");
+    EXPECT_FALSE(model.MaxVisible());
+    EXPECT_EQ(model.MinText(), StrNaCarku(3));
+    EXPECT_EQ(model.MaxText(), StrNaCarku(5));
+}

@@ -28,7 +28,8 @@ TEST(HistogramTables, DiscreteRowsBetweenTheirEdges)
     const auto rows = HistogramTableRows(h, HistogramKind::Discrete);
     ASSERT_EQ(rows.size(), 9u);
     EXPECT_EQ(rows[0][3], TextCis(122));  // no blank before the frequency heading
-    EXPECT_EQ(rows[1], (HistogramTableRow{StrNaCarku(0), "", "", "    " + StrNaCarku(0), ""}));
+    // Edge rows hold their x under "x" and their F(x) under F(x).
+    EXPECT_EQ(rows[1], (HistogramTableRow{"", StrNaCarku(0), "", "", "    " + StrNaCarku(0)}));
     const double centreF[] = {0.25, 0.5 + 0.125, 0.75 + 0.125};
     const double edgeF[] = {0.5, 0.75, 1.0};
     for (int i = 0; i < 3; ++i) {
@@ -39,7 +40,7 @@ TEST(HistogramTables, DiscreteRowsBetweenTheirEdges)
         EXPECT_EQ(interval[3], TCetnost(12, h.Prob[i] * 4));
         EXPECT_EQ(interval[4], "    " + StrNaCarku(centreF[i]));
         EXPECT_EQ(rows[3 + 2 * i],
-                  (HistogramTableRow{StrNaCarku(2 + 2 * i), "", "", "    " + StrNaCarku(edgeF[i]), ""}));
+                  (HistogramTableRow{"", StrNaCarku(2 + 2 * i), "", "", "    " + StrNaCarku(edgeF[i])}));
     }
     EXPECT_EQ(rows[8], (HistogramTableRow{"", TextCis(49), "   " + StrNaCarku(1.0), TCetnost(12, 4), ""}));
     EXPECT_EQ(HistogramTableCaption("wind.v1.dis"), "wind");
@@ -99,16 +100,44 @@ TEST(HistogramTables, FileListingNumbersTheBinsFromZero)
     EXPECT_EQ(short9[10].text, "[   1]    1");
 }
 
-TEST(HistogramTables, ControlListingRowsAndTotal)
+TEST(HistogramTables, ControlListingFollowsTheReader)
 {
     SetLanguage(Language::English);
-    const double frequencies[] = {3, 0, 12};
-    const auto rows = ControlListingRows(frequencies);
-    ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[0], (ControlListingRow{TCetnost(5, 1), TCetnost(12, 3)}));
-    EXPECT_EQ(rows[3], (ControlListingRow{TextCis(49), TCetnost(12, 15)}));
+    const std::string header = "[Parameters]\nMin=0\nMax=3\nBins=3\nTotal=15\n\n[Bins]\n";
+    const ControlListingRow empty{};
+    struct Case {
+        const char* name;
+        std::string text;
+        std::vector<ControlListingRow> rows;  // empty: no listing at all
+    };
+    const Case cases[] = {
+        {"every interval and the total", header + "3\n0\n\n12\n",
+         {{TCetnost(7, 1), TCetnost(12, 3)}, {TCetnost(7, 2), TCetnost(12, 0)}, {TCetnost(7, 3), TCetnost(12, 12)},
+          {TextCis(49), TCetnost(12, 15)}}},
+        // A refused line ends the listing where the reader stopped; the total row stays empty.
+        {"stopped at a refused line", header + "3\nx\n12\n", {{TCetnost(7, 1), TCetnost(12, 3)}, empty, empty, empty}},
+        // Too few lines: the intervals not reached stay empty, the total shows what was read.
+        {"too few lines", header + "3\n12\n", {{TCetnost(7, 1), TCetnost(12, 3)}, {TCetnost(7, 2), TCetnost(12, 12)},
+                                                empty, {TextCis(49), TCetnost(12, 15)}}},
+        // More lines than intervals: every line read is listed.
+        {"more lines than intervals", header + "1\n2\n3\n9\n",
+         {{TCetnost(7, 1), TCetnost(12, 1)}, {TCetnost(7, 2), TCetnost(12, 2)}, {TCetnost(7, 3), TCetnost(12, 3)},
+          {TCetnost(7, 4), TCetnost(12, 9)}, {TextCis(49), TCetnost(12, 15)}}},
+        {"a refused header", "[Parameters]\nMin=x\n[Bins]\n1\n", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const HistogramRead read = ParseHistogramText(c.text, ReaderMode::Main, HistogramKind::Discrete);
+        const auto rows = ControlListingRows(read);
+        if (c.rows.empty()) {
+            EXPECT_FALSE(rows.has_value());
+            continue;
+        }
+        ASSERT_TRUE(rows.has_value());
+        EXPECT_EQ(*rows, c.rows);
+    }
     EXPECT_EQ(ControlListingCaption(), TextCis(39));
-    EXPECT_EQ(ControlListingHeadings()[1], TextCis(122));
+    EXPECT_EQ(ControlListingHeadings(), (ControlListingRow{"  I N T", TextCis(122)}));
 }
 
 TEST(HistogramTables, RefusedWithoutAHistogram)
@@ -116,4 +145,20 @@ TEST(HistogramTables, RefusedWithoutAHistogram)
     SetLanguage(Language::English);
     EXPECT_EQ(CheckHistogramTable(false), Message::Error(TextCis(25)));
     EXPECT_FALSE(CheckHistogramTable(true).has_value());
+}
+
+TEST(HistogramTables, ListingOfAFileOnDiskOrItsRefusal)
+{
+    SetLanguage(Language::English);
+    test::TempFolder folder;
+    const std::string path = folder.Write("wind.dis", "[Parameters]\r\nBins=1\r\n[Bins]\r\n7\r\n");
+    const FileListingRead listed = ListHistogramFile(path);
+    EXPECT_FALSE(listed.message);
+    ASSERT_EQ(listed.lines.size(), 5u);
+    EXPECT_EQ(listed.lines[3].text, "[   0]    7");
+    EXPECT_EQ(listed.lines[3].colour, ListingBinColour);
+
+    const FileListingRead gone = ListHistogramFile(folder / "gone.dis");
+    EXPECT_EQ(gone.message, Message::Error(FormatText(9, folder / "gone.dis")));
+    EXPECT_TRUE(gone.lines.empty());
 }

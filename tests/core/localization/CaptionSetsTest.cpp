@@ -149,3 +149,15 @@ TEST(ToolWindowCaptionSets, TitlesAndHintsInBothLanguages)
     EXPECT_EQ(RowTableHeadings(Language::Czech)[2], " Pravděpodobnost P(x)");
     EXPECT_EQ(RowTableHeadings(Language::English)[4], " Distr.function F(x)");
 }
+
+// The control listing takes its title from the catalogue as it opens; its set gives the grid's hint only.
+TEST(ToolWindowCaptionSets, ControlListingHintsItsGrid)
+{
+    for (const Language language : {Language::Czech, Language::English}) {
+        const auto set = CaptionSet(4, language);
+        ASSERT_EQ(set.size(), 1u);
+        const auto hint = FindHint(set, "StringGrid1");
+        ASSERT_TRUE(hint.has_value());
+        EXPECT_NE(hint->find('|'), std::string_view::npos);
+    }
+}
