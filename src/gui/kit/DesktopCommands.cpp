@@ -17,6 +17,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "kit/BusyCursor.h"
 #include "kit/DesktopOpener.h"
 #include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
@@ -55,15 +56,6 @@ UrlOpener& Opener()
     static UrlOpener opener = OpenUrl;
     return opener;
 }
-
-// The busy cursor for as long as the desktop takes to start the program.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::BusyCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 // The program's visible windows drawn in their places on the screen, for sessions that keep the screen private.
 QPixmap ProgramWindowsPicture()

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "dialogs/DialogSeam.h"
+#include "kit/BusyCursor.h"
 #include "kit/DesktopOpener.h"
 #include "kit/QtText.h"
 #include "localization/MainWindowNames.h"
@@ -23,15 +24,6 @@ bool FileExists(const std::string& path)
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
 }
-
-// The busy cursor while another program or window is being started.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::BusyCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 }  // namespace
 
