@@ -16,9 +16,11 @@
 #include "dialogs/ScriptedDialogSeam.h"
 #include "distribution/DistributionFunctionWindow.h"
 #include "editor/HistogramEditor.h"
+#include "editor/HistogramTableWindow.h"
 #include "kit/DesktopOpener.h"
 #include "localization/MainWindowNames.h"
 #include "mainwindow/MainWindow.h"
+#include "mainwindow/TableWindows.h"
 #include "mainwindow/ToolWindows.h"
 #include "rawdata/FitRankingWindow.h"
 #include "rawdata/RawDataWindow.h"
@@ -103,6 +105,17 @@ int main(int argc, char* argv[])
     Action(main, names::KrivkaTrvZat)->trigger();
     Shoot(tools.Distribution(), "distribution");
     tools.Distribution()->close();
+
+    // The table of the histogram shown and the colours window.
+    Action(main, names::PopisVysledku1)->trigger();
+    Shoot(tools.Tables().IntervalTable(), "table");
+    tools.Tables().IntervalTable()->close();
+    Action(main, names::Barvy1)->trigger();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() != QStringLiteral("TForm5") || !window->isVisible()) continue;
+        Shoot(window, "colours");
+        window->close();
+    }
 
     // The combination and summation tables.
     for (int item : {1, 2}) {
