@@ -8,6 +8,7 @@
 #include "histogram/HistogramFile.h"
 #include "histogram/MainModel.h"
 #include "histogram/Queries.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 
 namespace morvik::cli {
@@ -113,7 +114,7 @@ int Report(std::vector<std::string> args)
         std::cout << text;
         return ExitOk;
     }
-    if (!WriteFileAtomically(*out, text)) return Refuse(FormatText(22, FileNameOf(*out)));
+    if (!WriteFileAtomically(*out, text)) return Refuse(FormatText(msg::WriteError, FileNameOf(*out)));
     return PrintJson({{"written", *out}});
 }
 

@@ -129,7 +129,7 @@ ComputationResult SumRows(std::span<const ScaledRow> rows, int intervals)
         if (unitIntervals > MaxBins) {
             const std::string count = unitIntervals < 1e18L ? std::to_string(static_cast<long long>(unitIntervals))
                                                             : ShortestText(static_cast<double>(unitIntervals));
-            return Refused(Message::Error(FormatText(32, std::to_string(MaxBins)) + count));
+            return Refused(Message::Error(FormatText(msg::TooManyIntervals, std::to_string(MaxBins)) + count));
         }
         // A range narrower than half a unit has no unit interval; it keeps the usual division.
         if (unitIntervals >= 1) {

@@ -48,7 +48,7 @@ double DistributionFunctionModel::ValueAt(int index) const
     return histogram_.Min + index * histogram_.Width;
 }
 
-std::string DistributionFunctionModel::Caption() const { return FormatText(59, Name()); }
+std::string DistributionFunctionModel::Caption() const { return FormatText(msg::DistributionCaption, Name()); }
 
 ChartModel DistributionFunctionModel::Chart(const DistributionChartOptions& options) const
 {

@@ -34,8 +34,8 @@ std::optional<int64_t> FrequencyOf(std::string_view line)
 
 Message LineRefusal(int line, const std::string& text)
 {
-    return Message::Error(TextCis(147) + "  ( integer )" + "\r\n\r\n\t" + TextCis(148) + std::to_string(line) +
-                          "\r\n\t" + TextCis(149) + text);
+    return Message::Error(TextCis(msg::InvalidTypedValue) + "  ( integer )" + "\r\n\r\n\t" + TextCis(msg::LineCaption) +
+                          std::to_string(line) + "\r\n\t" + TextCis(msg::ElementCaption) + text);
 }
 
 }  // namespace
@@ -118,21 +118,22 @@ void HistogramEditorModel::ClickLine(int line)
 
 std::optional<Message> HistogramEditorModel::CheckSave() const
 {
-    if (lines_.empty()) return Message::Confirmation(TextCis(135));
+    if (lines_.empty()) return Message::Confirmation(TextCis(msg::EmptyFrequencyTable));
     if (lines_.size() > static_cast<size_t>(MaxLines)) {
-        return Message::Error(FormatText(150, std::to_string(MaxLines)) + std::to_string(lines_.size()));
+        return Message::Error(FormatText(msg::TooManyEditorLines, std::to_string(MaxLines)) +
+                              std::to_string(lines_.size()));
     }
     // The memo holds a line its recount refused, or every frequency is 0: there is no histogram to write.
     if (refusedLine_) return LineRefusal(*refusedLine_ + 1, lines_[static_cast<size_t>(*refusedLine_)]);
-    if (sum_ == 0) return Message::Confirmation(TextCis(135));
+    if (sum_ == 0) return Message::Confirmation(TextCis(msg::EmptyFrequencyTable));
     const std::optional<double> min = NumberOf(min_);
-    if (!min) return Message::Confirmation("Min - " + TextCis(133));
+    if (!min) return Message::Confirmation("Min - " + TextCis(msg::EditorInvalidNumber));
     if (kind_ == HistogramKind::Discrete) {
         const std::optional<double> max = NumberOf(max_);
-        if (!max) return Message::Confirmation("Max - " + TextCis(133));
-        if (*min >= *max) return Message::Confirmation(TextCis(31));
+        if (!max) return Message::Confirmation("Max - " + TextCis(msg::EditorInvalidNumber));
+        if (*min >= *max) return Message::Confirmation(TextCis(msg::EditorMinAboveMax));
     }
-    if (WithoutBlanks(name_).empty()) return Message::Confirmation(TextCis(134));
+    if (WithoutBlanks(name_).empty()) return Message::Confirmation(TextCis(msg::MissingHistogramName));
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 
 #include "common/AtomicFile.h"
 #include "common/NumberText.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 
 namespace morvik {
@@ -37,13 +38,14 @@ std::string Trimmed(std::string_view text)
 std::optional<Message> CheckHistogramTable(bool histogramShown)
 {
     if (histogramShown) return std::nullopt;
-    return Message::Error(TextCis(25));
+    return Message::Error(TextCis(msg::NoResultHistogram));
 }
 
 HistogramTableRow HistogramTableHeadings(HistogramKind kind)
 {
-    const std::string frequency = kind == HistogramKind::PureDiscrete ? " " + TextCis(122) : TextCis(122);
-    return {"  INT", "      x", TextCis(121), frequency, TextCis(216)};
+    const std::string frequency =
+        kind == HistogramKind::PureDiscrete ? " " + TextCis(msg::FrequencyHeading) : TextCis(msg::FrequencyHeading);
+    return {"  INT", "      x", TextCis(msg::ProbabilityHeading), frequency, TextCis(msg::DistributionFunctionHeading)};
 }
 
 std::vector<HistogramTableRow> HistogramTableRows(const Histogram& h, HistogramKind kind)
@@ -65,7 +67,7 @@ std::vector<HistogramTableRow> HistogramTableRows(const Histogram& h, HistogramK
             rows.push_back({"", StrNaCarku(h.Min + (i + 0.5) * h.Width), "", "", "    " + StrNaCarku(F)});
         }
     }
-    rows.push_back({"", TextCis(49), "   " + StrNaCarku(F), TCetnost(12, h.Total), ""});
+    rows.push_back({"", TextCis(msg::TotalCaption), "   " + StrNaCarku(F), TCetnost(12, h.Total), ""});
     return rows;
 }
 
@@ -105,9 +107,9 @@ std::string HistogramTableCaption(std::string_view histogramName)
     return std::string(histogramName.substr(0, histogramName.find('.')));
 }
 
-std::string ControlListingCaption() { return TextCis(39); }
+std::string ControlListingCaption() { return TextCis(msg::DescriptionTitle); }
 
-ControlListingRow ControlListingHeadings() { return {"  I N T", TextCis(122)}; }
+ControlListingRow ControlListingHeadings() { return {"  I N T", TextCis(msg::FrequencyHeading)}; }
 
 std::optional<std::vector<ControlListingRow>> ControlListingRows(const HistogramRead& read)
 {
@@ -120,13 +122,14 @@ std::optional<std::vector<ControlListingRow>> ControlListingRows(const Histogram
         sum += frequency;
         rows[i] = {TCetnost(7, static_cast<double>(i + 1)), TCetnost(12, frequency)};
     }
-    rows.push_back(read.dataRead ? ControlListingRow{TextCis(49), TCetnost(12, sum)} : ControlListingRow{});
+    rows.push_back(read.dataRead ? ControlListingRow{TextCis(msg::TotalCaption), TCetnost(12, sum)}
+                                 : ControlListingRow{});
     return rows;
 }
 
 std::string FileListingCaption(std::string_view histogramName)
 {
-    return TextCis(48) + ":    " + std::string(histogramName) + ".dis";
+    return TextCis(msg::DescriptionCaption) + ":    " + std::string(histogramName) + ".dis";
 }
 
 std::vector<ListingLine> FileListing(std::string_view content)
@@ -160,7 +163,7 @@ FileListingRead ListHistogramFile(const std::string& path)
     std::string content;
     const CappedRead read = ReadFileUpTo(path, MaxHistogramFileBytes, content);
     if (read == CappedRead::Unreadable) {
-        listing.message = Message::Error(FormatText(9, path));
+        listing.message = Message::Error(FormatText(msg::MissingDataFile, path));
         return listing;
     }
     if (read == CappedRead::TooLarge) {

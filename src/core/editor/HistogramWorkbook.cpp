@@ -113,7 +113,7 @@ void WriteRows(Sheet& sheet, const Histogram& h, HistogramKind kind)
             sheet.Probability(row, 5, F);
         }
     }
-    sheet.Text(row, 2, TextCis(49));
+    sheet.Text(row, 2, TextCis(msg::TotalCaption));
     sheet.Probability(row, 3, F);
     sheet.Whole(row, 4, h.Total);
 }

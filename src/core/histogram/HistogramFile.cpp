@@ -86,7 +86,8 @@ void ParseInto(std::string_view content, ReaderMode mode, HistogramRead& read)
             line = DropFirst(line, 5);
             if (line.find("Pure") != std::string::npos) read.kind = HistogramKind::PureDiscrete;
             else if (line.find("Discrete") != std::string::npos) read.kind = HistogramKind::Discrete;
-            else throw Error(FormatText(11, line));
+            else
+                throw Error(FormatText(msg::InvalidKind, line));
         }
         if (line.starts_with("Bins=")) {
             line = DropFirst(line, 5);
@@ -145,8 +146,8 @@ void ParseInto(std::string_view content, ReaderMode mode, HistogramRead& read)
         if (line.empty()) continue;
         const std::string position = std::to_string(n + 1);
         auto value = ParseInt64(line);
-        if (!value) throw Error(FormatText(15, position) + line);
-        if (*value < 0) throw Error(FormatText(16, position));
+        if (!value) throw Error(FormatText(msg::InvalidFrequency, position) + line);
+        if (*value < 0) throw Error(FormatText(msg::NegativeFrequency, position));
         if (n < h.Bins) h.Prob[n] = static_cast<double>(*value) / h.Total;
         read.frequencies.push_back(*value);
         sum += *value;
@@ -162,9 +163,10 @@ void ParseInto(std::string_view content, ReaderMode mode, HistogramRead& read)
     const long double total = h.Total;
     const bool sumMatches = mode == ReaderMode::Main ? (sum / total >= 0.99999L && sum / total <= 1.00001L)
                                                      : sum == total;
-    if (!sumMatches) throw Error(FormatText(17, std::to_string(read.frequencySum)) + totalValueText);
-    if (n != h.Bins) throw Error(FormatText(18, std::to_string(h.Bins)) + std::to_string(n));
-    if (h.Min > h.Max) throw Error(FormatText(19, ShortestText(h.Min)) + ShortestText(h.Max));
+    if (!sumMatches)
+        throw Error(FormatText(msg::WrongElementCount, std::to_string(read.frequencySum)) + totalValueText);
+    if (n != h.Bins) throw Error(FormatText(msg::WrongIntervalCount, std::to_string(h.Bins)) + std::to_string(n));
+    if (h.Min > h.Max) throw Error(FormatText(msg::MinAboveMax, ShortestText(h.Min)) + ShortestText(h.Max));
     if (h.Min == 0 && h.Max == 0) throw Error("Min=0 a Max=0");
 }
 
@@ -182,7 +184,8 @@ HistogramRead ReadFile(const std::string& path, ReaderMode mode, HistogramKind c
     if (result != CappedRead::Ok) {
         HistogramRead read;
         read.kind = currentKind;
-        read.message = Message::Error(result == CappedRead::TooLarge ? TooLargeText(path) : FormatText(9, path));
+        read.message = Message::Error(result == CappedRead::TooLarge ? TooLargeText(path)
+                                                                     : FormatText(msg::MissingDataFile, path));
         return read;
     }
     return ParseHistogramText(content, mode, currentKind);
@@ -264,7 +267,7 @@ std::string HistogramFileText(const std::string& fileName, const Histogram& h, H
 std::optional<Message> WriteHistogramFile(const std::string& path, const Histogram& histogram, HistogramKind kind)
 {
     if (!WriteFileAtomically(path, HistogramFileText(FileNameOf(path), histogram, kind))) {
-        return Message::Error(FormatText(22, FileNameOf(path)));
+        return Message::Error(FormatText(msg::WriteError, FileNameOf(path)));
     }
     return std::nullopt;
 }
@@ -272,7 +275,7 @@ std::optional<Message> WriteHistogramFile(const std::string& path, const Histogr
 Message CategoryFolderMessage(const std::string& histogramsRoot)
 {
     // The catalogue text ends the root with the old separator "\\"; this platform's separator is "/".
-    std::string text = FormatText(499, histogramsRoot);
+    std::string text = FormatText(msg::OutsideAllowedFolders, histogramsRoot);
     std::replace(text.begin(), text.end(), '\\', '/');
     return Message::Warning(text);
 }

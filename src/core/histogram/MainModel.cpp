@@ -153,7 +153,7 @@ std::optional<Message> MainModel::SaveResults(const std::string& path, const std
                                               const std::string& time, const std::string& version) const
 {
     if (!WriteFileAtomically(path, ResultsText(date, time, version))) {
-        return Message::Error(FormatText(22, FileNameOf(path)));
+        return Message::Error(FormatText(msg::WriteError, FileNameOf(path)));
     }
     return std::nullopt;
 }

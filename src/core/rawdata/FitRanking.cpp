@@ -4,6 +4,7 @@
 #include <exception>
 #include <span>
 
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 #include "statlib/Statistics.h"
 
@@ -138,8 +139,8 @@ FitRanking RankFits(const FitSource& source, const std::function<void(int)>& pro
 {
     FitRanking ranking;
     const RawHistogram& reference = source.histogram;
-    ranking.rawRow = MakeFitRow(-1, TextCis(58), 1, " ----- ", reference.frequency, reference.n, reference.x1,
-                                reference.x2, reference.total, std::nullopt);
+    ranking.rawRow = MakeFitRow(-1, TextCis(msg::RawDataKindText), 1, " ----- ", reference.frequency, reference.n,
+                                reference.x1, reference.x2, reference.total, std::nullopt);
     for (int t = 0; t < DistributionTypeCount; ++t) ranking.ranked[static_cast<size_t>(t)].type = t;
 
     ParametricGenerator generator;
@@ -182,7 +183,7 @@ FitRanking RankFits(const FitSource& source, const std::function<void(int)>& pro
 
     RankByCloseness(ranking.ranked);
     if (!ranking.rejected.empty()) ranking.rejectedWarning = Message::Warning(RejectedFitsText(ranking.rejected));
-    if (ranking.acceptedCount == 0) ranking.refusal = Message::Error(TextCis(110));
+    if (ranking.acceptedCount == 0) ranking.refusal = Message::Error(TextCis(msg::NoFittingType));
     return ranking;
 }
 

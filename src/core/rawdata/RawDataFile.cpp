@@ -1,17 +1,17 @@
 #include "rawdata/RawDataFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include "localization/TextCis.h"
 #include "common/NumberText.h"
+#include "localization/MessageNumbers.h"
+#include "localization/TextCis.h"
 
 namespace morvik {
 namespace {
@@ -89,14 +89,14 @@ public:
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (!cut && IsBlankLine(line)) return true;
         if (read_.data.values.size() >= static_cast<size_t>(MaxRawValues)) {
-            read_.message = Message::Error(TextCis(113) + std::to_string(MaxRawValues) + " !");
+            read_.message = Message::Error(TextCis(msg::TooManyValues) + std::to_string(MaxRawValues) + " !");
             return false;
         }
         const bool tooLong = cut || line.size() > MaxRawLineBytes;
         const std::optional<double> value = tooLong ? std::nullopt : ParseRawValue(line);
         if (!value) {
-            read_.message = Message::Error(TextCis(118) + "\r\n\r\n\t" + "Line " + std::to_string(lineNumber_) +
-                                           " : " + ShownLine(line));
+            read_.message = Message::Error(TextCis(msg::InvalidRawValue) + "\r\n\r\n\t" + "Line " +
+                                           std::to_string(lineNumber_) + " : " + ShownLine(line));
             return false;
         }
         read_.data.values.push_back(*value);
@@ -109,7 +109,7 @@ public:
     {
         if (Refused()) return std::move(read_);
         if (read_.data.Count() < MinRawValues) {
-            read_.message = Message::Error(TextCis(213) + " !");
+            read_.message = Message::Error(TextCis(msg::TooFewValues) + " !");
             return std::move(read_);
         }
         read_.data.sumX = sum_;
@@ -127,7 +127,7 @@ private:
 RawDataRead Unopened(const std::string& path)
 {
     RawDataRead read;
-    read.message = Message::Error(FormatText(112, path));
+    read.message = Message::Error(FormatText(msg::RawFileMissing, path));
     return read;
 }
 

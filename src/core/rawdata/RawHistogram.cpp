@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 #include "statlib/Statistics.h"
 
@@ -82,7 +83,7 @@ std::optional<Message> SturgesWarning(int n, int count)
 {
     const int advice = SturgesIntervals(count);
     if (n >= advice) return std::nullopt;
-    return Message::Warning(FormatText(116, std::to_string(count)) + std::to_string(advice) + "   !");
+    return Message::Warning(FormatText(msg::SturgesAdvice, std::to_string(count)) + std::to_string(advice) + "   !");
 }
 
 }  // namespace morvik

@@ -2,6 +2,7 @@
 
 #include "common/AtomicFile.h"
 #include "histogram/HistogramFile.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 #include "rawdata/RawDataFile.h"
 
@@ -11,7 +12,7 @@ TypedDataCheck CheckTypedData(const std::vector<std::string>& lines)
 {
     TypedDataCheck check;
     if (lines.empty()) {
-        check.message = Message::Error(TextCis(135));
+        check.message = Message::Error(TextCis(msg::EmptyFrequencyTable));
         return check;
     }
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -21,8 +22,8 @@ TypedDataCheck CheckTypedData(const std::vector<std::string>& lines)
             continue;
         }
         if (!ParseRawValue(line)) {
-            check.message = Message::Error(TextCis(147) + "\r\n\r\n\t" + TextCis(148) + std::to_string(i + 1) +
-                                           "\r\n\t" + TextCis(149) + line);
+            check.message = Message::Error(TextCis(msg::InvalidTypedValue) + "\r\n\r\n\t" + TextCis(msg::LineCaption) +
+                                           std::to_string(i + 1) + "\r\n\t" + TextCis(msg::ElementCaption) + line);
             check.text.clear();
             return check;
         }
@@ -31,7 +32,10 @@ TypedDataCheck CheckTypedData(const std::vector<std::string>& lines)
     return check;
 }
 
-Message OverwriteQuestion(const std::string& path) { return Message::Confirmation(FormatText(21, path)); }
+Message OverwriteQuestion(const std::string& path)
+{
+    return Message::Confirmation(FormatText(msg::OverwriteQuestion, path));
+}
 
 std::string TypedLineCountText(int lines) { return " " + std::to_string(lines); }
 std::string TypedCaretLineText(int line) { return " " + std::to_string(line); }
@@ -40,7 +44,7 @@ std::optional<Message> SaveTypedData(const std::vector<std::string>& lines, cons
 {
     TypedDataCheck check = CheckTypedData(lines);
     if (check.message) return check.message;
-    if (!WriteFileAtomically(path, check.text)) return Message::Error(FormatText(22, FileNameOf(path)));
+    if (!WriteFileAtomically(path, check.text)) return Message::Error(FormatText(msg::WriteError, FileNameOf(path)));
     return std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/Paths.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 
 namespace fs = std::filesystem;
@@ -14,7 +15,7 @@ namespace {
 
 Message FailureMessage(const std::string& path, const std::error_code& error)
 {
-    return Message::Error(FormatText(22, path) + "\r\n" + error.message());
+    return Message::Error(FormatText(msg::WriteError, path) + "\r\n" + error.message());
 }
 
 // The example folders and the family folders they fill.

@@ -1,5 +1,7 @@
 #include "shell/HelpPages.h"
 
+#include "localization/MessageNumbers.h"
+
 namespace morvik {
 
 std::string HelpPagePath(const Folders& folders, Language language)
@@ -17,7 +19,7 @@ HelpCommand::Outcome HelpCommand::Request(const Folders& folders, Language langu
     if (!folders.StartFolder.empty() && fileExists_(page)) return {page, std::nullopt};
     if (noticeShown_) return {};
     noticeShown_ = true;
-    return {std::nullopt, Message::Warning(FormatText(128, page, language))};
+    return {std::nullopt, Message::Warning(FormatText(msg::HelpFileMissing, page, language))};
 }
 
 }  // namespace morvik

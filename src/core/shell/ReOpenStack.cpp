@@ -106,8 +106,14 @@ void WriteReOpenStack(SettingsFile& settings, const ReOpenStack& stack)
     }
 }
 
-Message ReOpenMissingFileQuestion(const std::string& file) { return Message::Confirmation(FormatText(10, file)); }
+Message ReOpenMissingFileQuestion(const std::string& file)
+{
+    return Message::Confirmation(FormatText(msg::MissingReOpenFileQuestion, file));
+}
 
-Message ReOpenUnreadableFileQuestion(const std::string& file) { return Message::Confirmation(FormatText(28, file)); }
+Message ReOpenUnreadableFileQuestion(const std::string& file)
+{
+    return Message::Confirmation(FormatText(msg::MissingReOpenFile, file));
+}
 
 }  // namespace morvik

@@ -1,13 +1,13 @@
 #include "shell/SettingsFile.h"
 
 #include <SimpleIni.h>
-
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <limits>
 
 #include "common/AtomicFile.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 #include "statlib/NumberParse.h"
 
@@ -122,7 +122,7 @@ std::string SettingsFile::Text() const
 
 std::optional<Message> SettingsFile::Save() const
 {
-    if (unreadable_ || !WriteFileAtomically(path_, Text())) return Message::Error(FormatText(22, path_));
+    if (unreadable_ || !WriteFileAtomically(path_, Text())) return Message::Error(FormatText(msg::WriteError, path_));
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 
 namespace morvik {
@@ -24,7 +25,7 @@ std::vector<SettingsRow> SettingsRows(const std::string& text)
 std::optional<Message> SettingsViewerRefusal(bool fileExists)
 {
     if (fileExists) return std::nullopt;
-    return Message::Information(TextCis(29));
+    return Message::Information(TextCis(msg::NoSettingsFile));
 }
 
 }  // namespace morvik

@@ -2,6 +2,7 @@
 
 #include "common/NumberText.h"
 #include "localization/CaptionSets.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 #include "rawdata/ProbabilityPlot.h"
 
@@ -93,7 +94,7 @@ RankingGridRow FitRankingWindowModel::Headings()
     const std::span<const CaptionText> set = CaptionSet(FitFormNumber, CurrentLanguage());
     RankingGridRow cells;
     for (int c = 0; c <= 10; ++c) cells[static_cast<size_t>(c)] = std::string(FindCell(set, "SGCharPD", c, 0).value_or(""));
-    cells[11] = " " + TextCis(108);
+    cells[11] = " " + TextCis(msg::FitTitle);
     for (int c = 12; c < RankingGridColumns; ++c) cells[static_cast<size_t>(c)] = std::string(FindCell(set, "SGChar", c, 0).value_or(""));
     return cells;
 }

@@ -132,7 +132,7 @@ ParametricStep ParametricWindowModel::Compute()
         chartShown_ = false;
         return step;
     } catch (const std::exception&) {
-        step.messages.push_back(Message::Error(TextCis(145)));
+        step.messages.push_back(Message::Error(TextCis(msg::UndefinedResult)));
         return step;
     }
 
@@ -259,7 +259,7 @@ ParametricStep ParametricWindowModel::LeaveRangeEnd(bool minimum)
         return step;
     };
     const std::optional<double> value = ParseDouble(text);
-    if (!value) return refuse(TextCis(99) + (minimum ? " MinX " : " MaxX ") + text);
+    if (!value) return refuse(TextCis(msg::NotAValidNumber) + (minimum ? " MinX " : " MaxX ") + text);
     if (minimum && !(*value < shown_->max)) return refuse("MinX >= MaxX !");
     if (!minimum && !(*value > shown_->min)) return refuse("MaxX <= MinX !");
 
@@ -306,8 +306,8 @@ std::string ParametricWindowModel::ParameterLabel(int slot) const
 {
     if (!layoutType_) return std::to_string(slot + 1) + ".parametr";
     const std::string caption = ParameterCaption(*layoutType_, slot);
-    if (captionsExplained_ && slot == 0 && (caption == "Mi" || caption == "Xo")) return TextCis(89);
-    if (captionsExplained_ && slot == 1 && caption == "Sigma") return TextCis(90);
+    if (captionsExplained_ && slot == 0 && (caption == "Mi" || caption == "Xo")) return TextCis(msg::MeanCaption);
+    if (captionsExplained_ && slot == 1 && caption == "Sigma") return TextCis(msg::DeviationCaption);
     return caption;
 }
 
@@ -371,7 +371,7 @@ std::string ParametricWindowModel::CharacteristicsDialogText() const
 {
     if (!shown_) return {};
     const Histogram h = ShownHistogram();
-    return CharacteristicsText(TextCis(80) + TypeListText(shown_->type),
+    return CharacteristicsText(TextCis(msg::ParametricTypeCaption) + TypeListText(shown_->type),
                                std::span<const double>(h.Prob.data(), static_cast<size_t>(h.Bins)), h.Bins, h.Min,
                                h.Max, ShownKind(), h.Total);
 }
@@ -380,7 +380,7 @@ std::string ParametricWindowModel::ChartTitleLine() const
 {
     if (!shown_) return {};
     const int type = shown_->type;
-    std::string line = TextCis(57) + " : " + TypeListText(type);
+    std::string line = TextCis(msg::ParametricKindText) + " : " + TypeListText(type);
     for (int slot = 0; slot < 4 && ParameterShown(type, slot); ++slot) {
         line += slot == 0 ? "  F ( x |  " : " , ";
         line += ParameterCaption(type, slot) + "=" + shown_->texts[static_cast<size_t>(slot)];

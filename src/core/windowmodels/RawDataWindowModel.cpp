@@ -1,17 +1,18 @@
 #include "windowmodels/RawDataWindowModel.h"
 
 #include <cstdio>
-
-#include "histogram/Characteristics.h"
-#include "statlib/Statistics.h"
 #include <span>
-#include "localization/MainWindowTexts.h"
-#include "parametric/ParametricDisplay.h"
+
+#include "common/NumberText.h"
+#include "histogram/Characteristics.h"
 #include "histogram/HistogramFile.h"
+#include "localization/MainWindowTexts.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
+#include "parametric/ParametricDisplay.h"
 #include "rawdata/RawDataFields.h"
 #include "statlib/NumberParse.h"
-#include "common/NumberText.h"
+#include "statlib/Statistics.h"
 
 namespace morvik {
 namespace {
@@ -105,7 +106,7 @@ RawDataStep RawDataWindowModel::LeaveField(RawDataField field)
         int n = 0;
         if (auto refusal = CheckRawIntervalCount(intervalsText_, n)) {
             // A count of 0 stays in the box and nothing is built until a valid count is entered.
-            const bool zero = refusal->text == Message::Error(TextCis(115)).text;
+            const bool zero = refusal->text == Message::Error(TextCis(msg::ZeroIntervals)).text;
             refuse(*refusal);
             if (!zero) intervalsText_ = acceptedIntervals_;
             return step;
@@ -238,11 +239,13 @@ std::string RawDataWindowModel::CharacteristicsDialogText() const
     if (shownFit_ && chosen_ >= 0) {
         const GeneratedHistogram& fit = shownFit_->generated;
         const double h = (fit.outerMax - fit.outerMin) / raw.n;
-        const std::string heading = TextCis(214) + FitTypeName(ranking_->ranked[static_cast<size_t>(chosen_)].type);
+        const std::string heading =
+            TextCis(msg::ParametricCharacteristics) + FitTypeName(ranking_->ranked[static_cast<size_t>(chosen_)].type);
         return CharacteristicsText(heading, fit.histogram.Prob, raw.n, fit.outerMin + h / 2, fit.outerMax - h / 2,
                                    raw.kind, total);
     }
-    return CharacteristicsText(TextCis(106), raw.frequency, raw.n, raw.x1, raw.x2, raw.kind, total);
+    return CharacteristicsText(TextCis(msg::NonParametricCharacteristics), raw.frequency, raw.n, raw.x1, raw.x2,
+                               raw.kind, total);
 }
 
 std::optional<morvik::Histogram> RawDataWindowModel::ShownHistogram() const
@@ -285,9 +288,11 @@ ChartModel RawDataWindowModel::Chart(const MainWindowSettings& main, Colour back
     if (shownFit_ && chosen_ >= 0) {
         // A fit names its function and parameters; the data it was fitted to, by their file.
         const std::string type = FitTypeName(ranking_->ranked[static_cast<size_t>(chosen_)].type);
-        chart.titleLines = {TextCis(108) + type + " ( " + shownFit_->parameters, TextCis(109) + UpToFirstDot(fileName_)};
+        chart.titleLines = {TextCis(msg::FitTitle) + type + " ( " + shownFit_->parameters,
+                            TextCis(msg::DataFileTitle) + UpToFirstDot(fileName_)};
     } else {
-        chart.titleLines = {TextCis(107), TextCis(109) + UpToFirstDot(fileName_) + " ( " + dateTime + " )"};
+        chart.titleLines = {TextCis(msg::RawDataTitle),
+                            TextCis(msg::DataFileTitle) + UpToFirstDot(fileName_) + " ( " + dateTime + " )"};
     }
     chart.titleColour = main.colours.chartTitle;
     const std::vector<std::string> labels = BarLabels(*shown, main.index1);
@@ -297,7 +302,7 @@ ChartModel RawDataWindowModel::Chart(const MainWindowSettings& main, Colour back
     chart.main.marks = marks;
     chart.valueFormat = "#.### E-";
     chart.labelSeparation = 30;
-    chart.bottomAxisTitle = main.index1 ? "Index   f(z)" : TextCis(157);
+    chart.bottomAxisTitle = main.index1 ? "Index   f(z)" : TextCis(msg::ValueAxisTitle);
     chart.leftAxisTitle = MainLeftAxisTitle(CurrentLanguage());
     chart.backgroundColour = background;
     chart.plotColour = background;
@@ -317,7 +322,7 @@ ChartModel RawDataWindowModel::DataChart(const MainWindowSettings& main) const
 std::string RawDataWindowModel::ShownCaption() const
 {
     if (!shownFit_ || chosen_ < 0) return {};
-    return TextCis(117) + shownFit_->parameters;
+    return TextCis(msg::FitParametersCaption) + shownFit_->parameters;
 }
 
 RawDataWindowFields RawDataWindowModel::FieldsToKeep() const

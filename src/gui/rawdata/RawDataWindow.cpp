@@ -151,11 +151,13 @@ void RawDataWindow::ConnectControls()
         const std::string text = model_.CharacteristicsDialogText();
         if (!text.empty()) ShowHelp(msg::CharacteristicsTitle, text);
     });
-    connect(StringGrid1, &QTableWidget::cellClicked, this, [] { ShowHelp(1, TextCis(154)); });
-    connect(StringGrid3, &QTableWidget::cellClicked, this, [] { ShowHelp(1, TextCis(155)); });
+    connect(StringGrid1, &QTableWidget::cellClicked, this, [] { ShowHelp(1, TextCis(msg::ParametricGridHelp)); });
+    connect(StringGrid3, &QTableWidget::cellClicked, this, [] { ShowHelp(1, TextCis(msg::RawGridHelp)); });
     connect(StringGrid6, &QTableWidget::cellClicked, this, [this] {
-        if (BTabChar->isEnabled() && model_.ChosenFit() >= 0) ShowHelp(79, FormatText(161, CBTypPara->currentText().toStdString()));
-        else ShowHelp(79, TextCis(160));
+        if (BTabChar->isEnabled() && model_.ChosenFit() >= 0)
+            ShowHelp(79, FormatText(msg::ParametricHistogramHelp, CBTypPara->currentText().toStdString()));
+        else
+            ShowHelp(79, TextCis(msg::RawHistogramHelp));
     });
     chartOptions_.Connect(this, [this] { Redisplay(); }, [this](bool index1) {
         main_.index1 = index1;
