@@ -158,15 +158,13 @@ void DistributionFunctionWindow::ApplyLanguage(Language language)
 void DistributionFunctionWindow::ReadSettings()
 {
     ToolWindow::ReadSettings();
-    const ChartWindowSettings chart = ReadChartWindowSettings(Settings(), DistributionForm);
-    chartBackground_ = chart.chartBackground;
-    chartOptions_.Restore(chart.CBMarksItemIndex, chart.SpinEdAngleValue);
+    chartBackground_ = chartOptions_.ReadKeys(Settings(), DistributionForm);
 }
 
 void DistributionFunctionWindow::WriteSettings()
 {
     ToolWindow::WriteSettings();
-    WriteChartWindowSettings(Settings(), DistributionForm, chartOptions_.Stored(chartBackground_));
+    chartOptions_.WriteKeys(Settings(), DistributionForm, chartBackground_);
 }
 
 void DistributionFunctionWindow::SetMainWindowSettings(const MainWindowSettings& settings)

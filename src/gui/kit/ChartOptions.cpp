@@ -19,17 +19,19 @@ ChartMarks ChartOptions::Marks() const
     return {MarkStyleOfItem(CBMarks->currentIndex()), SpinEdAngle->value(), CheckBox1->isChecked()};
 }
 
-void ChartOptions::Restore(int marksItemIndex, int angle) const
+Colour ChartOptions::ReadKeys(const SettingsFile& settings, int formNumber) const
 {
-    CBMarks->setCurrentIndex(marksItemIndex);
+    const ChartWindowSettings chart = ReadChartWindowSettings(settings, formNumber);
+    CBMarks->setCurrentIndex(chart.CBMarksItemIndex);
     SpinEdAngle->blockSignals(true);
-    SpinEdAngle->setValue(angle);
+    SpinEdAngle->setValue(chart.SpinEdAngleValue);
     SpinEdAngle->blockSignals(false);
+    return chart.chartBackground;
 }
 
-ChartWindowSettings ChartOptions::Stored(Colour chartBackground) const
+void ChartOptions::WriteKeys(SettingsFile& settings, int formNumber, Colour chartBackground) const
 {
-    return {chartBackground, CBMarks->currentIndex(), SpinEdAngle->value()};
+    WriteChartWindowSettings(settings, formNumber, {chartBackground, CBMarks->currentIndex(), SpinEdAngle->value()});
 }
 
 void ChartOptions::Connect(QObject* context, const std::function<void()>& redisplay,

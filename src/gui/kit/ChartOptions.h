@@ -27,10 +27,11 @@ struct ChartOptions {
 
     // The marks as the controls now say.
     ChartMarks Marks() const;
-    // Puts a stored marks choice and angle back without firing the angle's change signal.
-    void Restore(int marksItemIndex, int angle) const;
-    // The window's stored chart keys as these controls and the chart's background say.
-    ChartWindowSettings Stored(Colour chartBackground) const;
+    // Puts window `formNumber`'s stored marks choice and angle back, without firing the angle's change signal,
+    // and returns its stored chart background.
+    Colour ReadKeys(const SettingsFile& settings, int formNumber) const;
+    // Stores the marks choice and angle as the controls say, with the chart's background.
+    void WriteKeys(SettingsFile& settings, int formNumber, Colour chartBackground) const;
     // Wires the options as every chart window wants them: the marks box and a marks choice while it is ticked
     // redraw, a new angle hides the marks until they are ticked again (they then take the angle), and the
     // index/value list hands its choice (true for index labels) to `labelsChosen`.

@@ -271,9 +271,7 @@ void ParametricWindow::ReadSettings()
 {
     ToolWindow::ReadSettings();
     model_ = ParametricWindowModel(ReadGenerationFields(Settings(), ParametricForm));
-    const ChartWindowSettings chart = ReadChartWindowSettings(Settings(), ParametricForm);
-    chartBackground_ = chart.chartBackground;
-    chartOptions_.Restore(chart.CBMarksItemIndex, chart.SpinEdAngleValue);
+    chartBackground_ = chartOptions_.ReadKeys(Settings(), ParametricForm);
     SetMainWindowSettings(ReadMainWindowSettings(Settings()));
 }
 
@@ -281,7 +279,7 @@ void ParametricWindow::WriteSettings()
 {
     ToolWindow::WriteSettings();
     WriteGenerationFields(Settings(), ParametricForm, model_.FieldsToKeep());
-    WriteChartWindowSettings(Settings(), ParametricForm, chartOptions_.Stored(chartBackground_));
+    chartOptions_.WriteKeys(Settings(), ParametricForm, chartBackground_);
 }
 
 // The chart's command bar shows while the window fills the screen's width and the user keeps it on.

@@ -447,9 +447,7 @@ void RawDataWindow::ReadSettings()
 {
     ToolWindow::ReadSettings();
     model_ = RawDataWindowModel(ReadGenerationFields(Settings(), RawDataForm));
-    const ChartWindowSettings chart = ReadChartWindowSettings(Settings(), RawDataForm);
-    chartBackground_ = chart.chartBackground;
-    chartOptions_.Restore(chart.CBMarksItemIndex, chart.SpinEdAngleValue);
+    chartBackground_ = chartOptions_.ReadKeys(Settings(), RawDataForm);
     SetMainWindowSettings(ReadMainWindowSettings(Settings()));
 }
 
@@ -457,7 +455,7 @@ void RawDataWindow::WriteSettings()
 {
     ToolWindow::WriteSettings();
     WriteGenerationFields(Settings(), RawDataForm, model_.FieldsToKeep());
-    WriteChartWindowSettings(Settings(), RawDataForm, chartOptions_.Stored(chartBackground_));
+    chartOptions_.WriteKeys(Settings(), RawDataForm, chartBackground_);
 }
 
 void RawDataWindow::PlaceChartToolbar()
