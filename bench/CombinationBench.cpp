@@ -1,8 +1,8 @@
 // The heavy paths of the combination and summation tables: 10 and 16 full rows.
-#include <benchmark/benchmark.h>
-
 #include <cmath>
 #include <vector>
+
+#include <benchmark/benchmark.h>
 
 #include "combination/Computation.h"
 

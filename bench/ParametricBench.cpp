@@ -1,7 +1,7 @@
 // One generation of 1024 intervals for every distribution type at its default parameters.
-#include <benchmark/benchmark.h>
-
 #include <string>
+
+#include <benchmark/benchmark.h>
 
 #include "parametric/ParametricGenerator.h"
 
@@ -24,7 +24,8 @@ void GenerateType(benchmark::State& state, int type)
 
 const bool registered = [] {
     for (int type = 0; type < DistributionTypeCount; ++type) {
-        const std::string name = "ParametricGeneration/" + std::to_string(type) + "_" + TypeListText(type, Language::English);
+        const std::string name =
+            "ParametricGeneration/" + std::to_string(type) + "_" + TypeListText(type, Language::English);
         benchmark::RegisterBenchmark(name.c_str(), GenerateType, type)->Unit(benchmark::kMillisecond);
     }
     return true;

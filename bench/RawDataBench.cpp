@@ -1,14 +1,14 @@
 // The raw-data paths at the largest data set the program accepts: 500,000 values.
-#include <benchmark/benchmark.h>
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include "rawdata/FitRanking.h"
 #include "rawdata/RawDataFile.h"

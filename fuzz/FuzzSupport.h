@@ -1,11 +1,11 @@
 // Helpers shared by the harnesses.
 #pragma once
-#include <unistd.h>
-
 #include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <unistd.h>
 
 namespace morvik::fuzz {
 

@@ -1,7 +1,5 @@
 // Opening a histogram of 1024 intervals in the main window and drawing the window: the file read, the chart
 // and the interval table of 2,051 rows.
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
 #include <QPixmap>
 #include <QTableWidget>
@@ -9,8 +7,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "chart/ChartColour.h"
+#include <benchmark/benchmark.h>
+
 #include "BenchFiles.h"
+#include "chart/ChartColour.h"
 #include "histogram/HistogramFile.h"
 #include "kit/IntervalTableView.h"
 #include "mainwindow/MainWindow.h"
@@ -82,7 +82,8 @@ void ItemFilledTable1024(benchmark::State& state)
                 morvik::IntervalRowShade(h, morvik::HistogramKind::Discrete, row, morvik::TableHighlight::None, {});
             for (int column = 0; column < 3; ++column) {
                 auto* item = new QTableWidgetItem(QString::fromStdString(rows[row][column]));
-                if (shade != morvik::RowShade::None) item->setBackground(morvik::ToQColor(morvik::RowShadeColour(shade)));
+                if (shade != morvik::RowShade::None)
+                    item->setBackground(morvik::ToQColor(morvik::RowShadeColour(shade)));
                 table.setItem(row, column, item);
             }
         }

@@ -47,9 +47,10 @@ std::optional<int> AnswerWithoutWindow(int argc, char* argv[])
             return 0;
         }
         if (argument == "--help" || argument == "-h") {
-            std::printf("Usage: morvik [--screenshot IMAGE] [FILE.dis]\n"
-                        "       morvik --version\n\n"
-                        "Opens the histogram FILE.dis at start. See morvik(1).\n");
+            std::printf(
+                "Usage: morvik [--screenshot IMAGE] [FILE.dis]\n"
+                "       morvik --version\n\n"
+                "Opens the histogram FILE.dis at start. See morvik(1).\n");
             return 0;
         }
     }
@@ -78,9 +79,8 @@ int main(int argc, char* argv[])
     context.folders = MakeFolders(StandardFolder(QStandardPaths::DocumentsLocation), dataFolder);
     const bool firstStart = IsFirstStart(settingsPath);
     context.settings = SettingsFile::Load(settingsPath);
-    const FolderPreparation prepared =
-        PrepareFamilyFolders(context.folders, dataFolder.empty() ? std::string() : ExamplesFolder(dataFolder),
-                             firstStart);
+    const FolderPreparation prepared = PrepareFamilyFolders(
+        context.folders, dataFolder.empty() ? std::string() : ExamplesFolder(dataFolder), firstStart);
     for (const Message& message : prepared.messages) std::fprintf(stderr, "%s\n", message.text.c_str());
 
     auto* splash = new SplashWindow(MORVIK_VERSION);

@@ -69,7 +69,7 @@ bool TakeFlag(std::vector<std::string>& args, const std::string& name)
 Json Number(double x)
 {
     if (!std::isfinite(x)) return Json(nullptr);
-    constexpr double exactLimit = 9007199254740992.0;  // 2^53: from here on not every whole number is a double
+    constexpr double exactLimit = 9007199254740992.0;       // 2^53: from here on not every whole number is a double
     constexpr double int64Limit = 9223372036854775808.0;    // 2^63
     constexpr double uint64Limit = 18446744073709551616.0;  // 2^64
     if (std::fabs(x) >= exactLimit) {

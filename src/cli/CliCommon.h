@@ -1,10 +1,11 @@
 #pragma once
 #include <cstdint>
 #include <functional>
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include <nlohmann/json.hpp>
 
 #include "common/Message.h"
 #include "histogram/Histogram.h"

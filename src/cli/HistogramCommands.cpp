@@ -118,12 +118,11 @@ int Report(std::vector<std::string> args)
     return PrintJson({{"written", *out}});
 }
 
-const bool registered =
-    RegisterCommand("show", "show FILE.dis [--multiple A]", Show) &&
-    RegisterCommand("query", "query FILE.dis [--multiple A] (--x X | --p P)", Query) &&
-    RegisterCommand("save", "save FILE.dis [--multiple A] -o OUT.dis", Save) &&
-    RegisterCommand("abs", "abs FILE.dis -o OUT.dis", Abs) &&
-    RegisterCommand("report", "report FILE.dis [--multiple A] [-o OUT.txt]", Report);
+const bool registered = RegisterCommand("show", "show FILE.dis [--multiple A]", Show) &&
+                        RegisterCommand("query", "query FILE.dis [--multiple A] (--x X | --p P)", Query) &&
+                        RegisterCommand("save", "save FILE.dis [--multiple A] -o OUT.dis", Save) &&
+                        RegisterCommand("abs", "abs FILE.dis -o OUT.dis", Abs) &&
+                        RegisterCommand("report", "report FILE.dis [--multiple A] [-o OUT.txt]", Report);
 
 }  // namespace
 }  // namespace morvik::cli

@@ -132,10 +132,9 @@ int RunFit(const std::vector<std::string>& arguments)
     return PrintJson({{"raw", RowJson(ranking.rawRow)}, {"ranking", rows}, {"rejected", rejected}});
 }
 
-const bool rawhistRegistered = RegisterCommand(
-    "rawhist", "rawhist RAW.txt [--bins N] [--min X] [--max Y] [--pure] [-o OUT.dis]", RunRawHist);
-const bool fitRegistered =
-    RegisterCommand("fit", "fit RAW.txt [--bins N] [--eps E] [--min X] [--max Y]", RunFit);
+const bool rawhistRegistered =
+    RegisterCommand("rawhist", "rawhist RAW.txt [--bins N] [--min X] [--max Y] [--pure] [-o OUT.dis]", RunRawHist);
+const bool fitRegistered = RegisterCommand("fit", "fit RAW.txt [--bins N] [--eps E] [--min X] [--max Y]", RunFit);
 
 }  // namespace
 }  // namespace morvik::cli

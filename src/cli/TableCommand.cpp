@@ -67,8 +67,8 @@ std::string ValidUtf8(const std::string& text)
 
 int Dump(const std::string& path)
 {
-    const int recordRows = KindOfTableFile(path) == TableKind::Combination ? CombinationLayout().tableRows
-                                                                             : SummationLayout().tableRows;
+    const int recordRows =
+        KindOfTableFile(path) == TableKind::Combination ? CombinationLayout().tableRows : SummationLayout().tableRows;
     const TableFileRead read = ReadTableFile(path, recordRows);
     if (!read.ok()) return Refuse(*read.message);
     const TableFileData& data = read.data;

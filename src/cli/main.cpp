@@ -16,9 +16,7 @@ void PrintHelp(std::ostream& out)
     out << "Usage: morvik-cli [--lang en|cs] COMMAND [ARGS...]\n"
            "       morvik-cli --version\n\n"
            "Commands:\n";
-    for (const auto& [name, entry] : morvik::cli::Registry()) {
-        out << "  " << entry.first << '\n';
-    }
+    for (const auto& [name, entry] : morvik::cli::Registry()) { out << "  " << entry.first << '\n'; }
     out << "\nJSON goes to stdout. Exit status: 0 success, 1 usage error, 2 input refused (the refusal's text on"
            " stderr).\n"
            "See morvik-cli(1) for the options and JSON of each command.\n";

@@ -1,13 +1,13 @@
 #pragma once
-#include <sys/wait.h>
-
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
+
+#include <nlohmann/json.hpp>
+#include <sys/wait.h>
 
 namespace morvik::test {
 

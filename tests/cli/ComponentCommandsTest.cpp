@@ -31,9 +31,13 @@ TEST(CliCombineAndSum, ResultsAndRefusals)
     const Case cases[] = {
         {{"combine", Fixture("uniform.dis")}, 2, TextCis(74, Language::English) + "\n"},
         {{"sum", Fixture("uniform.dis")}, 2, TextCis(64, Language::English) + "\n"},
-        {{"combine", "-a", "0", Fixture("uniform.dis"), Fixture("uniform.dis")}, 2, TextCis(70, Language::English) + "\n"},
+        {{"combine", "-a", "0", Fixture("uniform.dis"), Fixture("uniform.dis")},
+         2,
+         TextCis(70, Language::English) + "\n"},
         {{"sum", "-w", "-1", Fixture("uniform.dis"), Fixture("uniform.dis")}, 2, TextCis(71, Language::English) + "\n"},
-        {{"combine", Fixture("uniform.dis"), Fixture("wrong-total.dis")}, 2, FormatText(17, "6", Language::English) + "7\n"},
+        {{"combine", Fixture("uniform.dis"), Fixture("wrong-total.dis")},
+         2,
+         FormatText(17, "6", Language::English) + "7\n"},
     };
     for (const Case& c : cases) {
         CliRun run = RunCli(c.args);

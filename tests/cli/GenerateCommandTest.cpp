@@ -82,7 +82,8 @@ TEST(CliGenerate, RefusalsAndUsageErrors)
         {{"generate", "Uniform", "5", "5"}, 2, TextCis(505, Language::English) + " a < b !\n"},
         {{"generate", "Normal", "1E18"}, 2, TextCis(507, Language::English) + "\n"},
         {{"generate", "Normal", "--eps", "1"}, 2, TextCis(507, Language::English) + "\n"},
-        {{"generate", "Uniform", "0", "1E-320"}, 2,
+        {{"generate", "Uniform", "0", "1E-320"},
+         2,
          TextCis(139, Language::English) + "Uniform\r\n\r\n       " + TextCis(141, Language::English) + "\n"},
         {{"generate", "Foo"}, 1, ""},
         {{"generate", "24"}, 1, ""},
@@ -93,9 +94,7 @@ TEST(CliGenerate, RefusalsAndUsageErrors)
     for (const Case& c : cases) {
         CliRun run = RunCli(c.args);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.args.back();
-        if (!c.err.empty()) {
-            EXPECT_EQ(run.err, c.err) << c.args.back();
-        }
+        if (!c.err.empty()) { EXPECT_EQ(run.err, c.err) << c.args.back(); }
         EXPECT_EQ(run.out, "") << c.args.back();
     }
 }

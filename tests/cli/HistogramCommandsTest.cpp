@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <cstdio>
+
+#include <gtest/gtest.h>
 
 #include "CliRunner.h"
 #include "histogram/HistogramFile.h"
@@ -54,12 +54,8 @@ TEST(CliShow, RefusalsExitWithTheDialogText)
     for (const Case& c : cases) {
         CliRun run = RunCli(c.args);
         EXPECT_EQ(run.exitCode, c.exitCode) << c.args.back();
-        if (!c.err.empty()) {
-            EXPECT_EQ(run.err, c.err) << c.args.back();
-        }
-        if (c.exitCode != 0) {
-            EXPECT_EQ(run.out, "");
-        }
+        if (!c.err.empty()) { EXPECT_EQ(run.err, c.err) << c.args.back(); }
+        if (c.exitCode != 0) { EXPECT_EQ(run.out, ""); }
     }
 }
 

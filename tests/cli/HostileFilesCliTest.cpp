@@ -1,10 +1,10 @@
 // The batch companion on files at the edges: counts beyond 2^53 print every digit, and a huge file is refused
 // from its size.
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <filesystem>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "CliRunner.h"
 #include "support/TestFiles.h"
@@ -25,7 +25,7 @@ TEST(CliJson, WholeNumbersBeyondTwoToThe53PrintEveryDigit)
     };
     for (const Case& c : cases) {
         TempFolder temp;
-                const long long total = static_cast<long long>(c.total);
+        const long long total = static_cast<long long>(c.total);
         const std::string path =
             temp.Write("big.dis", DisText("Discrete", "0", "2", 2, total, {c.first, total - c.first}));
         CliRun run = RunCli({"show", path});
@@ -49,13 +49,15 @@ TEST(CliHostileFiles, AHugeFileIsRefusedFromItsSize)
     std::filesystem::resize_file(histogram, 1ull << 30);
     CliRun show = RunCli({"show", histogram});
     EXPECT_EQ(show.exitCode, 2);
-    EXPECT_EQ(show.err, "The histogram file huge.dis cannot be read: it is larger than 1 MB, far more than a "
-                        "histogram of 1024 intervals takes.\n");
+    EXPECT_EQ(show.err,
+              "The histogram file huge.dis cannot be read: it is larger than 1 MB, far more than a "
+              "histogram of 1024 intervals takes.\n");
 
     const std::string table = temp.Write("huge.sum", "");
     std::filesystem::resize_file(table, 1ull << 30);
     CliRun read = RunCli({"table", "--dump", table});
     EXPECT_EQ(read.exitCode, 2);
-    EXPECT_EQ(read.err, "The table file huge.sum cannot be read: the file is larger than 4 MB, far more than any "
-                        "table takes.\n");
+    EXPECT_EQ(read.err,
+              "The table file huge.sum cannot be read: the file is larger than 4 MB, far more than any "
+              "table takes.\n");
 }

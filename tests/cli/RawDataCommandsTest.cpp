@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+
+#include <gtest/gtest.h>
 
 #include "CliRunner.h"
 #include "histogram/HistogramFile.h"
@@ -17,8 +17,8 @@ using test::RunCli;
 class RawFile {
 public:
     explicit RawFile(const std::string& content)
-        : folder_(std::filesystem::temp_directory_path() / ("morvik-raw-" + std::to_string(getpid()) + "-" +
-                                                           std::to_string(counter_++)))
+        : folder_(std::filesystem::temp_directory_path() /
+                  ("morvik-raw-" + std::to_string(getpid()) + "-" + std::to_string(counter_++)))
     {
         std::filesystem::create_directories(folder_);
         std::ofstream(Path(), std::ios::binary) << content;

@@ -1,7 +1,5 @@
 // Holds the source tree to the layer table of src/core/layers.txt: core includes nothing above a file's own
 // layer and nothing of gui, app, cli or Qt; the cli includes nothing of gui or app.
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -9,6 +7,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -100,8 +100,8 @@ std::vector<std::string> CoreViolations(const std::map<std::string, int>& layers
             continue;
         }
         for (const Include& include : IncludesOf(entry.path())) {
-            const std::string where = "core/" + file + ":" + std::to_string(include.line) + " includes " +
-                                      include.header;
+            const std::string where =
+                "core/" + file + ":" + std::to_string(include.line) + " includes " + include.header;
             if (include.angled) {
                 if (include.header.starts_with("Q")) found.push_back(where + ", a Qt header");
                 continue;
@@ -116,7 +116,8 @@ std::vector<std::string> CoreViolations(const std::map<std::string, int>& layers
             const auto other = layers.find(target);
             if (target == folder || other == layers.end()) continue;
             if (other->second > own->second) found.push_back(where + " (" + target + " is above " + folder + ")");
-            else if (other->second == own->second) found.push_back(where + " (" + target + " is a sibling of " + folder + ")");
+            else if (other->second == own->second)
+                found.push_back(where + " (" + target + " is a sibling of " + folder + ")");
         }
     }
     return found;

@@ -14,9 +14,7 @@ inline ChartModel BarChart(const std::vector<double>& heights, Colour colour = R
     ChartModel chart;
     chart.backgroundColour = RgbColour(240, 240, 240);
     chart.plotColour = RgbColour(255, 255, 255);
-    for (size_t i = 0; i < heights.size(); ++i) {
-        chart.main.bars.push_back({heights[i], colour, std::to_string(i)});
-    }
+    for (size_t i = 0; i < heights.size(); ++i) { chart.main.bars.push_back({heights[i], colour, std::to_string(i)}); }
     return chart;
 }
 

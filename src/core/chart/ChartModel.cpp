@@ -25,9 +25,7 @@ ValueFormat ParseValueFormat(const std::string& format)
 {
     ValueFormat parsed;
     size_t i = 0;
-    while (i < format.size() && !IsDigitPlace(format[i]) && format[i] != '.') {
-        parsed.prefix += format[i++];
-    }
+    while (i < format.size() && !IsDigitPlace(format[i]) && format[i] != '.') { parsed.prefix += format[i++]; }
     while (i < format.size() && (IsDigitPlace(format[i]) || format[i] == ',')) {
         ++i;  // integer places: the integer part is always written in full
     }
@@ -71,16 +69,10 @@ ValueFormat ParseValueFormat(const std::string& format)
 std::string TrimOptionalZeros(std::string digits, int requiredDecimals)
 {
     const size_t point = digits.find('.');
-    if (point == std::string::npos) {
-        return digits;
-    }
+    if (point == std::string::npos) { return digits; }
     size_t keep = digits.size();
-    while (keep > point + 1 + static_cast<size_t>(requiredDecimals) && digits[keep - 1] == '0') {
-        --keep;
-    }
-    if (keep == point + 1) {
-        --keep;
-    }
+    while (keep > point + 1 + static_cast<size_t>(requiredDecimals) && digits[keep - 1] == '0') { --keep; }
+    if (keep == point + 1) { --keep; }
     return digits.substr(0, keep);
 }
 
@@ -99,9 +91,7 @@ MarkStyle MarkStyleOfItem(int item)
 
 std::string FormatChartValue(double value, const std::string& format)
 {
-    if (!std::isfinite(value)) {
-        return std::isnan(value) ? "NaN" : (value > 0 ? "INF" : "-INF");
-    }
+    if (!std::isfinite(value)) { return std::isnan(value) ? "NaN" : (value > 0 ? "INF" : "-INF"); }
     const ValueFormat parsed = ParseValueFormat(format);
     const int decimals = parsed.requiredDecimals + parsed.optionalDecimals;
     char buffer[64];
@@ -114,8 +104,9 @@ std::string FormatChartValue(double value, const std::string& format)
         return parsed.prefix + digits + parsed.suffix;
     }
     if (value == 0) {
-        return parsed.prefix + TrimOptionalZeros(std::string("0.") + std::string(decimals, '0'),
-                                                 parsed.requiredDecimals) + parsed.suffix;
+        return parsed.prefix +
+               TrimOptionalZeros(std::string("0.") + std::string(decimals, '0'), parsed.requiredDecimals) +
+               parsed.suffix;
     }
     std::snprintf(buffer, sizeof buffer, "%.*e", decimals, value);
     const std::string text = buffer;
@@ -135,16 +126,11 @@ std::string MarkText(const ChartSeries& series, int index, const std::string& va
     const ChartBar& bar = series.bars.at(static_cast<size_t>(index));
     const std::string position = std::to_string(index + 1);
     switch (series.marks.style) {
-    case MarkStyle::Value:
-        return FormatChartValue(bar.height, valueFormat);
-    case MarkStyle::Label:
-        return bar.label;
-    case MarkStyle::LabelAndValue:
-        return bar.label + " " + FormatChartValue(bar.height, valueFormat);
-    case MarkStyle::Position:
-        return position;
-    case MarkStyle::PositionAndValue:
-        return position + " " + FormatChartValue(bar.height, valueFormat);
+    case MarkStyle::Value: return FormatChartValue(bar.height, valueFormat);
+    case MarkStyle::Label: return bar.label;
+    case MarkStyle::LabelAndValue: return bar.label + " " + FormatChartValue(bar.height, valueFormat);
+    case MarkStyle::Position: return position;
+    case MarkStyle::PositionAndValue: return position + " " + FormatChartValue(bar.height, valueFormat);
     }
     return {};
 }

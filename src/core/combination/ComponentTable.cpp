@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "common/NumberText.h"
 #include "histogram/HistogramFile.h"
 #include "localization/TextCis.h"
-#include "common/NumberText.h"
 
 namespace morvik {
 namespace {
@@ -46,7 +46,8 @@ const TableLayout& SummationLayout()
 }
 
 ComponentTable::ComponentTable(const TableLayout& layout)
-    : layout_(layout), headings_(static_cast<size_t>(layout.columns)),
+    : layout_(layout),
+      headings_(static_cast<size_t>(layout.columns)),
       records_(static_cast<size_t>(layout.tableRows) + 1)
 {
     headings_[TableColumn::FileName] = "Histogram";
@@ -66,10 +67,7 @@ void ComponentTable::SetCellText(int row, int column, const std::string& text)
     if (row >= 0 && row < rows_ && column >= 0 && column < columns_) cells_[row][column] = text;
 }
 
-bool ComponentTable::IsTableRow(int row) const
-{
-    return row >= 1 && row <= layout_.tableRows && row < rows_;
-}
+bool ComponentTable::IsTableRow(int row) const { return row >= 1 && row <= layout_.tableRows && row < rows_; }
 
 bool ComponentTable::IsEditableCell(int row, int column) const
 {
@@ -97,10 +95,7 @@ bool ComponentTable::HoldsHistogram(int row) const
     return IsTableRow(row) && !Cell(row, TableColumn::FileName).empty();
 }
 
-const RowHistogram& ComponentTable::Record(int row) const
-{
-    return records_.at(static_cast<size_t>(row));
-}
+const RowHistogram& ComponentTable::Record(int row) const { return records_.at(static_cast<size_t>(row)); }
 
 std::vector<int> ComponentTable::FilledRowNumbers() const
 {

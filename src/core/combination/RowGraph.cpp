@@ -56,8 +56,7 @@ GraphContent ResultGraph(const Histogram& result, TableKind kind, bool indexLabe
     return graph;
 }
 
-ChartModel GraphChart(const GraphContent& graph, Colour barColour, Colour titleColour,
-                      const std::string& leftAxisTitle)
+ChartModel GraphChart(const GraphContent& graph, Colour barColour, Colour titleColour, const std::string& leftAxisTitle)
 {
     ChartModel chart;
     chart.titleLines = graph.titleLines;

@@ -6,8 +6,8 @@
 
 #include "chart/ChartModel.h"
 #include "combination/ComponentTable.h"
-#include "histogram/IntervalTable.h"
 #include "histogram/Histogram.h"
+#include "histogram/IntervalTable.h"
 
 namespace morvik {
 

@@ -20,8 +20,7 @@ bool IsUsableRowHistogram(const RowHistogram& row)
         if (!std::isfinite(value)) return false;
     }
     if (row.Min > row.Max || row.Width < 0 || !(row.Total > 0)) return false;
-    return std::all_of(row.Prob.begin(), row.Prob.begin() + bins,
-                       [](double p) { return std::isfinite(p) && p >= 0; });
+    return std::all_of(row.Prob.begin(), row.Prob.begin() + bins, [](double p) { return std::isfinite(p) && p >= 0; });
 }
 
 RowHistogram RowHistogramOf(const Histogram& histogram, const RowHistogram& previous)

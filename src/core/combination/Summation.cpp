@@ -63,8 +63,7 @@ int WholeBelow(long double position) { return static_cast<int>(position + 1) - 1
 // Adds `frequency`, spread evenly over the grid positions from..to, to the result intervals in proportion to
 // their overlap; the end intervals also take what lies beyond them. A row interval without width is a point:
 // it goes to the interval that holds it, or half to each neighbour when it lies on the edge between two.
-void ShareOut(std::array<long double, MaxBins>& sum, int q, long double from, long double to,
-              long double frequency)
+void ShareOut(std::array<long double, MaxBins>& sum, int q, long double from, long double to, long double frequency)
 {
     auto cell = [q](int index) { return std::clamp(index, 0, q - 1); };
     // Indices come from positions limited to just beyond either end; the shares from the positions themselves.

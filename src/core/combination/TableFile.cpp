@@ -79,8 +79,8 @@ std::string TableFileBytes(const TableFileData& data)
     writer.WriteInteger(data.rows);
     for (int row = 0; row < data.rows; ++row) {
         for (int column = 0; column < data.columns; ++column) {
-            const bool present = row < static_cast<int>(data.cells.size()) &&
-                                 column < static_cast<int>(data.cells[row].size());
+            const bool present =
+                row < static_cast<int>(data.cells.size()) && column < static_cast<int>(data.cells[row].size());
             writer.WriteString(present ? std::string_view(data.cells[row][column]) : std::string_view());
         }
     }
@@ -137,9 +137,9 @@ TableFileRead ReadTableFile(const std::string& path, int recordRows)
     const CappedRead result = ReadFileUpTo(path, MaxTableFileBytes, bytes);
     if (result == CappedRead::TooLarge) {
         TableFileRead read;
-        read.message = ReadFault(FileNameOf(path), "the file is larger than " +
-                                                       std::to_string(MaxTableFileBytes >> 20) +
-                                                       " MB, far more than any table takes");
+        read.message =
+            ReadFault(FileNameOf(path), "the file is larger than " + std::to_string(MaxTableFileBytes >> 20) +
+                                            " MB, far more than any table takes");
         return read;
     }
     if (result == CappedRead::Unreadable) {

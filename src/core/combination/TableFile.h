@@ -12,8 +12,8 @@ namespace morvik {
 
 // The contents of a combination (".kom") or summation (".sum") table file.
 struct TableFileData {
-    int columns = 0;  // grid columns, the row label column included
-    int rows = 0;     // grid rows, the heading row included
+    int columns = 0;                              // grid columns, the row label column included
+    int rows = 0;                                 // grid rows, the heading row included
     std::vector<std::vector<std::string>> cells;  // [row][column]; cells not read stay empty
     std::vector<RowHistogram> records;            // table rows 1.. (10 or 16 records)
     int completeRecords = 0;  // how many records, from the first, were read whole (values and probabilities)

@@ -80,17 +80,16 @@ std::optional<int32_t> TaggedReader::IntegerOfTag(uint8_t tag)
 {
     std::string_view raw;
     switch (static_cast<ValueTag>(tag)) {
-        case ValueTag::Int8:
-            if (!Take(1, raw)) return std::nullopt;
-            return static_cast<int8_t>(LittleEndian(raw));
-        case ValueTag::Int16:
-            if (!Take(2, raw)) return std::nullopt;
-            return static_cast<int16_t>(LittleEndian(raw));
-        case ValueTag::Int32:
-            if (!Take(4, raw)) return std::nullopt;
-            return static_cast<int32_t>(static_cast<uint32_t>(LittleEndian(raw)));
-        default:
-            return std::nullopt;
+    case ValueTag::Int8:
+        if (!Take(1, raw)) return std::nullopt;
+        return static_cast<int8_t>(LittleEndian(raw));
+    case ValueTag::Int16:
+        if (!Take(2, raw)) return std::nullopt;
+        return static_cast<int16_t>(LittleEndian(raw));
+    case ValueTag::Int32:
+        if (!Take(4, raw)) return std::nullopt;
+        return static_cast<int32_t>(static_cast<uint32_t>(LittleEndian(raw)));
+    default: return std::nullopt;
     }
 }
 

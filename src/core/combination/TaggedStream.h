@@ -13,9 +13,9 @@ enum class ValueTag : uint8_t { Int8 = 2, Int16 = 3, Int32 = 4, Extended = 5, Do
 // Appends tagged values to a byte string.
 class TaggedWriter {
 public:
-    void WriteInteger(int32_t value);       // the shortest of tags 2, 3 and 4
+    void WriteInteger(int32_t value);         // the shortest of tags 2, 3 and 4
     void WriteString(std::string_view text);  // a length byte and at most 255 bytes, cut between characters
-    void WriteReal(long double value);      // tag 5 and the 10-byte extended value
+    void WriteReal(long double value);        // tag 5 and the 10-byte extended value
     const std::string& Bytes() const { return bytes_; }
 
 private:

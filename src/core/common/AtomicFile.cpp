@@ -1,9 +1,5 @@
 #include "common/AtomicFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -11,6 +7,10 @@
 #include <fstream>
 #include <sstream>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace morvik {
 
@@ -31,7 +31,10 @@ bool WriteFileAtomically(const std::string& path, std::string_view content)
         ssize_t written = write(fd, data, left);
         if (written < 0 && errno == EINTR) continue;
         if (written <= 0) ok = false;
-        else { data += written; left -= static_cast<size_t>(written); }
+        else {
+            data += written;
+            left -= static_cast<size_t>(written);
+        }
     }
     // New files get the usual permissions (mkstemp makes them private); a replaced file keeps its own.
     struct stat existing {};
@@ -80,10 +83,16 @@ CappedRead ReadFileUpTo(const std::string& path, std::uintmax_t maxBytes, std::s
             if (filled == bytes.size()) bytes.resize(std::min<std::uintmax_t>(bytes.size() + 4096, maxBytes + 1));
             const ssize_t got = read(fd, bytes.data() + filled, bytes.size() - filled);
             if (got < 0 && errno == EINTR) continue;
-            if (got < 0) { result = CappedRead::Unreadable; break; }
+            if (got < 0) {
+                result = CappedRead::Unreadable;
+                break;
+            }
             if (got == 0) break;
             filled += static_cast<size_t>(got);
-            if (filled > maxBytes) { result = CappedRead::TooLarge; break; }
+            if (filled > maxBytes) {
+                result = CappedRead::TooLarge;
+                break;
+            }
         }
         bytes.resize(filled);
     }

@@ -21,9 +21,7 @@ int CodePoints(const std::string& text)
 {
     int count = 0;
     for (unsigned char c : text) {
-        if ((c & 0xC0) != 0x80) {
-            ++count;
-        }
+        if ((c & 0xC0) != 0x80) { ++count; }
     }
     return count;
 }
@@ -35,9 +33,7 @@ bool IsUndefined(double x) { return !std::isfinite(x); }
 
 std::string StrNaCarku(double x)
 {
-    if (IsUndefined(x)) {
-        return " undefined";
-    }
+    if (IsUndefined(x)) { return " undefined"; }
     if (x == 0) {
         x = 0;  // no "-0.00000"
     }
@@ -45,33 +41,25 @@ std::string StrNaCarku(double x)
     // "%#G" keeps the trailing zeros but also leaves a bare trailing point ("999999."): drop it.
     auto exponent = text.find('E');
     std::string mantissa = text.substr(0, exponent);
-    if (!mantissa.empty() && mantissa.back() == '.') {
-        mantissa.pop_back();
-    }
+    if (!mantissa.empty() && mantissa.back() == '.') { mantissa.pop_back(); }
     return exponent == std::string::npos ? mantissa : mantissa + text.substr(exponent);
 }
 
 std::string StrNaCarku1(double x)
 {
-    if (IsUndefined(x)) {
-        return " undefined";
-    }
+    if (IsUndefined(x)) { return " undefined"; }
     return Printf("%.10G", x == 0 ? 0.0 : x);
 }
 
 std::string TiskPrv(long double p)
 {
-    if (!std::isfinite(p)) {
-        return " undefined";
-    }
+    if (!std::isfinite(p)) { return " undefined"; }
     return Printf("%.10LG", p == 0 ? 0.0L : p);
 }
 
 std::string TCetnost(int width, double x)
 {
-    if (IsUndefined(x)) {
-        return PadLeft(" undefined", width);
-    }
+    if (IsUndefined(x)) { return PadLeft(" undefined", width); }
     // A frequency is a probability times Total, so a whole count lands a hair off its whole number: within
     // rounding (1e-9 relative) it is that whole number.
     double whole = std::nearbyint(x);
@@ -81,10 +69,7 @@ std::string TCetnost(int width, double x)
     return Printf("%*.2f", width, x);
 }
 
-std::string StrBottomGraf(double /*p*/, double x)
-{
-    return Printf("%.6G", x == 0 ? 0.0 : x);
-}
+std::string StrBottomGraf(double /*p*/, double x) { return Printf("%.6G", x == 0 ? 0.0 : x); }
 
 std::string ShortestText(double x)
 {

@@ -2,12 +2,8 @@
 
 namespace morvik {
 
-const char* const CategoryFolderNames[6] = {"Calculated",
-                                            "Cross-section variability",
-                                            "Initial imperfections",
-                                            "Loads",
-                                            "Solidity and material characterics",
-                                            "Tests"};
+const char* const CategoryFolderNames[6] = {"Calculated", "Cross-section variability",          "Initial imperfections",
+                                            "Loads",      "Solidity and material characterics", "Tests"};
 
 std::string FolderOf(const std::string& path)
 {

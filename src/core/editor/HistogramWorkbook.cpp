@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+
 #include <unistd.h>
 #include <xlsxwriter.h>
 
@@ -80,10 +81,8 @@ void WriteCharacteristics(Sheet& sheet, const Histogram& h, HistogramKind kind)
     const auto& labels = CharacteristicLabels();
     for (int i = 0; i < 12; ++i) {
         sheet.Text(3 + i, 1, WithoutTrailingBlanks(labels[static_cast<size_t>(i)]));
-        if (i == 2 || i == 3)
-            sheet.Whole(3 + i, 2, values[i]);
-        else
-            sheet.General(3 + i, 2, values[i]);
+        if (i == 2 || i == 3) sheet.Whole(3 + i, 2, values[i]);
+        else sheet.General(3 + i, 2, values[i]);
     }
 }
 

@@ -46,7 +46,10 @@ void SpreadUniform(Histogram& out, double a, double b, double mass, double bw)
     for (int j = first; j <= end; ++j) {
         double lo = std::max(a, j * bw);
         double hi = j == last ? b : std::min(b, (j + 1) * bw);
-        if (j == first && j == end) { lo = a; hi = b; }
+        if (j == first && j == end) {
+            lo = a;
+            hi = b;
+        }
         if (hi > lo) out.Prob[j] += mass * (hi - lo) / (b - a);
     }
 }
@@ -94,7 +97,10 @@ Histogram FoldPureDiscrete(const Histogram& h)
         double lower = std::floor(position);
         double fraction = position - lower;
         if (fraction < 1e-9) fraction = 0;  // on the grid (the usual case of a grid through zero)
-        if (fraction > 1 - 1e-9) { lower += 1; fraction = 0; }
+        if (fraction > 1 - 1e-9) {
+            lower += 1;
+            fraction = 0;
+        }
         const int j = BinAt(lower, r.Bins - 1);
         r.Prob[j] += p * (1 - fraction);
         if (fraction > 0) r.Prob[std::min(j + 1, r.Bins - 1)] += p * fraction;

@@ -5,10 +5,7 @@
 
 namespace morvik {
 
-std::string KindText(HistogramKind kind)
-{
-    return kind == HistogramKind::Discrete ? "Discrete" : "Pure Discrete";
-}
+std::string KindText(HistogramKind kind) { return kind == HistogramKind::Discrete ? "Discrete" : "Pure Discrete"; }
 
 double Histogram::ProbabilitySum() const
 {

@@ -86,8 +86,7 @@ void ParseInto(std::string_view content, ReaderMode mode, HistogramRead& read)
             line = DropFirst(line, 5);
             if (line.find("Pure") != std::string::npos) read.kind = HistogramKind::PureDiscrete;
             else if (line.find("Discrete") != std::string::npos) read.kind = HistogramKind::Discrete;
-            else
-                throw Error(FormatText(msg::InvalidKind, line));
+            else throw Error(FormatText(msg::InvalidKind, line));
         }
         if (line.starts_with("Bins=")) {
             line = DropFirst(line, 5);
@@ -161,8 +160,8 @@ void ParseInto(std::string_view content, ReaderMode mode, HistogramRead& read)
     read.frequencySum = roundedSum <= largest ? static_cast<int64_t>(roundedSum) : std::numeric_limits<int64_t>::max();
 
     const long double total = h.Total;
-    const bool sumMatches = mode == ReaderMode::Main ? (sum / total >= 0.99999L && sum / total <= 1.00001L)
-                                                     : sum == total;
+    const bool sumMatches =
+        mode == ReaderMode::Main ? (sum / total >= 0.99999L && sum / total <= 1.00001L) : sum == total;
     if (!sumMatches)
         throw Error(FormatText(msg::WrongElementCount, std::to_string(read.frequencySum)) + totalValueText);
     if (n != h.Bins) throw Error(FormatText(msg::WrongIntervalCount, std::to_string(h.Bins)) + std::to_string(n));

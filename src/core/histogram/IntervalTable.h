@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "histogram/Histogram.h"
 #include "common/Colour.h"
+#include "histogram/Histogram.h"
 
 namespace morvik {
 

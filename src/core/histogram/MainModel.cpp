@@ -143,14 +143,13 @@ std::optional<Message> MainModel::SaveHistogram(const std::string& path)
     return std::nullopt;
 }
 
-std::string MainModel::ResultsText(const std::string& date, const std::string& time,
-                                   const std::string& version) const
+std::string MainModel::ResultsText(const std::string& date, const std::string& time, const std::string& version) const
 {
     return ResultsReportText({Name, MultipleText, date, time, version}, ResultHistogram, Kind, FrequencyTotal());
 }
 
-std::optional<Message> MainModel::SaveResults(const std::string& path, const std::string& date,
-                                              const std::string& time, const std::string& version) const
+std::optional<Message> MainModel::SaveResults(const std::string& path, const std::string& date, const std::string& time,
+                                              const std::string& version) const
 {
     if (!WriteFileAtomically(path, ResultsText(date, time, version))) {
         return Message::Error(FormatText(msg::WriteError, FileNameOf(path)));

@@ -53,9 +53,8 @@ std::string ResultsReportText(const ReportHeading& heading, const Histogram& h, 
     for (size_t i = 0; i < labels.size(); ++i) line(labels[i] + "\t" + s.texts[i]);
     line(" ");
     line(" " + rule);
-    line(CurrentLanguage() == Language::Czech
-             ? "|  INT |       X      |  Pravd.P(x)  |   Četnost    | Distr. F(x)  |"
-             : "|  INT |       X      |  Probab.P(x) |  Frequency   | Distr. F(x)  |");
+    line(CurrentLanguage() == Language::Czech ? "|  INT |       X      |  Pravd.P(x)  |   Četnost    | Distr. F(x)  |"
+                                              : "|  INT |       X      |  Probab.P(x) |  Frequency   | Distr. F(x)  |");
     line("|" + rule + "|");
 
     double F = 0;

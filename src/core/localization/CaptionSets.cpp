@@ -9,8 +9,8 @@ namespace morvik {
 
 namespace {
 
-std::optional<std::string_view> Find(std::span<const CaptionText> set, std::string_view objectName,
-                                     CaptionKind kind, int column, int row)
+std::optional<std::string_view> Find(std::span<const CaptionText> set, std::string_view objectName, CaptionKind kind,
+                                     int column, int row)
 {
     auto found = std::find_if(set.begin(), set.end(), [&](const CaptionText& entry) {
         return entry.objectName == objectName && entry.kind == kind && entry.column == column && entry.row == row;

@@ -16,14 +16,14 @@ std::array<std::string, 14> Padded(std::array<const char*, 14> labels)
 
 const std::array<std::string, 14>& CharacteristicLabels(Language language)
 {
-    static const std::array<std::string, 14> czech = Padded(
-        {"Min", "Max", "Počet intervalů", "Součet četností", "Střední hodnota", "Rozptyl", "Směrodatná odchylka",
-         "Průměrná (střední) odchylka", "Variační koeficient [%]", "Koeficient šikmosti", "Koeficient koncentrace",
-         "Koeficient špičatosti (excesu)", "Median", "Mode"});
-    static const std::array<std::string, 14> english = Padded(
-        {"Min", "Max", "Number of intervals", "frequency numbers", "Average", "Dispersion", "standard deviation",
-         "Average (central) deviation", "Coefficient of variation [%]", "Coefficient of skewness",
-         "Coefficient of concentration", "Coefficient of kurtosis (express)", "Median", "Mode"});
+    static const std::array<std::string, 14> czech =
+        Padded({"Min", "Max", "Počet intervalů", "Součet četností", "Střední hodnota", "Rozptyl", "Směrodatná odchylka",
+                "Průměrná (střední) odchylka", "Variační koeficient [%]", "Koeficient šikmosti",
+                "Koeficient koncentrace", "Koeficient špičatosti (excesu)", "Median", "Mode"});
+    static const std::array<std::string, 14> english =
+        Padded({"Min", "Max", "Number of intervals", "frequency numbers", "Average", "Dispersion", "standard deviation",
+                "Average (central) deviation", "Coefficient of variation [%]", "Coefficient of skewness",
+                "Coefficient of concentration", "Coefficient of kurtosis (express)", "Median", "Mode"});
     return language == Language::Czech ? czech : english;
 }
 

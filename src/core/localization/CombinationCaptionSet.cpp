@@ -20,8 +20,9 @@ constexpr CaptionText Czech[] = {
     Hint("VypocetKomb", "Výpočet | Vypočte histogram kombinace histogramů tabulky"),
     Hint("SaveKomb", "Uložit tabulku | Uloží tabulku histogramů do souboru <.kom>"),
     Hint("ExitForm", "Konec | Zavře okno; vypočtený histogram převezme hlavní okno"),
-    Hint("StrGrKombProm", "Tabulka histogramů | Násobek a poznámku lze psát; histogram se vybere kliknutím do "
-                          "sloupce Histogram"),
+    Hint("StrGrKombProm",
+         "Tabulka histogramů | Násobek a poznámku lze psát; histogram se vybere kliknutím do "
+         "sloupce Histogram"),
 };
 
 constexpr CaptionText English[] = {
@@ -35,8 +36,9 @@ constexpr CaptionText English[] = {
     Hint("VypocetKomb", "Compute | Computes the histogram of the combination of the table's histograms"),
     Hint("SaveKomb", "Save table | Saves the table of histograms to a file <.kom>"),
     Hint("ExitForm", "Exit | Closes the window; the main window takes over a computed histogram"),
-    Hint("StrGrKombProm", "Table of histograms | Multiple and note can be typed; a click into the column "
-                          "Histogram chooses a histogram"),
+    Hint("StrGrKombProm",
+         "Table of histograms | Multiple and note can be typed; a click into the column "
+         "Histogram chooses a histogram"),
 };
 
 std::vector<CaptionText> WithSummationTexts(std::span<const CaptionText> own, Language language)

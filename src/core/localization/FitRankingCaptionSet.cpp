@@ -7,22 +7,21 @@ namespace {
 
 using namespace captions;
 
-#define MORVIK_GOODNESS_TEXTS                                        \
-    Cell("SGChar", 12, 0, " Kolmogorov-Smirnov D"),                  \
-    Cell("SGChar", 13, 0, " Kolmogorov-Smirnov p"),                  \
-    Cell("SGChar", 14, 0, " Anderson-Darling A²"),                   \
-    Item("CBTypVyberu", 10, "Kolmogorov-Smirnov D"),                 \
-    Item("CBTypVyberu", 11, "Kolmogorov-Smirnov p"),                 \
-    Item("CBTypVyberu", 12, "Anderson-Darling A²")
+#define MORVIK_GOODNESS_TEXTS                                                                           \
+    Cell("SGChar", 12, 0, " Kolmogorov-Smirnov D"), Cell("SGChar", 13, 0, " Kolmogorov-Smirnov p"),     \
+        Cell("SGChar", 14, 0, " Anderson-Darling A²"), Item("CBTypVyberu", 10, "Kolmogorov-Smirnov D"), \
+        Item("CBTypVyberu", 11, "Kolmogorov-Smirnov p"), Item("CBTypVyberu", 12, "Anderson-Darling A²")
 
 constexpr CaptionText Czech[] = {
     Title("  Morvik : Tabulka vhodných histogramů s parametrickým rozdělením pravděpodobnosti"),
     Item("CBVyber", 0, "Prvotní data"),
     Item("CBVyber", 1, "Histogram prvotních dat"),
-    Caption("Label1", "Statistické momenty a ostatní charakteristiky histogramu s neparametrickým rozdělením "
-                      "pravděpodobnosti"),
-    Caption("Label2", "Statistické momenty a ostatní charakteristiky histogramů s parametrickým rozdělením "
-                      "pravděpodobnosti"),
+    Caption("Label1",
+            "Statistické momenty a ostatní charakteristiky histogramu s neparametrickým rozdělením "
+            "pravděpodobnosti"),
+    Caption("Label2",
+            "Statistické momenty a ostatní charakteristiky histogramů s parametrickým rozdělením "
+            "pravděpodobnosti"),
     Caption("Label3", "Seřadit podle : "),
     Caption("Label4", "Statistické momenty prvotních dat"),
     Cell("SGCharPD", 1, 0, " Typ"),
@@ -56,10 +55,12 @@ constexpr CaptionText English[] = {
     Title("  Morvik : Table of applicable histograms with parametric probability distribution"),
     Item("CBVyber", 0, "Raw data"),
     Item("CBVyber", 1, "Histograms of RawData"),
-    Caption("Label1", "Statistical moments and other characteristics of the histogram with non-parametric "
-                      "probability distribution"),
-    Caption("Label2", "Statistical moments and other characteristics of the histograms with parametric "
-                      "probability distribution"),
+    Caption("Label1",
+            "Statistical moments and other characteristics of the histogram with non-parametric "
+            "probability distribution"),
+    Caption("Label2",
+            "Statistical moments and other characteristics of the histograms with parametric "
+            "probability distribution"),
     Caption("Label3", "Sort at : "),
     Caption("Label4", "Statistical moments of raw data"),
     Cell("SGCharPD", 1, 0, " Type"),

@@ -76,8 +76,9 @@ constexpr CaptionText Czech[] = {
     Hint(names::Panel1, "Panel nástrojů | Klik na panel skryje tabulku dříve otevřených histogramů"),
     Hint(names::Novyhistogram1, "Nový histogram ( Ctrl+N )| Otevře okno pro zadání nového histogramu"),
     Hint(names::Otevthistogram1, "Otevřít histogram ( Ctrl+O ) | Otevře datový soubor, obsahující popis histogramem"),
-    Hint(names::ReOpen1, "ReOtevřít histogram | Otevře dříve použitý datový soubor, obsahující popis histogramu "
-                    "(uloženo max 10 souborů)"),
+    Hint(names::ReOpen1,
+         "ReOtevřít histogram | Otevře dříve použitý datový soubor, obsahující popis histogramu "
+         "(uloženo max 10 souborů)"),
     Hint(names::N01, "Histogram, jehož popis je v uvedeném souboru, bude otevřen."),
     Hint(names::PopisVysledku1,
          "Popis histogramu | Tabulka intervalů, hodnot a pravděpodobností výsledného histogramu"),
@@ -112,8 +113,9 @@ constexpr CaptionText Czech[] = {
     Hint(names::Edit3, "Násobek A | Výsledný histogram je histogramem veličiny A * X"),
     Hint(names::EditMin, "Min | Nejmenší hodnota výsledného histogramu; lze ji změnit"),
     Hint(names::EditMax, "Max | Největší hodnota výsledného histogramu; lze ji změnit"),
-    Hint(names::CBTypHist, "1.Histogram (oprava)2.Histogram kombinace 3.Sumární histogram 4.Parametrické rozdělení "
-                      "5.Prvotní data"),
+    Hint(names::CBTypHist,
+         "1.Histogram (oprava)2.Histogram kombinace 3.Sumární histogram 4.Parametrické rozdělení "
+         "5.Prvotní data"),
     Hint(names::StringGrid1, "ReOpen | Klik na řádek znovu otevře histogram"),
     Hint(names::StringGrid4, "Vstupní histogram | Počet intervalů, suma četností a typ vstupního histogramu"),
     Hint(names::GroupBox2, "Výsledný histogram | Histogram veličiny A * X"),
@@ -195,10 +197,12 @@ constexpr CaptionText English[] = {
     Hint(names::Panel1, "Tool panel | A click on the panel hides the table of histograms opened before"),
     Hint(names::Novyhistogram1, "New histogram ( Ctrl+N )| Opens window for entry new histogram"),
     Hint(names::Otevthistogram1, "Open histogram ( Ctrl+O ) | Opens data file with histogram details"),
-    Hint(names::ReOpen1, "ReOpen histogram | Shows list of the used hitogram files for their reopen (save max 10 files)"),
+    Hint(names::ReOpen1,
+         "ReOpen histogram | Shows list of the used hitogram files for their reopen (save max 10 files)"),
     Hint(names::N01, "Histogram, which description is in selected file, will be open."),
-    Hint(names::PopisVysledku1, "Description of histogram | Table of intervals, values and probabilities of the result "
-                           "histogram"),
+    Hint(names::PopisVysledku1,
+         "Description of histogram | Table of intervals, values and probabilities of the result "
+         "histogram"),
     Hint(names::VypisVstHist, "List saved histogram | Lists the data file of the input histogram"),
     Hint(names::OtevriWord1, "Word document | Opens a new document of the word processor"),
     Hint(names::Ulozit3, "Save histogram ( Ctrl+S )| Save description of histogram to data file <.dis>"),
@@ -209,8 +213,9 @@ constexpr CaptionText English[] = {
     Hint(names::Konec1, "Exit program ?| Exit program  M o r v i k"),
     Hint(names::BarZvy, "Colour highlighting | Switches the coloured rows of the interval tables on or off"),
     Hint(names::Barvy1, "Colours | Set up the colours of windows, texts and charts"),
-    Hint(names::DefaultNast1, "Default values | Returns window positions and sizes, colours and options to their "
-                         "default values"),
+    Hint(names::DefaultNast1,
+         "Default values | Returns window positions and sizes, colours and options to their "
+         "default values"),
     Hint(names::Zasobnik1, "Erase stack list | Erases the list of histograms opened before (ReOpen)"),
     Hint(names::VolejPicture1, "Viewer of graphic files | Starts the viewer of picture files"),
     Hint(names::ProhlSoubor1, "Viewer of text files | Starts the viewer of text files"),
@@ -226,16 +231,19 @@ constexpr CaptionText English[] = {
     Hint(names::OProgramu1, "About program ( F1 )| Help on the program"),
     Hint(names::GroupBox1, "Input histogram | The histogram as read from its data file"),
     Hint(names::Edit1, "Name of histogram | Name of the histogram shown"),
-    Hint(names::AbsHodHist, "abs(result histogram) | Replaces the result histogram by the histogram of its absolute "
-                       "value"),
+    Hint(names::AbsHodHist,
+         "abs(result histogram) | Replaces the result histogram by the histogram of its absolute "
+         "value"),
     Hint(names::Edit3, "Multiple A | The result histogram is the histogram of A * X"),
     Hint(names::EditMin, "Min | Smallest value of the result histogram; it can be changed"),
     Hint(names::EditMax, "Max | Largest value of the result histogram; it can be changed"),
-    Hint(names::CBTypHist, "1.Histogram (correction)2.Histogram of combination 3.Summing histogram 4.Parametric "
-                      "distribution 5.Raw data"),
+    Hint(names::CBTypHist,
+         "1.Histogram (correction)2.Histogram of combination 3.Summing histogram 4.Parametric "
+         "distribution 5.Raw data"),
     Hint(names::StringGrid1, "ReOpen | A click on a row opens the histogram again"),
-    Hint(names::StringGrid4, "Input histogram | Number of intervals, frequency summation and type of the input "
-                        "histogram"),
+    Hint(names::StringGrid4,
+         "Input histogram | Number of intervals, frequency summation and type of the input "
+         "histogram"),
     Hint(names::GroupBox2, "Result histogram | Histogram of the variable A * X"),
     Hint(names::EditXY, "Value x | Enter x to get the probability P(X<=x)"),
     Hint(names::EditP, "Probability P | Enter a probability to get the quantile Qp"),

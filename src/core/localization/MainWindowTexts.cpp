@@ -57,11 +57,21 @@ std::string NameWithoutExtension(std::string_view name)
 std::span<const HintSource> ToolbarHintSources()
 {
     static constexpr HintSource sources[] = {
-        {"BNovy", "Novyhistogram1"},  {"BitBtn1", "Otevthistogram1"}, {"SpeedButton1", "ReOpen1"},
-        {"OtevriWord", "OtevriWord1"}, {"UlozOkno", "UlozOkno1"},     {"BitBtn10", "Konec1"},
-        {"BitBtn8", "Barvy1"},         {"BitBtn9", "DefaultNast1"},   {"BitBtn11", "Zasobnik1"},
-        {"BitBtn37", "TextAdobe"},     {"VolejPicture", "VolejPicture1"}, {"BitBtn2", "ProhlSoubor1"},
-        {"OAdresach", "OAdresach1"},   {"OVerzi", "OVerzi1"},         {"OProgramu", "OProgramu1"},
+        {"BNovy", "Novyhistogram1"},
+        {"BitBtn1", "Otevthistogram1"},
+        {"SpeedButton1", "ReOpen1"},
+        {"OtevriWord", "OtevriWord1"},
+        {"UlozOkno", "UlozOkno1"},
+        {"BitBtn10", "Konec1"},
+        {"BitBtn8", "Barvy1"},
+        {"BitBtn9", "DefaultNast1"},
+        {"BitBtn11", "Zasobnik1"},
+        {"BitBtn37", "TextAdobe"},
+        {"VolejPicture", "VolejPicture1"},
+        {"BitBtn2", "ProhlSoubor1"},
+        {"OAdresach", "OAdresach1"},
+        {"OVerzi", "OVerzi1"},
+        {"OProgramu", "OProgramu1"},
     };
     return sources;
 }
@@ -69,8 +79,8 @@ std::span<const HintSource> ToolbarHintSources()
 std::span<const HintSource> NamedHintSources()
 {
     static constexpr HintSource sources[] = {
-        {"UlozHist", "Ulozit3"},         {"UlozVysl", "Ulozit2"},           {"Popis", "PopisVysledku1"},
-        {"UlozGraf", "UlozGraf1"},       {"KrivkaTrvani", "KrivkaTrvZat"}, {"VypisHist", "VypisVstHist", true},
+        {"UlozHist", "Ulozit3"},   {"UlozVysl", "Ulozit2"},          {"Popis", "PopisVysledku1"},
+        {"UlozGraf", "UlozGraf1"}, {"KrivkaTrvani", "KrivkaTrvZat"}, {"VypisHist", "VypisVstHist", true},
     };
     return sources;
 }

@@ -23,8 +23,9 @@ constexpr CaptionText Czech[] = {
     Hint("VypocetSuma", "Výpočet | Vypočte sumární histogram z histogramů tabulky"),
     Hint("SaveSuma", "Uložit tabulku | Uloží tabulku histogramů do souboru <.sum>"),
     Hint("ExitForm7", "Konec | Zavře okno; vypočtený histogram převezme hlavní okno"),
-    Hint("StrGrSumaProm", "Tabulka histogramů | Násobek, poznámku a váhu lze psát; histogram se vybere "
-                          "kliknutím do sloupce Histogram"),
+    Hint("StrGrSumaProm",
+         "Tabulka histogramů | Násobek, poznámku a váhu lze psát; histogram se vybere "
+         "kliknutím do sloupce Histogram"),
     Hint("DelRow", "Výmaz řádku | Vymaže vybraný řádek tabulky"),
     Hint("GrafHistSuma", "Graf | Zobrazí histogram řádku"),
     Hint("OtevHistSuma", "Otevřít histogram | Načte do řádku histogram ze souboru <.dis>"),
@@ -47,8 +48,9 @@ constexpr CaptionText English[] = {
     Hint("VypocetSuma", "Compute | Computes the summation histogram of the table's histograms"),
     Hint("SaveSuma", "Save table | Saves the table of histograms to a file <.sum>"),
     Hint("ExitForm7", "Exit | Closes the window; the main window takes over a computed histogram"),
-    Hint("StrGrSumaProm", "Table of histograms | Multiple, note and weight can be typed; a click into the "
-                          "column Histogram chooses a histogram"),
+    Hint("StrGrSumaProm",
+         "Table of histograms | Multiple, note and weight can be typed; a click into the "
+         "column Histogram chooses a histogram"),
     Hint("DelRow", "Delete row | Erases the selected row of the table"),
     Hint("GrafHistSuma", "Graph | Shows the histogram of the row"),
     Hint("OtevHistSuma", "Open histogram | Reads a histogram from a file <.dis> into the row"),

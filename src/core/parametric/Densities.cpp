@@ -15,10 +15,7 @@ constexpr long double SqrtTwoPiL = 2.50662827463100050241576528481104525L;
 // in extended precision with the results (a product of two fallback values must not overflow).
 long double Exp(long double x) { return SafeExp(static_cast<double>(x)); }
 long double Ln(long double x) { return SafeLn(static_cast<double>(x)); }
-long double Power(long double x, long double y)
-{
-    return SafePower(static_cast<double>(x), static_cast<double>(y));
-}
+long double Power(long double x, long double y) { return SafePower(static_cast<double>(x), static_cast<double>(y)); }
 long double Gamma(long double x) { return SafeGamma(static_cast<double>(x)); }
 
 void LogNormal3PConstants(DensityState& s)

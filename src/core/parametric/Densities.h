@@ -7,8 +7,8 @@ struct DensityState {
     int type = 0;
     long double P1 = 0, P2 = 0, P3 = 0, P4 = 0;
     long double A = 0, B = 0, C = 0, D = 0, E = 0;
-    long double G = 0;  // LogNormal_3P: the shift of its standardised variable
-    long double W = 0;  // LogNormal_3P: the cube root its constants come from; 0 refuses the type
+    long double G = 0;     // LogNormal_3P: the shift of its standardised variable
+    long double W = 0;     // LogNormal_3P: the cube root its constants come from; 0 refuses the type
     long double DtoE = 0;  // Beta_universal: D^E, the same at every x (the guarded power raises no flag)
 };
 

@@ -77,7 +77,10 @@ std::string GroupCaption(int type)
     return TextCis(msg::ParametricGroupCaption) + DistributionTypeInfo(type).captionSuffix;
 }
 
-std::string ParameterCaption(int type, int slot) { return DistributionTypeInfo(type).captions.at(static_cast<size_t>(slot)); }
+std::string ParameterCaption(int type, int slot)
+{
+    return DistributionTypeInfo(type).captions.at(static_cast<size_t>(slot));
+}
 
 bool ParameterShown(int type, int slot) { return slot >= 0 && slot < DistributionTypeInfo(type).parameterCount; }
 

@@ -51,17 +51,17 @@ enum class RangeRule {
 };
 
 struct DistributionType {
-    int listMessage;            // message number of the list text; 0 when it reads the same in both languages
-    const char* listText;       // the list text when listMessage is 0
-    const char* captionSuffix;  // appended to message 151 in the parameter group caption
+    int listMessage;                      // message number of the list text; 0 when it reads the same in both languages
+    const char* listText;                 // the list text when listMessage is 0
+    const char* captionSuffix;            // appended to message 151 in the parameter group caption
     std::array<const char*, 4> captions;  // LabPara1..LabPara4; empty where unused
-    int parameterCount;         // parameters 1..parameterCount are shown
-    bool check1;                // P1 > 0 required
-    bool check2;                // P2 > 0 required
+    int parameterCount;                   // parameters 1..parameterCount are shown
+    bool check1;                          // P1 > 0 required
+    bool check2;                          // P2 > 0 required
     RangeRule rule;
-    double epsFactor;           // Eps is scaled by it for the rest of the generation
-    bool minZero;               // the lower end found by the search is replaced by 0
-    bool lowerLimitZero;        // with the fit's own range, interval centres below 0 (not below Min) get nothing
+    double epsFactor;     // Eps is scaled by it for the rest of the generation
+    bool minZero;         // the lower end found by the search is replaced by 0
+    bool lowerLimitZero;  // with the fit's own range, interval centres below 0 (not below Min) get nothing
 };
 
 // The catalogue row of a type (0..23).

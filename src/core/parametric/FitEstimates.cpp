@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "parametric/SafeFunctions.h"
 #include "common/NumberText.h"
+#include "parametric/SafeFunctions.h"
 
 namespace morvik {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "localization/TextCis.h"
 #include "common/NumberText.h"
+#include "localization/TextCis.h"
 
 namespace morvik {
 

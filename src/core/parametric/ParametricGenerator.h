@@ -13,9 +13,9 @@ namespace morvik {
 
 // What one generation is asked to do. The parameter texts live in the generator, like the window's edits.
 struct GenerationRequest {
-    int type = 0;      // 0..23
+    int type = 0;       // 0..23
     double eps = 1e-7;  // relative cut-off of the density (the window's, or the raw-data window's, Eps)
-    int bins = 128;    // 1..1024; the windows allow 3..1024
+    int bins = 128;     // 1..1024; the windows allow 3..1024
     HistogramKind kind = HistogramKind::Discrete;  // how the result is laid out ("Pure Discrete" ticked or not)
     std::optional<FitInputs> fit;                  // present in fit mode (`FitMode`)
 };

@@ -101,14 +101,12 @@ bool EndsAtOrBelowBound(const GenerationWork& work, const DensityFunction& f)
         const long double bound = f(P1) * eps;
         return f(fit.xMin) <= bound && f(fit.xMax) <= bound;
     }
-    case FisherTippettType:
-        return u((P1 - fit.xMax) / P2) <= eps && u((P1 - fit.xMin) / P2) <= eps;
+    case FisherTippettType: return u((P1 - fit.xMax) / P2) <= eps && u((P1 - fit.xMin) / P2) <= eps;
     case LaplaceType: {
         const long double bound = f(P1) * eps;
         return f(work.min) <= bound && f(work.max) <= bound;
     }
-    case LogisticType:
-        return u(-(work.max - P1) / P2) <= eps && u(-(work.min - P1) / P2) <= eps;
+    case LogisticType: return u(-(work.max - P1) / P2) <= eps && u(-(work.min - P1) / P2) <= eps;
     default: return false;
     }
 }

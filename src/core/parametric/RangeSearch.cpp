@@ -105,8 +105,8 @@ WalkEnd Walk(const DensityFunction& f, long double x0, long double delta, long d
     long long stride = FirstStride;
     int stepsToStride = 0;
     for (;;) {
-        const bool falling = stepped && previous > 0 && v > 0 && v < previous * (1 - ClearMargin) &&
-                             v < v0 * (1 - ClearMargin);
+        const bool falling =
+            stepped && previous > 0 && v > 0 && v < previous * (1 - ClearMargin) && v < v0 * (1 - ClearMargin);
         if (shape == TailShape::SmoothTails && falling && stepsToStride <= 0) {
             // The stretch from the last step to `stride` steps ahead: both its end steps clearly fall, so every
             // step between does, and its last point is clearly above the level, so every point between is.
@@ -143,8 +143,7 @@ SearchRange ThresholdSearch(const DensityFunction& f, long double x0, long doubl
     return range;
 }
 
-SearchRange RatioSearch(const DensityFunction& f, long double x0, long double step, long double eps,
-                        TailShape shape)
+SearchRange RatioSearch(const DensityFunction& f, long double x0, long double step, long double eps, TailShape shape)
 {
     SearchRange range;
     const long double f0 = f(x0);
@@ -160,8 +159,7 @@ SearchRange RatioSearch(const DensityFunction& f, long double x0, long double st
     return range;
 }
 
-SearchRange SearchFromZero(const DensityFunction& f, long double x0, long double step, long double eps,
-                           TailShape shape)
+SearchRange SearchFromZero(const DensityFunction& f, long double x0, long double step, long double eps, TailShape shape)
 {
     const long double f0 = f(x0);
     if (!(f0 > eps)) return {x0, x0};
@@ -283,8 +281,8 @@ SearchRange IntervalScan(const DensityFunction& f, long double a, long double b,
     return range;
 }
 
-long double ParetoScanMax(const DensityFunction& f, long double p1, long double step, long double eps,
-                          bool rejectFlat, TailShape shape)
+long double ParetoScanMax(const DensityFunction& f, long double p1, long double step, long double eps, bool rejectFlat,
+                          TailShape shape)
 {
     const long double threshold = f(p1) * eps;
     const long double v0 = f(p1);

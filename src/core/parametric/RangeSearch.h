@@ -45,8 +45,8 @@ SearchRange UnitScan(const DensityFunction& f, long double mode, long double ste
 SearchRange IntervalScan(const DensityFunction& f, long double a, long double b, long double step, long double eps,
                          bool rejectFlat, TailShape shape = TailShape::Unknown);
 // Pareto: upwards from P1 to the last point above f(P1) Eps; a flat step ends it, or throws ScanRejected.
-long double ParetoScanMax(const DensityFunction& f, long double p1, long double step, long double eps,
-                          bool rejectFlat, TailShape shape = TailShape::Unknown);
+long double ParetoScanMax(const DensityFunction& f, long double p1, long double step, long double eps, bool rejectFlat,
+                          TailShape shape = TailShape::Unknown);
 // Upwards from P1 to the last point above `threshold`.
 long double UpwardScanMax(const DensityFunction& f, long double p1, long double step, long double threshold,
                           TailShape shape = TailShape::Unknown);

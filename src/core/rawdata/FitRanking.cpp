@@ -18,8 +18,7 @@ struct FitGeneration {
     std::string description;
 };
 
-FitGeneration Generate(ParametricGenerator& generator, const FitSource& source, int type, double shape,
-                       bool ownRange)
+FitGeneration Generate(ParametricGenerator& generator, const FitSource& source, int type, double shape, bool ownRange)
 {
     FitGeneration g;
     const GenerationRequest request{type, source.eps, source.histogram.n, HistogramKind::Discrete,

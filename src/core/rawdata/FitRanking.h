@@ -40,12 +40,12 @@ struct RejectedFit {
 inline bool FitAccepted(double closeness) { return closeness > FitAcceptanceLow && closeness <= 1; }
 
 struct FitRanking {
-    std::optional<Message> refusal;  // message 110: no accepted fit
+    std::optional<Message> refusal;                       // message 110: no accepted fit
     std::array<RankedFit, DistributionTypeCount> ranked;  // closeness descending, equal values in type order
     int acceptedCount = 0;
-    FitRow rawRow;               // the raw-data histogram's row (field 0 message 58, closeness 1)
-    std::vector<FitRow> rows;    // one per accepted fit, in type order
-    double weibullShape = 0;     // the best shape of the search (0 when it found none)
+    FitRow rawRow;             // the raw-data histogram's row (field 0 message 58, closeness 1)
+    std::vector<FitRow> rows;  // one per accepted fit, in type order
+    double weibullShape = 0;   // the best shape of the search (0 when it found none)
     std::vector<RejectedFit> rejected;
     std::optional<Message> rejectedWarning;  // one warning listing the rejected types, when there are any
 

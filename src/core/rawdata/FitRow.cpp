@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "parametric/DistributionCatalogue.h"
 #include "common/NumberText.h"
+#include "parametric/DistributionCatalogue.h"
 #include "statlib/Statistics.h"
 
 namespace morvik {

@@ -34,7 +34,7 @@ struct FitRow {
     double closeness = 0;
     std::string parameters;  // up to, not including, the first ")"
     double median = 0, mode = 0, mean = 0, variance = 0, stdDev = 0, cvPercent = 0, skewness = 0, kurtosis = 0;
-    std::optional<GoodnessOfFit> goodness;  // the fits only
+    std::optional<GoodnessOfFit> goodness;             // the fits only
     std::array<std::string, FitRowFieldCount> fields;  // the texts the table shows; blank ones are empty
 };
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "statlib/NumberParse.h"
 #include "common/NumberText.h"
+#include "statlib/NumberParse.h"
 
 namespace morvik {
 namespace {
@@ -32,8 +32,7 @@ double RankingNumber(const std::string& text)
     return ParseDouble(std::string_view(text).substr(first)).value_or(0);
 }
 
-RankingTable::RankingTable(const FitRanking& ranking, const RawDataSet& data)
-    : rows_(RankingTableRows)
+RankingTable::RankingTable(const FitRanking& ranking, const RawDataSet& data) : rows_(RankingTableRows)
 {
     // The fits' rows in type order; the rows of removed fits are gone, but the count of accepted fits stays.
     size_t written = 0;
@@ -126,9 +125,11 @@ void RankingTable::RemoveMarked(FitRanking& ranking)
     }
     std::vector<int> types;
     for (const FitRow& row : ranking.rows) {
-        if (std::find(marked_.begin(), marked_.end(), row.fields[FieldName]) != marked_.end()) types.push_back(row.type);
+        if (std::find(marked_.begin(), marked_.end(), row.fields[FieldName]) != marked_.end())
+            types.push_back(row.type);
     }
-    std::erase_if(ranking.rows, [&](const FitRow& row) { return std::find(types.begin(), types.end(), row.type) != types.end(); });
+    std::erase_if(ranking.rows,
+                  [&](const FitRow& row) { return std::find(types.begin(), types.end(), row.type) != types.end(); });
     for (RankedFit& fit : ranking.ranked) {
         if (std::find(types.begin(), types.end(), fit.type) == types.end()) continue;
         fit.closeness = 0;

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,10 +19,7 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-bool IsBlankLine(std::string_view line)
-{
-    return std::all_of(line.begin(), line.end(), IsBlank);
-}
+bool IsBlankLine(std::string_view line) { return std::all_of(line.begin(), line.end(), IsBlank); }
 
 // The number text must start like a decimal number: this keeps out "inf", "nan" and hexadecimal forms.
 bool StartsLikeNumber(std::string_view text)
@@ -165,7 +163,10 @@ RawDataRead ReadRawDataFile(const std::string& path)
     while (!reader.Refused()) {
         const ssize_t got = read(fd, block.data(), block.size());
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) { failed = true; break; }
+        if (got < 0) {
+            failed = true;
+            break;
+        }
         if (got == 0) break;
         std::string_view rest(block.data(), static_cast<size_t>(got));
         while (!rest.empty() && !reader.Refused()) {

@@ -20,7 +20,7 @@ constexpr size_t MaxRawLineBytes = 1 << 20;
 // The measured values of one quantity with their statistics. The values are sorted ascending.
 struct RawDataSet {
     std::vector<double> values;
-    long double sumX = 0;   // accumulated while reading
+    long double sumX = 0;  // accumulated while reading
     long double sumX2 = 0;
     double mean = 0;
     double variance = 0;  // sample variance s^2

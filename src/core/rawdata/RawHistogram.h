@@ -29,7 +29,7 @@ struct RawHistogram {
     HistogramKind kind = HistogramKind::Discrete;
     std::array<double, MaxBins> frequency{};  // relative; entries above n are 0
     double total = 0;                         // the raw data count N
-    double x1 = 0, x2 = 0;  // the values of the first and last interval ("Xmin", "Xmax")
+    double x1 = 0, x2 = 0;                    // the values of the first and last interval ("Xmin", "Xmax")
     double median = 0, mode = 0;
     double meanY = 0, varY = 0;  // mean and variance of the n frequencies: the reference of the closeness
     Statistics statistics;       // the characteristics with X1, X2 and the frequency total N

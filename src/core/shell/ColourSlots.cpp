@@ -71,7 +71,8 @@ FormColouredControls ColouredControls(int formNumber)
     case 11: controls.tableTexts = {"StringGrid1", "StringGrid2"}; break;
     case 12:
         controls.tableTexts = {"Label1", "Label2", "Label11", "StringGrid1", "StringGrid2"};
-        controls.editBackgrounds = {"EdPara1", "EdPara2", "EdPara3", "EdPara4", "EdPocetIntervalu", "EdEps", "EdMin", "EdMax"};
+        controls.editBackgrounds = {"EdPara1",          "EdPara2", "EdPara3", "EdPara4",
+                                    "EdPocetIntervalu", "EdEps",   "EdMin",   "EdMax"};
         controls.editTexts = controls.editBackgrounds;
         controls.chartControls = {"CBMarks", "SpinEdAngle"};
         break;

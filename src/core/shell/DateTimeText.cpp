@@ -13,8 +13,8 @@ std::string DateText(const std::tm& moment, char dateSeparator)
 std::string TimeText(const std::tm& moment, char timeSeparator)
 {
     char text[16];
-    std::snprintf(text, sizeof text, "%02d%c%02d%c%02d", moment.tm_hour, timeSeparator, moment.tm_min,
-                  timeSeparator, moment.tm_sec);
+    std::snprintf(text, sizeof text, "%02d%c%02d%c%02d", moment.tm_hour, timeSeparator, moment.tm_min, timeSeparator,
+                  moment.tm_sec);
     return text;
 }
 

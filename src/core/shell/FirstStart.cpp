@@ -20,7 +20,7 @@ Message FailureMessage(const std::string& path, const std::error_code& error)
 
 // The example folders and the family folders they fill.
 std::vector<std::pair<std::string, std::string>> ExampleTargets(const Folders& folders,
-                                                                 const std::string& examplesFolder)
+                                                                const std::string& examplesFolder)
 {
     std::vector<std::pair<std::string, std::string>> targets;
     const auto categories = folders.CategoryFolders();

@@ -9,9 +9,7 @@ std::string HelpPagePath(const Folders& folders, Language language)
     return language == Language::Czech ? folders.StartFolder + "/cs/Morvik.htm" : HelpFilePath(folders);
 }
 
-HelpCommand::HelpCommand(std::function<bool(const std::string&)> fileExists) : fileExists_(std::move(fileExists))
-{
-}
+HelpCommand::HelpCommand(std::function<bool(const std::string&)> fileExists) : fileExists_(std::move(fileExists)) {}
 
 HelpCommand::Outcome HelpCommand::Request(const Folders& folders, Language language)
 {

@@ -19,8 +19,8 @@ std::string HelpPagePath(const Folders& folders, Language language);
 class HelpCommand {
 public:
     struct Outcome {
-        std::optional<std::string> page;   // the page to open
-        std::optional<Message> notice;     // message 128 (a warning without title)
+        std::optional<std::string> page;  // the page to open
+        std::optional<Message> notice;    // message 128 (a warning without title)
     };
 
     explicit HelpCommand(std::function<bool(const std::string&)> fileExists);

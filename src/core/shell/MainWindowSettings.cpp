@@ -66,9 +66,9 @@ MainWindowSettings ReadMainWindowSettings(const SettingsFile& settings)
     main.KontVypis = settings.ReadBool(NastaveniSection, "Form1 Kontrolni vypis", main.KontVypis);
     main.PrikazRadka1 = settings.ReadBool(NastaveniSection, "Form1 Prikazova radka", main.PrikazRadka1);
     // Of each pair of exclusive items, the one the program asks decides: HTML1, index1, Cestina and Ne1.
-    main.help = settings.ReadBool(NastaveniSection, "Form1 Help-HTML", true) ? HelpForm::WebPage
+    main.help = settings.ReadBool(NastaveniSection, "Form1 Help-HTML", true)   ? HelpForm::WebPage
                 : settings.ReadBool(NastaveniSection, "Form1 HELP WIN", false) ? HelpForm::HelpViewer
-                                                                              : HelpForm::WebPage;
+                                                                               : HelpForm::WebPage;
     main.index1 = settings.ReadBool(ComponentSection, "FORM1 Index Ano", main.index1);
     main.language = settings.ReadBool(SettingSection, "jazyk cesky", false) ? Language::Czech : Language::English;
     main.colourHighlight = !settings.ReadBool(SettingSection, "Barevné zvýraznění Ne", false);

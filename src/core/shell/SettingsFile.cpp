@@ -1,10 +1,11 @@
 #include "shell/SettingsFile.h"
 
-#include <SimpleIni.h>
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <limits>
+
+#include <SimpleIni.h>
 
 #include "common/AtomicFile.h"
 #include "localization/MessageNumbers.h"
@@ -87,7 +88,8 @@ Colour SettingsFile::ReadColour(const std::string& section, const std::string& k
 void SettingsFile::WriteString(const std::string& section, const std::string& key, const std::string& value)
 {
     std::string oneLine = value;
-    std::replace_if(oneLine.begin(), oneLine.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        oneLine.begin(), oneLine.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     impl_->ini.SetValue(section.c_str(), key.c_str(), oneLine.c_str());
 }
 

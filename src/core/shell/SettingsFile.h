@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "common/Message.h"
 #include "common/Colour.h"
+#include "common/Message.h"
 
 namespace morvik {
 

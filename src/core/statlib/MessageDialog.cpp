@@ -15,9 +15,7 @@ MessageDialogSeam* InstalledMessageDialogSeam() { return installedSeam; }
 int DefMessageDlg(const std::string& text, DialogKind kind, DialogButtons buttons, int defaultResult)
 {
     const std::string title = TextCis(TitleNumber(kind));
-    if (installedSeam) {
-        return installedSeam->ShowMessage(title, text, kind, buttons, defaultResult);
-    }
+    if (installedSeam) { return installedSeam->ShowMessage(title, text, kind, buttons, defaultResult); }
     std::cerr << title << ": " << text << '\n';
     return defaultResult;
 }

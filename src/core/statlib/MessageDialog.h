@@ -16,8 +16,8 @@ constexpr int DialogResultNo = 7;
 class MessageDialogSeam {
 public:
     virtual ~MessageDialogSeam() = default;
-    virtual int ShowMessage(const std::string& title, const std::string& text, DialogKind kind,
-                            DialogButtons buttons, int defaultResult) = 0;
+    virtual int ShowMessage(const std::string& title, const std::string& text, DialogKind kind, DialogButtons buttons,
+                            int defaultResult) = 0;
 };
 
 void InstallMessageDialogSeam(MessageDialogSeam* seam);  // not owned; nullptr restores the stderr fallback

@@ -16,17 +16,26 @@ bool IsDecimalText(std::string_view text)
     size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     size_t digits = 0;
-    while (i < text.size() && IsDigit(text[i])) { ++i; ++digits; }
+    while (i < text.size() && IsDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && IsDigit(text[i])) { ++i; ++digits; }
+        while (i < text.size() && IsDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
     }
     if (digits == 0) return false;
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
         ++i;
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
         size_t exponentDigits = 0;
-        while (i < text.size() && IsDigit(text[i])) { ++i; ++exponentDigits; }
+        while (i < text.size() && IsDigit(text[i])) {
+            ++i;
+            ++exponentDigits;
+        }
         if (exponentDigits == 0) return false;
     }
     return i == text.size();

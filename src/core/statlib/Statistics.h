@@ -7,7 +7,7 @@ namespace morvik {
 // Moments of a histogram given as weights freq[0..n-1] at the values x(i) = x1 + (i-1)(x2-x1)/(n-1)
 // (one value x1 when n = 1). The weights need not sum to 1: they are divided by their sum S.
 // An undefined result is UndefinedValue() (NaN).
-double PrumerX(std::span<const double> freq, int n, double x1, double x2);  // the mean
+double PrumerX(std::span<const double> freq, int n, double x1, double x2);                // the mean
 double RozptylX(std::span<const double> freq, int n, double x1, double x2, double mean);  // the variance
 // The mean absolute deviation sum(w(i) |x(i) - mean|) / S, not the standard deviation its name might
 // suggest; the characteristics show it as the mean deviation.

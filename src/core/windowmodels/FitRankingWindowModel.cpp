@@ -93,9 +93,11 @@ RankingGridRow FitRankingWindowModel::Headings()
 {
     const std::span<const CaptionText> set = CaptionSet(FitFormNumber, CurrentLanguage());
     RankingGridRow cells;
-    for (int c = 0; c <= 10; ++c) cells[static_cast<size_t>(c)] = std::string(FindCell(set, "SGCharPD", c, 0).value_or(""));
+    for (int c = 0; c <= 10; ++c)
+        cells[static_cast<size_t>(c)] = std::string(FindCell(set, "SGCharPD", c, 0).value_or(""));
     cells[11] = " " + TextCis(msg::FitTitle);
-    for (int c = 12; c < RankingGridColumns; ++c) cells[static_cast<size_t>(c)] = std::string(FindCell(set, "SGChar", c, 0).value_or(""));
+    for (int c = 12; c < RankingGridColumns; ++c)
+        cells[static_cast<size_t>(c)] = std::string(FindCell(set, "SGChar", c, 0).value_or(""));
     return cells;
 }
 
@@ -150,7 +152,8 @@ ChartModel FitRankingWindowModel::FitChart() const
     const bool czech = CurrentLanguage() == Language::Czech;
     const std::vector<std::string> fits = raw_.FitList();
     const int chosen = raw_.ChosenFit();
-    const std::string type = chosen >= 0 && chosen < static_cast<int>(fits.size()) ? fits[static_cast<size_t>(chosen)] : "";
+    const std::string type =
+        chosen >= 0 && chosen < static_cast<int>(fits.size()) ? fits[static_cast<size_t>(chosen)] : "";
     chart.titleLines = {(pp ? "P-P : " : "Q-Q : ") + type};
     if (pp) {
         chart.bottomAxisTitle = czech ? "Prvotní data  (i - 0.5) / N" : "Raw data  (i - 0.5) / N";

@@ -33,7 +33,8 @@ std::optional<Colour> HistogramTableWindowModel::CellBackground(int row, int col
     return HistogramTableColour(shade);
 }
 
-HistogramTableWindowModel::WorkbookWrite HistogramTableWindowModel::WriteWorkbook(const std::string& resultsFolder) const
+HistogramTableWindowModel::WorkbookWrite HistogramTableWindowModel::WriteWorkbook(
+    const std::string& resultsFolder) const
 {
     WorkbookWrite write;
     write.path = resultsFolder + "/" + WorkbookFileName(name_);

@@ -73,8 +73,7 @@ RowShade MainWindowModel::ShadeOfRow(int row) const
     return IntervalRowShade(Current.ResultHistogram, Current.Kind, row, highlight_, highlightLimit_);
 }
 
-std::optional<Message> MainWindowModel::OpenChosenHistogram(const std::string& path,
-                                                            const std::string& histogramsRoot)
+std::optional<Message> MainWindowModel::OpenChosenHistogram(const std::string& path, const std::string& histogramsRoot)
 {
     if (IsOutsideCategoryFolders(path, histogramsRoot)) return CategoryFolderMessage(histogramsRoot);
     if (std::optional<Message> refusal = Current.OpenHistogramFile(path)) return refusal;

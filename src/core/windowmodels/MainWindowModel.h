@@ -19,10 +19,10 @@ namespace morvik {
 // dialogs, and shows what the model returns.
 class MainWindowModel {
 public:
-    MainModel Current;            // the current histogram and its queries
-    MainWindowSettings Options;   // read from and written to the settings file
+    MainModel Current;           // the current histogram and its queries
+    MainWindowSettings Options;  // read from and written to the settings file
     ReOpenStack Stack;
-    bool MarksShown = false;      // CheckBox1: the marks above the bars
+    bool MarksShown = false;  // CheckBox1: the marks above the bars
 
     // What the chart shows now. Without a histogram: the title lines and axis titles only.
     ChartModel Chart() const;
@@ -72,7 +72,7 @@ public:
         std::optional<Message> message;
         bool ended = false;
         bool cleared = false;
-        bool isOne = false;  // the quantile field shows "1"
+        bool isOne = false;                                 // the quantile field shows "1"
         double density = 0, probability = 0, quantile = 0;  // f(x), F(x) and Qp of an answer
     };
     QueryStep AskValue(const std::string& text);

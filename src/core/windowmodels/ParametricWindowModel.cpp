@@ -3,14 +3,14 @@
 #include <exception>
 #include <span>
 
+#include "common/NumberText.h"
 #include "histogram/Characteristics.h"
-#include "localization/MessageNumbers.h"
 #include "localization/MainWindowTexts.h"
-#include "parametric/ParametricDisplay.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
+#include "parametric/ParametricDisplay.h"
 #include "parametric/ParametricInputChecks.h"
 #include "statlib/NumberParse.h"
-#include "common/NumberText.h"
 #include "statlib/Statistics.h"
 
 namespace morvik {
@@ -36,8 +36,8 @@ int EscapedFaultMessageNumber(FloatFault fault)
 
 ParametricField ParameterField(int slot)
 {
-    static constexpr ParametricField fields[] = {ParametricField::Para1, ParametricField::Para2,
-                                                 ParametricField::Para3, ParametricField::Para4};
+    static constexpr ParametricField fields[] = {ParametricField::Para1, ParametricField::Para2, ParametricField::Para3,
+                                                 ParametricField::Para4};
     return fields[slot];
 }
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "chart/ChartModel.h"
 #include "common/Message.h"
 #include "histogram/Histogram.h"
 #include "parametric/ParametricGenerator.h"
-#include "chart/ChartModel.h"
 #include "shell/ChartWindowSettings.h"
 #include "shell/MainWindowSettings.h"
 
@@ -117,7 +117,7 @@ private:
     } accepted_;
     bool edited_ = false;
     bool chartShown_ = false;
-    std::optional<int> layoutType_;  // the type whose parameter controls are shown; none: all four
+    std::optional<int> layoutType_;   // the type whose parameter controls are shown; none: all four
     bool captionsExplained_ = false;  // "Mi" and "Sigma" read as messages 89 and 90
     bool epsVisible_ = true;
     bool parametersEnabled_ = false;

@@ -297,7 +297,8 @@ ChartModel RawDataWindowModel::Chart(const MainWindowSettings& main, Colour back
     chart.titleColour = main.colours.chartTitle;
     const std::vector<std::string> labels = BarLabels(*shown, main.index1);
     for (int i = 0; i < shown->Bins; ++i) {
-        chart.main.bars.push_back({shown->Prob[static_cast<size_t>(i)], main.colours.parametricBars, labels[static_cast<size_t>(i)]});
+        chart.main.bars.push_back(
+            {shown->Prob[static_cast<size_t>(i)], main.colours.parametricBars, labels[static_cast<size_t>(i)]});
     }
     chart.main.marks = marks;
     chart.valueFormat = "#.### E-";
@@ -314,7 +315,8 @@ ChartModel RawDataWindowModel::DataChart(const MainWindowSettings& main) const
     ChartModel chart;
     if (!histogram_) return chart;
     for (int i = 0; i < histogram_->n; ++i) {
-        chart.main.bars.push_back({histogram_->frequency[static_cast<size_t>(i)], main.colours.parametricBars, std::string()});
+        chart.main.bars.push_back(
+            {histogram_->frequency[static_cast<size_t>(i)], main.colours.parametricBars, std::string()});
     }
     return chart;
 }
@@ -344,7 +346,8 @@ std::string RawDataWindowModel::ResultName() const
 std::optional<RawDataResult> RawDataWindowModel::Close()
 {
     std::optional<RawDataResult> result;
-    if (const std::optional<morvik::Histogram> shown = ShownHistogram()) result = RawDataResult{*shown, ShownKind(), ResultName()};
+    if (const std::optional<morvik::Histogram> shown = ShownHistogram())
+        result = RawDataResult{*shown, ShownKind(), ResultName()};
     BlankResults();
     return result;
 }

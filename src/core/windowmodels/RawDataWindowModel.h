@@ -33,7 +33,7 @@ using RawDataWindowFields = GenerationFields;
 struct RawDataResult {
     Histogram histogram;  // Min/Max the first/last midpoints (Discrete) or values (Pure Discrete)
     HistogramKind kind = HistogramKind::Discrete;
-    std::string name;     // "RawData_(" + file name up to its first "." [+ "-" + type] + ")"
+    std::string name;  // "RawData_(" + file name up to its first "." [+ "-" + type] + ")"
 };
 
 // The state and commands of the raw-data window without any widget: the data read, the histogram built from

@@ -101,18 +101,14 @@ QByteArray RenderChartSvg(const ChartModel& model, QSize size, const BarRange& r
 
 QByteArray EncodeJpeg(const QImage& image, int quality)
 {
-    if (image.isNull()) {
-        return {};
-    }
+    if (image.isNull()) { return {}; }
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     unsigned char* output = nullptr;
     unsigned long outputSize = 0;
     const bool ok = CompressRgbRows(rgb.constBits(), rgb.width(), rgb.height(), static_cast<int>(rgb.bytesPerLine()),
                                     quality, &output, &outputSize);
     QByteArray jpeg;
-    if (ok && output) {
-        jpeg = QByteArray(reinterpret_cast<const char*>(output), static_cast<qsizetype>(outputSize));
-    }
+    if (ok && output) { jpeg = QByteArray(reinterpret_cast<const char*>(output), static_cast<qsizetype>(outputSize)); }
     std::free(output);
     return jpeg;
 }
@@ -132,9 +128,7 @@ std::optional<ExportFailure> SaveChartBitmap(const QImage& image, const std::str
 std::optional<ExportFailure> SaveChartJpeg(const QImage& image, const std::string& path, int quality)
 {
     const QByteArray jpeg = EncodeJpeg(image, quality);
-    if (jpeg.isEmpty()) {
-        return ExportFailure{"JPEG encoding failed"};
-    }
+    if (jpeg.isEmpty()) { return ExportFailure{"JPEG encoding failed"}; }
     return WriteWhole(path, jpeg);
 }
 
@@ -147,9 +141,7 @@ void CopyChartToClipboard(const QImage& image, const QByteArray& svg)
 {
     auto* data = new QMimeData;
     data->setImageData(image);
-    if (!svg.isEmpty()) {
-        data->setData(QStringLiteral("image/svg+xml"), svg);
-    }
+    if (!svg.isEmpty()) { data->setData(QStringLiteral("image/svg+xml"), svg); }
     QGuiApplication::clipboard()->setMimeData(data);
 }
 

@@ -29,13 +29,11 @@ double HighestMarkReach(const ChartModel& model, const QFontMetrics& metrics, in
 {
     double reach = 0;
     for (const ChartSeries* series : {&model.main, &model.overlay}) {
-        if (!series->marks.visible) {
-            continue;
-        }
+        if (!series->marks.visible) { continue; }
         const int end = std::min<int>(first + count, static_cast<int>(series->bars.size()));
         for (int i = first; i < end; ++i) {
-            reach = std::max(reach, MarkReach(metrics, Text(MarkText(*series, i, model.valueFormat)),
-                                              series->marks.angle));
+            reach =
+                std::max(reach, MarkReach(metrics, Text(MarkText(*series, i, model.valueFormat)), series->marks.angle));
         }
     }
     return reach;
@@ -60,9 +58,7 @@ void HeightRange(const ChartModel& model, int first, int count, double& low, dou
 int WidestTick(const QFontMetrics& metrics, const ValueAxis& axis)
 {
     int widest = 0;
-    for (double tick : axis.ticks) {
-        widest = std::max(widest, metrics.horizontalAdvance(TickText(axis, tick)));
-    }
+    for (double tick : axis.ticks) { widest = std::max(widest, metrics.horizontalAdvance(TickText(axis, tick))); }
     return widest;
 }
 
@@ -84,9 +80,7 @@ QRect LegendRect(const ChartLegend& legend, const ChartFonts& fonts, int right, 
 std::vector<BarColumn> MakeColumns(const ChartSeries& main, int plotLeft, int plotWidth, int first, int count)
 {
     std::vector<BarColumn> columns;
-    if (count <= 0 || plotWidth <= 0) {
-        return columns;
-    }
+    if (count <= 0 || plotWidth <= 0) { return columns; }
     const long long width = plotWidth;
     const long long bars = count;
     if (width >= bars) {
@@ -103,12 +97,13 @@ std::vector<BarColumn> MakeColumns(const ChartSeries& main, int plotLeft, int pl
         const long long to = ((c + 1) * bars + width - 1) / width;
         long long best = from;
         for (long long k = from + 1; k < to; ++k) {
-            if (main.bars[static_cast<size_t>(first + k)].height > main.bars[static_cast<size_t>(first + best)].height) {
+            if (main.bars[static_cast<size_t>(first + k)].height >
+                main.bars[static_cast<size_t>(first + best)].height) {
                 best = k;
             }
         }
-        columns.push_back({plotLeft + static_cast<int>(c), plotLeft + static_cast<int>(c) + 1,
-                           first + static_cast<int>(best)});
+        columns.push_back(
+            {plotLeft + static_cast<int>(c), plotLeft + static_cast<int>(c) + 1, first + static_cast<int>(best)});
     }
     return columns;
 }
@@ -143,9 +138,7 @@ ValueAxis NiceValueAxis(double low, double high, int maxTicks)
         low = 0;
         high = 1;
     }
-    if (!(high > low)) {
-        high = low + 1;
-    }
+    if (!(high > low)) { high = low + 1; }
     const double raw = (high - low) / std::max(maxTicks, 1);
     const double decade = std::pow(10.0, std::floor(std::log10(raw)));
     axis.step = 10 * decade;
@@ -177,22 +170,16 @@ QString TickText(const ValueAxis& axis, double value)
 
 int LabelStep(double pixelsPerBar, double widestLabel, int separation)
 {
-    if (!(pixelsPerBar > 0)) {
-        return 1;
-    }
+    if (!(pixelsPerBar > 0)) { return 1; }
     const double needed = widestLabel + separation;
     // Round steps lying close together, so that the gaps stay near the separation and index labels stay round.
     static constexpr int Multiples[] = {10, 15, 20, 25, 30, 40, 50, 60, 80};
     for (const int small : {1, 2, 3, 4, 5, 6, 8}) {
-        if (small * pixelsPerBar >= needed) {
-            return small;
-        }
+        if (small * pixelsPerBar >= needed) { return small; }
     }
     for (long long decade = 1; decade < 100'000'000; decade *= 10) {
         for (const int multiple : Multiples) {
-            if (multiple * decade * pixelsPerBar >= needed) {
-                return static_cast<int>(multiple * decade);
-            }
+            if (multiple * decade * pixelsPerBar >= needed) { return static_cast<int>(multiple * decade); }
         }
     }
     return 1'000'000'000;
@@ -218,9 +205,7 @@ double ChartLayout::YToValue(int y) const
 
 std::pair<int, int> ChartLayout::BarSpan(int index) const
 {
-    if (index < firstBar || index >= firstBar + barCount || columns.empty()) {
-        return {0, 0};
-    }
+    if (index < firstBar || index >= firstBar + barCount || columns.empty()) { return {0, 0}; }
     if (static_cast<int>(columns.size()) == barCount) {
         const BarColumn& column = columns[static_cast<size_t>(index - firstBar)];
         return {column.left, column.right};
@@ -232,21 +217,16 @@ std::pair<int, int> ChartLayout::BarSpan(int index) const
 
 int ChartLayout::NearestBarAt(int x) const
 {
-    if (columns.empty()) {
-        return -1;
-    }
+    if (columns.empty()) { return -1; }
     auto after = std::upper_bound(columns.begin(), columns.end(), x,
                                   [](int px, const BarColumn& column) { return px < column.left; });
-    if (after == columns.begin()) {
-        return columns.front().bar;
-    }
+    if (after == columns.begin()) { return columns.front().bar; }
     return std::prev(after)->bar;
 }
 
 int ChartLayout::BarAt(int x, int y) const { return plot.contains(x, y) ? NearestBarAt(x) : -1; }
 
-ChartLayout MakeChartLayout(const ChartModel& model, const QRect& area, const ChartFonts& fonts,
-                            const BarRange& range)
+ChartLayout MakeChartLayout(const ChartModel& model, const QRect& area, const ChartFonts& fonts, const BarRange& range)
 {
     ChartLayout layout;
     layout.area = area;
@@ -296,7 +276,8 @@ ChartLayout MakeChartLayout(const ChartModel& model, const QRect& area, const Ch
         layout.plot = QRect(left + shift, top, width, plotHeight);
         if (layout.leftAxisTitle.isValid()) layout.leftAxisTitle.translate(shift, 0);
         const int labelRoom = WidestTick(text, layout.axis) + model.labelSeparation;
-        layout.xAxis = NiceValueAxis(model.scatter.low, model.scatter.high, std::max(2, width / std::max(labelRoom, 1)));
+        layout.xAxis =
+            NiceValueAxis(model.scatter.low, model.scatter.high, std::max(2, width / std::max(labelRoom, 1)));
         layout.xAxis.minimum = layout.axis.minimum = std::min(layout.axis.minimum, layout.xAxis.minimum);
         layout.xAxis.maximum = layout.axis.maximum = std::max(layout.axis.maximum, layout.xAxis.maximum);
         return layout;
@@ -314,9 +295,7 @@ ChartLayout MakeChartLayout(const ChartModel& model, const QRect& area, const Ch
     const int barsLeft = layout.plot.left() + 1;
     const int barsWidth = std::max(layout.plot.width() - 2, 0);
     layout.columns = MakeColumns(model.main, barsLeft, barsWidth, layout.firstBar, layout.barCount);
-    if (layout.barCount <= 0) {
-        return layout;
-    }
+    if (layout.barCount <= 0) { return layout; }
     const double pixelsPerBar = static_cast<double>(barsWidth) / layout.barCount;
     int widest = 0;
     for (int i = layout.firstBar; i < layout.firstBar + layout.barCount; ++i) {
@@ -326,9 +305,7 @@ ChartLayout MakeChartLayout(const ChartModel& model, const QRect& area, const Ch
     const int firstLabelled = (layout.firstBar + layout.labelStep - 1) / layout.labelStep * layout.labelStep;
     for (int i = firstLabelled; i < layout.firstBar + layout.barCount; i += layout.labelStep) {
         const QString label = Text(model.main.bars[static_cast<size_t>(i)].label);
-        if (label.isEmpty()) {
-            continue;
-        }
+        if (label.isEmpty()) { continue; }
         const double centre = barsLeft + (i - layout.firstBar + 0.5) * pixelsPerBar;
         const int width = text.horizontalAdvance(label);
         if (centre + width / 2.0 > area.right()) {

@@ -31,8 +31,7 @@ void PaintTitle(QPainter& painter, const ChartModel& model, const ChartLayout& l
     for (const std::string& line : model.titleLines) {
         const FittedLine fitted = FitLine(fonts.title, Text(line), layout.title.width());
         painter.setFont(fitted.font);
-        painter.drawText(QRect(layout.title.left(), y, layout.title.width(), lineHeight), Qt::AlignCenter,
-                         fitted.text);
+        painter.drawText(QRect(layout.title.left(), y, layout.title.width(), lineHeight), Qt::AlignCenter, fitted.text);
         y += lineHeight;
     }
 }
@@ -66,13 +65,9 @@ void PaintBars(QPainter& painter, const ChartSeries& series, const ChartLayout& 
     if (!layout.columns.empty()) inset = std::min(inset, (barWidth - 1) / 2);
     const int base = layout.ValueToY(std::clamp(0.0, layout.axis.minimum, layout.axis.maximum));
     for (const BarColumn& column : layout.columns) {
-        if (column.bar >= static_cast<int>(series.bars.size())) {
-            continue;
-        }
+        if (column.bar >= static_cast<int>(series.bars.size())) { continue; }
         const ChartBar& bar = series.bars[static_cast<size_t>(column.bar)];
-        if (!std::isfinite(bar.height)) {
-            continue;
-        }
+        if (!std::isfinite(bar.height)) { continue; }
         const int top = layout.ValueToY(bar.height);
         const QRect rect(QPoint(column.left + inset, std::min(top, base)),
                          QPoint(column.left + barWidth - 1 - inset, std::max(top, base)));
@@ -88,9 +83,7 @@ void PaintBars(QPainter& painter, const ChartSeries& series, const ChartLayout& 
 
 void PaintScatter(QPainter& painter, const ChartScatter& scatter, const ChartLayout& layout)
 {
-    if (scatter.points.empty()) {
-        return;
-    }
+    if (scatter.points.empty()) { return; }
     painter.save();
     painter.setClipRect(layout.plot);
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -112,9 +105,7 @@ void PaintScatter(QPainter& painter, const ChartScatter& scatter, const ChartLay
 void PaintMarks(QPainter& painter, const ChartModel& model, const ChartSeries& series, const ChartLayout& layout,
                 const ChartFonts& fonts)
 {
-    if (!series.marks.visible) {
-        return;
-    }
+    if (!series.marks.visible) { return; }
     painter.save();
     painter.setClipRect(layout.plot);
     painter.setFont(fonts.text);
@@ -125,9 +116,7 @@ void PaintMarks(QPainter& painter, const ChartModel& model, const ChartSeries& s
     const bool level = angle % 180 == 0;
     int lastRight = std::numeric_limits<int>::min();
     for (const BarColumn& column : layout.columns) {
-        if (column.bar >= static_cast<int>(series.bars.size())) {
-            continue;
-        }
+        if (column.bar >= static_cast<int>(series.bars.size())) { continue; }
         const QString text = Text(MarkText(series, column.bar, model.valueFormat));
         const int width = metrics.horizontalAdvance(text);
         const double across = width * std::abs(std::cos(radians)) + metrics.height() * std::abs(std::sin(radians));
@@ -208,9 +197,7 @@ void PaintAxes(QPainter& painter, const ChartModel& model, const ChartLayout& la
 
 void PaintLegend(QPainter& painter, const ChartModel& model, const ChartLayout& layout, const ChartFonts& fonts)
 {
-    if (layout.legend.isEmpty()) {
-        return;
-    }
+    if (layout.legend.isEmpty()) { return; }
     const QRect& box = layout.legend;
     QLinearGradient gradient(box.topLeft(), box.bottomLeft());
     gradient.setColorAt(0, Blend(ToQColor(model.legend.gradientStart), Qt::white, 0.3));

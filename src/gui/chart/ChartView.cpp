@@ -22,9 +22,7 @@ void ChartView::setModel(ChartModel model)
     }
     setMouseTracking(model_.crossCursor);
     setCursor(model_.crossCursor ? Qt::CrossCursor : Qt::ArrowCursor);
-    if (!model_.crossCursor) {
-        cursor_.reset();
-    }
+    if (!model_.crossCursor) { cursor_.reset(); }
     invalidateLayout();
 }
 
@@ -38,9 +36,7 @@ void ChartView::showBars(BarRange range)
 
 const ChartLayout& ChartView::chartLayout() const
 {
-    if (!layout_) {
-        layout_ = MakeChartLayout(model_, rect(), fonts_, range_);
-    }
+    if (!layout_) { layout_ = MakeChartLayout(model_, rect(), fonts_, range_); }
     return *layout_;
 }
 
@@ -85,9 +81,7 @@ void ChartView::resizeEvent(QResizeEvent* event)
 
 void ChartView::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) {
-        pressedAt_ = event->position().toPoint();
-    }
+    if (event->button() == Qt::LeftButton) { pressedAt_ = event->position().toPoint(); }
     QWidget::mousePressEvent(event);
 }
 
@@ -97,9 +91,7 @@ void ChartView::mouseMoveEvent(QMouseEvent* event)
     if (pressedAt_ && (rubberBand_ || (position - *pressedAt_).manhattanLength() >= DragThreshold)) {
         rubberBand_ = QRect(*pressedAt_, position).normalized();
     }
-    if (model_.crossCursor) {
-        cursor_ = position;
-    }
+    if (model_.crossCursor) { cursor_ = position; }
     update();
     QWidget::mouseMoveEvent(event);
 }

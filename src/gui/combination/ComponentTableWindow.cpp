@@ -18,8 +18,8 @@
 #include "combination/TableCellDelegate.h"
 #include "dialogs/DialogSeam.h"
 #include "kit/FormColours.h"
-#include "localization/MessageNumbers.h"
 #include "localization/CaptionSets.h"
+#include "localization/MessageNumbers.h"
 #include "shell/MainWindowSettings.h"
 #include "statlib/MessageDialog.h"
 #include "windows/WindowContext.h"
@@ -59,7 +59,9 @@ QToolButton* MakeInCellButton(const char* name, QStyle::StandardPixmap icon, QWi
 
 ComponentTableWindow::ComponentTableWindow(const TableWindowSetup& setup, std::unique_ptr<ComponentTable> table,
                                            WindowContext& context, QWidget* parent)
-    : ToolWindow(setup.formNumber, context, parent), setup_(setup), table_(std::move(table)),
+    : ToolWindow(setup.formNumber, context, parent),
+      setup_(setup),
+      table_(std::move(table)),
       graph_(new RowGraphWindow(context, this))
 {
     BuildWidgets();
@@ -99,8 +101,8 @@ void ComponentTableWindow::BuildWidgets()
     grid_->verticalHeader()->hide();
     grid_->verticalHeader()->setDefaultSectionSize(RowHeight);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setItemDelegate(new TableCellDelegate(
-        [this](int column, char key) { return table_->FilterKey(column, key); }, grid_));
+    grid_->setItemDelegate(
+        new TableCellDelegate([this](int column, char key) { return table_->FilterKey(column, key); }, grid_));
 
     openRow_ = MakeInCellButton(setup_.openRow, QStyle::SP_DialogOpenButton, grid_->viewport());
     graphRow_ = MakeInCellButton(setup_.graphRow, QStyle::SP_FileDialogContentsView, grid_->viewport());
@@ -125,8 +127,7 @@ void ComponentTableWindow::BuildWidgets()
     connect(grid_, &QTableWidget::itemChanged, this, &ComponentTableWindow::CellEdited);
     // The in-cell buttons belong to a cell; they must not stay behind when it scrolls away.
     connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &ComponentTableWindow::HideInCellButtons);
-    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-            &ComponentTableWindow::HideInCellButtons);
+    connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &ComponentTableWindow::HideInCellButtons);
 }
 
 void ComponentTableWindow::SetMainOptions(const std::function<MainWindowSettings()>& options)
@@ -140,7 +141,8 @@ void ComponentTableWindow::ApplyLanguage(Language language)
     ToolWindow::ApplyLanguage(language);
     const auto set = CaptionSet(FormNumber(), language);
     for (int column = 0; column < table_->Layout().columns; ++column) {
-        if (const auto heading = FindCell(set, setup_.grid, column, 0)) table_->SetHeading(column, std::string(*heading));
+        if (const auto heading = FindCell(set, setup_.grid, column, 0))
+            table_->SetHeading(column, std::string(*heading));
     }
     ShowTable();
     graph_->ApplyLanguage(language);

@@ -20,9 +20,9 @@ class RowGraphWindow;
 // The names and texts that tell the combination and the summation window apart.
 struct TableWindowSetup {
     int formNumber;
-    const char* grid;          // the table
-    const char* openRow;       // the in-cell button that loads a histogram into a row
-    const char* graphRow;      // the in-cell button that shows a row's histogram
+    const char* grid;      // the table
+    const char* openRow;   // the in-cell button that loads a histogram into a row
+    const char* graphRow;  // the in-cell button that shows a row's histogram
     const char* openTable;
     const char* saveTable;
     const char* compute;
@@ -40,8 +40,8 @@ struct TableWindowSetup {
 class ComponentTableWindow : public ToolWindow {
     Q_OBJECT
 public:
-    ComponentTableWindow(const TableWindowSetup& setup, std::unique_ptr<ComponentTable> table,
-                         WindowContext& context, QWidget* parent);
+    ComponentTableWindow(const TableWindowSetup& setup, std::unique_ptr<ComponentTable> table, WindowContext& context,
+                         QWidget* parent);
     ~ComponentTableWindow() override;
 
     // Clears the table and shows the window, as the main window does when the user picks this tool.

@@ -121,15 +121,13 @@ void RowGraphWindow::FillIntervalTable(const GraphContent& graph)
     IntervalTableContent content;
     content.rows = static_cast<int>(graph.intervalTable.size());
     content.text = [table = graph.intervalTable](int row) { return table[static_cast<size_t>(row)]; };
-    if (settings.colourHighlight) content.shade = [rows = content.rows](int row) { return AlternateRowShade(rows, row); };
+    if (settings.colourHighlight)
+        content.shade = [rows = content.rows](int row) { return AlternateRowShade(rows, row); };
     content.textColour = settings.colours.panelText;
     intervals_->Show(std::move(content));
 }
 
-MainWindowSettings RowGraphWindow::MainOptions()
-{
-    return options_ ? options_() : ReadMainWindowSettings(Settings());
-}
+MainWindowSettings RowGraphWindow::MainOptions() { return options_ ? options_() : ReadMainWindowSettings(Settings()); }
 
 void RowGraphWindow::ClearSeries()
 {
@@ -139,10 +137,7 @@ void RowGraphWindow::ClearSeries()
     chart_->setModel(std::move(model));
 }
 
-void RowGraphWindow::PlaceToolbar()
-{
-    toolbar_->Place(350, 3, MainOptions().TCharCom && SpansScreenWidth(this));
-}
+void RowGraphWindow::PlaceToolbar() { toolbar_->Place(350, 3, MainOptions().TCharCom && SpansScreenWidth(this)); }
 
 void RowGraphWindow::resizeEvent(QResizeEvent* event)
 {

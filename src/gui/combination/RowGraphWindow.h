@@ -52,8 +52,8 @@ private:
     void PlaceToolbar();
 
     ChartView* chart_;
-    ChartToolbar* toolbar_;  // Panel2
-    QTableWidget* summary_;    // StringGrid1
+    ChartToolbar* toolbar_;         // Panel2
+    QTableWidget* summary_;         // StringGrid1
     IntervalTableView* intervals_;  // StringGrid2
     std::string leftAxisTitle_;
     MainOptionsFn options_;

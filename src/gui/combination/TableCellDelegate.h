@@ -14,8 +14,7 @@ public:
     using KeyFilterFn = std::function<FilteredKey(int column, char key)>;
     TableCellDelegate(KeyFilterFn filter, QObject* parent);
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;

@@ -29,9 +29,7 @@ std::vector<std::string> SplitAt(const std::string& text, char separator)
     while (true) {
         const size_t end = text.find(separator, start);
         parts.push_back(text.substr(start, end - start));
-        if (end == std::string::npos) {
-            return parts;
-        }
+        if (end == std::string::npos) { return parts; }
         start = end + 1;
     }
 }
@@ -41,18 +39,14 @@ std::vector<std::string> SplitAt(const std::string& text, char separator)
 std::vector<FileFilter> ParseFileFilter(const std::string& filter)
 {
     std::vector<FileFilter> filters;
-    if (filter.empty()) {
-        return filters;
-    }
+    if (filter.empty()) { return filters; }
     const std::vector<std::string> parts = SplitAt(filter, '|');
     for (size_t i = 0; i < parts.size(); i += 2) {
         FileFilter entry;
         entry.description = parts[i];
         if (i + 1 < parts.size()) {
             for (const std::string& pattern : SplitAt(parts[i + 1], ';')) {
-                if (!pattern.empty()) {
-                    entry.patterns.push_back(pattern);
-                }
+                if (!pattern.empty()) { entry.patterns.push_back(pattern); }
             }
         }
         if (entry.patterns.empty()) {

@@ -20,14 +20,10 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 QMessageBox::Icon IconOf(DialogKind kind)
 {
     switch (kind) {
-    case DialogKind::Warning:
-        return QMessageBox::Warning;
-    case DialogKind::Error:
-        return QMessageBox::Critical;
-    case DialogKind::Information:
-        return QMessageBox::Information;
-    case DialogKind::Confirmation:
-        return QMessageBox::Question;
+    case DialogKind::Warning: return QMessageBox::Warning;
+    case DialogKind::Error: return QMessageBox::Critical;
+    case DialogKind::Information: return QMessageBox::Information;
+    case DialogKind::Confirmation: return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -76,8 +72,8 @@ bool IsPaddedListing(const QString& text)
 
 }  // namespace
 
-int QtDialogSeam::ShowMessage(const std::string& title, const std::string& text, DialogKind kind,
-                              DialogButtons buttons, int defaultResult)
+int QtDialogSeam::ShowMessage(const std::string& title, const std::string& text, DialogKind kind, DialogButtons buttons,
+                              int defaultResult)
 {
     const bool listing = IsPaddedListing(Text(text));
     QString body = Text(listing ? AlignTabbedListing(text) : text);
@@ -117,15 +113,9 @@ std::optional<std::string> QtDialogSeam::RunFileDialog(const FileDialogRequest& 
         dialog.setNameFilters(filters);
         dialog.selectNameFilter(filters.value(std::max(request.filterIndex, 1) - 1, filters.front()));
     }
-    if (!request.defaultSuffix.empty()) {
-        dialog.setDefaultSuffix(Text(request.defaultSuffix));
-    }
-    if (!request.fileName.empty()) {
-        dialog.selectFile(Text(request.fileName));
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
+    if (!request.defaultSuffix.empty()) { dialog.setDefaultSuffix(Text(request.defaultSuffix)); }
+    if (!request.fileName.empty()) { dialog.selectFile(Text(request.fileName)); }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) { return std::nullopt; }
     return dialog.selectedFiles().front().toStdString();
 }
 
@@ -147,9 +137,7 @@ std::optional<std::string> QtDialogSeam::SavePicture(const FileDialogRequest& re
 std::optional<Colour> QtDialogSeam::ChooseColour(Colour initial)
 {
     const QColor chosen = QColorDialog::getColor(ToQColor(initial), DialogParent());
-    if (!chosen.isValid()) {
-        return std::nullopt;
-    }
+    if (!chosen.isValid()) { return std::nullopt; }
     return FromQColor(chosen);
 }
 

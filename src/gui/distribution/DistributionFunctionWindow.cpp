@@ -18,9 +18,9 @@
 #include "kit/Screen.h"
 #include "localization/CaptionSets.h"
 #include "localization/MainWindowTexts.h"
-#include "shell/Folders.h"
 #include "shell/ChartWindowSettings.h"
 #include "shell/ColourSlots.h"
+#include "shell/Folders.h"
 
 namespace morvik {
 namespace {
@@ -86,11 +86,13 @@ void DistributionFunctionWindow::ConnectControls()
             [this] { ExportChart(*Chart1L, CheckedGraphTarget(graphTargets_), AppFolders().GraphsFolder); });
     ConnectGraphTargets(graphTargets_);
     connect(OtevriWord, &QToolButton::clicked, this, [this] { StartWordProcessor(this); });
-    chartOptions_.Connect(this, [this] { Redisplay(); }, [this](bool index1) {
-        main_.index1 = index1;
-        emit indexLabelsChanged(index1);
-        Redisplay();
-    });
+    chartOptions_.Connect(
+        this, [this] { Redisplay(); },
+        [this](bool index1) {
+            main_.index1 = index1;
+            emit indexLabelsChanged(index1);
+            Redisplay();
+        });
 }
 
 bool DistributionFunctionWindow::Open(const Histogram& result, HistogramKind kind, const std::string& histogramName,

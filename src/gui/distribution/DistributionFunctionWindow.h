@@ -63,7 +63,7 @@ private:
     QToolButton* SpeedButton1 = nullptr;  // the screen to the clipboard
     QToolButton* UlozGraf = nullptr;      // the chart export, PopupMenu2 of its targets
     GraphTargetItems graphTargets_{};
-    QToolButton* OtevriWord = nullptr;    // a new word-processor document
+    QToolButton* OtevriWord = nullptr;  // a new word-processor document
     ChartView* Chart1L = nullptr;
     ChartToolbar* Panel2 = nullptr;  // the chart's command bar
     ChartOptions chartOptions_;      // CBMarks, SpinEdAngle, CheckBox1, CBValInd

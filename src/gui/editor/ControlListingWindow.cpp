@@ -4,8 +4,8 @@
 #include <QVBoxLayout>
 
 #include "kit/CloseOnDeactivation.h"
-#include "kit/Grids.h"
 #include "kit/FormColours.h"
+#include "kit/Grids.h"
 #include "kit/QtText.h"
 
 namespace morvik {

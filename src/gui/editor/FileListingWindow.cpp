@@ -8,8 +8,8 @@
 #include "chart/ChartColour.h"
 #include "editor/HistogramTables.h"
 #include "kit/CloseOnDeactivation.h"
-#include "kit/Named.h"
 #include "kit/FormColours.h"
+#include "kit/Named.h"
 #include "kit/QtText.h"
 #include "statlib/MessageDialog.h"
 

@@ -1,12 +1,11 @@
 #include "kit/ChartOptions.h"
 
-#include <array>
-#include <string>
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QSpinBox>
+#include <array>
+#include <string>
 
 #include "kit/Named.h"
 #include "kit/QtText.h"

@@ -9,8 +9,8 @@
 namespace morvik {
 namespace {
 
-void PaintNamed(QWidget* window, const std::vector<const char*>& names, std::initializer_list<QPalette::ColorRole> roles,
-                Colour colour)
+void PaintNamed(QWidget* window, const std::vector<const char*>& names,
+                std::initializer_list<QPalette::ColorRole> roles, Colour colour)
 {
     for (const char* name : names) {
         auto* widget = window->findChild<QWidget*>(QString::fromLatin1(name));

@@ -134,7 +134,8 @@ void ExportChart(const ChartView& chart, GraphTarget target, const std::string& 
 
 void ApplyClipboardCaption(QAction* schranka, Language language)
 {
-    if (const auto caption = FindCaption(MainWindowCaptionSet(language), "Schranka")) schranka->setText(ToQString(*caption));
+    if (const auto caption = FindCaption(MainWindowCaptionSet(language), "Schranka"))
+        schranka->setText(ToQString(*caption));
 }
 
 }  // namespace morvik

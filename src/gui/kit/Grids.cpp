@@ -41,7 +41,8 @@ void FitColumnsToRow(QTableWidget* grid, int row)
     for (int column = 0; column < grid->columnCount(); ++column) {
         const QTableWidgetItem* item = grid->item(row, column);
         if (!item) continue;
-        grid->setColumnWidth(column, std::max(grid->columnWidth(column), metrics.horizontalAdvance(item->text()) + Padding));
+        grid->setColumnWidth(column,
+                             std::max(grid->columnWidth(column), metrics.horizontalAdvance(item->text()) + Padding));
     }
 }
 

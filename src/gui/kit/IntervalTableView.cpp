@@ -4,7 +4,6 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QStyle>
-
 #include <algorithm>
 
 #include "chart/ChartColour.h"
@@ -36,7 +35,8 @@ public:
         if (role == Qt::DisplayRole) return ToQString(content_.text(index.row())[static_cast<size_t>(index.column())]);
         if (role == Qt::ForegroundRole && content_.textColour) return ToQColor(*content_.textColour);
         if (role == Qt::BackgroundRole) {
-            if (const std::optional<Colour> colour = BackgroundOf(index.row(), index.column())) return ToQColor(*colour);
+            if (const std::optional<Colour> colour = BackgroundOf(index.row(), index.column()))
+                return ToQColor(*colour);
         }
         return {};
     }

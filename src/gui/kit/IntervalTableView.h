@@ -14,9 +14,9 @@ class IntervalTableModel;
 struct IntervalTableContent {
     int rows = 0;
     std::function<IntervalTableRow(int row)> text;
-    std::function<RowShade(int row)> shade;        // none: no row is shaded
+    std::function<RowShade(int row)> shade;  // none: no row is shaded
     Colour plainColour = RowShadeColour(RowShade::Plain);
-    std::optional<Colour> textColour;               // none: the palette's text colour
+    std::optional<Colour> textColour;  // none: the palette's text colour
 };
 
 // The interval table (StringGrid2) of the main, parametric and graph windows: three read-only columns, the

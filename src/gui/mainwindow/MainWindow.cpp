@@ -24,16 +24,16 @@
 #include "chart/ChartToolbar.h"
 #include "chart/ChartView.h"
 #include "kit/Grids.h"
-#include "shell/ColoursWindow.h"
 #include "kit/IntervalTableView.h"
+#include "kit/MenuShortcuts.h"
 #include "kit/QtTranslations.h"
 #include "kit/Screen.h"
 #include "localization/CaptionSets.h"
 #include "localization/MainWindowNames.h"
-#include "kit/MenuShortcuts.h"
 #include "localization/MainWindowTexts.h"
 #include "localization/MessageNumbers.h"
 #include "mainwindow/WidgetTexts.h"
+#include "shell/ColoursWindow.h"
 #include "shell/DateTimeText.h"
 #include "shell/StartPlacement.h"
 #include "shell/WindowPlacement.h"
@@ -325,10 +325,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void MainWindow::UpdateClock()
-{
-    clockPanel_->setText(QString::fromStdString(TimeNow()));
-}
+void MainWindow::UpdateClock() { clockPanel_->setText(QString::fromStdString(TimeNow())); }
 
 std::string MainWindow::DateNow() const { return DateText(LocalTimeNow(), options_.DateSeparator); }
 std::string MainWindow::TimeNow() const { return TimeText(LocalTimeNow(), options_.TimeSeparator); }

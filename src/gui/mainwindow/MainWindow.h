@@ -63,35 +63,35 @@ public:
     // Opens a histogram file chosen by the user (the open dialog or the command line): the file must lie in a
     // category folder; on success it goes on the ReOpen stack.
     bool OpenHistogram(const std::string& path);
-    void SaveHistogramClick();  // Ulozit3
-    void SaveResultsClick();  // Ulozit2
-    void CharacteristicsClick();  // BChar
-    void MultipleExit();  // Edit3
-    void ValueQueryExit();  // EditXY
-    void QuantileQueryExit();  // EditP
-    void MinExit();  // EditMin
-    void MaxExit();  // EditMax
-    void AbsoluteValueClick();  // AbsHodHist
+    void SaveHistogramClick();        // Ulozit3
+    void SaveResultsClick();          // Ulozit2
+    void CharacteristicsClick();      // BChar
+    void MultipleExit();              // Edit3
+    void ValueQueryExit();            // EditXY
+    void QuantileQueryExit();         // EditP
+    void MinExit();                   // EditMin
+    void MaxExit();                   // EditMax
+    void AbsoluteValueClick();        // AbsHodHist
     void ReOpenItemClick(int index);  // N01 ... N191, the items of ReOpen1
-    void ReOpenTableButtonClick();  // SpeedButton1
-    void ReOpenTableClick(int row);  // StringGrid1
-    void EmptyReOpenStackClick();  // Zasobnik1
-    void ExitClick();  // Konec1
-    void CzechClick();  // Cestina
-    void EnglishClick();  // Anglictina
-    void IndexLabelsClick();  // index1
-    void ValueLabelsClick();  // NonIndex
-    void LabelKindChange(int item);  // CBValInd
-    void MarkStyleChange();  // CBMarks
-    void MarksClick();  // CheckBox1
-    void AngleExit();  // SpinEdAngle
-    void ChartClick();  // Chart1
-    void ToolPanelClick();  // Panel1
+    void ReOpenTableButtonClick();    // SpeedButton1
+    void ReOpenTableClick(int row);   // StringGrid1
+    void EmptyReOpenStackClick();     // Zasobnik1
+    void ExitClick();                 // Konec1
+    void CzechClick();                // Cestina
+    void EnglishClick();              // Anglictina
+    void IndexLabelsClick();          // index1
+    void ValueLabelsClick();          // NonIndex
+    void LabelKindChange(int item);   // CBValInd
+    void MarkStyleChange();           // CBMarks
+    void MarksClick();                // CheckBox1
+    void AngleExit();                 // SpinEdAngle
+    void ChartClick();                // Chart1
+    void ToolPanelClick();            // Panel1
     void ToolChoiceChange(int item);  // CBTypHist
-    void DefaultValuesClick();  // DefaultNast1
-    void FoldersInfoClick();  // OAdresach1
-    void ExportGraphClick();  // UlozGraf1
-    void ColoursClick();  // Barvy1
+    void DefaultValuesClick();        // DefaultNast1
+    void FoldersInfoClick();          // OAdresach1
+    void ExportGraphClick();          // UlozGraf1
+    void ColoursClick();              // Barvy1
     // A colour chosen in the colours window for one of its slots, applied at once to every window.
     void SetColourSlot(int slot, Colour colour);
 

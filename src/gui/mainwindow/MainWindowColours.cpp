@@ -25,8 +25,8 @@ void SetCaptionColour(QGroupBox* box, Colour colour)
         box->setStyleSheet(QString());
         return;
     }
-    box->setStyleSheet(QStringLiteral("QGroupBox#%1::title { color: %2; }")
-                           .arg(box->objectName(), ToQColor(colour).name()));
+    box->setStyleSheet(
+        QStringLiteral("QGroupBox#%1::title { color: %2; }").arg(box->objectName(), ToQColor(colour).name()));
 }
 
 }  // namespace
@@ -44,13 +44,16 @@ void MainWindow::ApplyColours()
     SetRole(widget(names::GroupBox1), QPalette::Window, c.inputPanel);
     SetCaptionColour(findChild<QGroupBox*>(QString::fromLatin1(names::GroupBox2)), c.resultPanelCaption);
     SetRole(widget(names::GroupBox2), QPalette::Window, c.resultPanel);
-    for (const char* name : {names::Label5, names::Label6, names::Label19, names::Label1, names::Label2, names::CheckBox1}) {
+    for (const char* name :
+         {names::Label5, names::Label6, names::Label19, names::Label1, names::Label2, names::CheckBox1}) {
         SetRole(widget(name), QPalette::WindowText, c.panelText);
     }
-    for (const char* name : {names::StringGrid2, names::StringGrid3, names::StringGrid4, names::StringGrid5, names::StringGrid6}) {
+    for (const char* name :
+         {names::StringGrid2, names::StringGrid3, names::StringGrid4, names::StringGrid5, names::StringGrid6}) {
         SetRole(widget(name), QPalette::Text, c.panelText);
     }
-    for (const char* name : {names::Label13, names::Label14}) SetRole(widget(name), QPalette::WindowText, c.queryLabels);
+    for (const char* name : {names::Label13, names::Label14})
+        SetRole(widget(name), QPalette::WindowText, c.queryLabels);
     for (const char* name : {names::Edit3, names::EditMin, names::EditMax}) {
         SetRole(widget(name), QPalette::Base, c.multipleBackground);
         SetRole(widget(name), QPalette::Text, c.multipleText);

@@ -8,16 +8,16 @@
 #include <filesystem>
 
 #include "chart/ChartView.h"
-#include "localization/MainWindowNames.h"
-#include "dialogs/DialogSeam.h"
-#include "histogram/Characteristics.h"
-#include "localization/MessageNumbers.h"
-#include "mainwindow/WidgetTexts.h"
-#include "mainwindow/MainWindow.h"
-#include "shell/MainWindowSettings.h"
-#include "statlib/MessageDialog.h"
 #include "common/NumberText.h"
 #include "common/Paths.h"
+#include "dialogs/DialogSeam.h"
+#include "histogram/Characteristics.h"
+#include "localization/MainWindowNames.h"
+#include "localization/MessageNumbers.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/WidgetTexts.h"
+#include "shell/MainWindowSettings.h"
+#include "statlib/MessageDialog.h"
 #include "windows/WindowContext.h"
 
 namespace morvik {
@@ -122,8 +122,8 @@ void MainWindow::SaveResultsClick()
 void MainWindow::CharacteristicsClick()
 {
     if (!model_.HasHistogram() || model_.ResultHistogram.Bins <= 1) return;
-    Dialogs().ShowMessage(TextCis(msg::CharacteristicsTitle), model_.CharacteristicsDialogText(), DialogKind::Information,
-                          DialogButtons::Ok, DialogResultOk);
+    Dialogs().ShowMessage(TextCis(msg::CharacteristicsTitle), model_.CharacteristicsDialogText(),
+                          DialogKind::Information, DialogButtons::Ok, DialogResultOk);
 }
 
 void MainWindow::MultipleExit()

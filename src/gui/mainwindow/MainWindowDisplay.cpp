@@ -1,6 +1,5 @@
 // What the main window shows of the current histogram: the chart, the interval table and its colouring, the
 // grids of the panels, and the display options.
-#include <algorithm>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,25 +8,26 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QToolButton>
+#include <algorithm>
 
 #include "chart/ChartColour.h"
-#include "localization/MainWindowNames.h"
 #include "chart/ChartView.h"
-#include "kit/IntervalTableView.h"
-#include "localization/MainWindowTexts.h"
-#include "mainwindow/WidgetTexts.h"
-#include "mainwindow/MainWindow.h"
 #include "common/NumberText.h"
+#include "kit/IntervalTableView.h"
+#include "localization/MainWindowNames.h"
+#include "localization/MainWindowTexts.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/WidgetTexts.h"
 #include "windows/CaptionApplier.h"
 
 namespace morvik {
 namespace {
 
 constexpr const char* ResultActions[] = {
-    names::UlozGraf,       names::UlozOkno,    names::UlozGraf1, names::UlozOkno1,   names::KrivkaTrvani,
-    names::KrivkaTrvZat,   names::EditXY,      names::BChar,     names::BChar1,      names::EditP,
-    names::Popis,          names::PopisVysledku1, names::UlozVysl, names::Ulozit3,   names::Ulozit2,
-    names::UlozHist,       names::Ulozit1,     names::StringGrid3, names::StringGrid5, names::StringGrid6,
+    names::UlozGraf,     names::UlozOkno,       names::UlozGraf1,   names::UlozOkno1,   names::KrivkaTrvani,
+    names::KrivkaTrvZat, names::EditXY,         names::BChar,       names::BChar1,      names::EditP,
+    names::Popis,        names::PopisVysledku1, names::UlozVysl,    names::Ulozit3,     names::Ulozit2,
+    names::UlozHist,     names::Ulozit1,        names::StringGrid3, names::StringGrid5, names::StringGrid6,
 };
 
 }  // namespace

@@ -21,15 +21,15 @@
 #include <QVBoxLayout>
 
 #include "chart/ChartToolbar.h"
-#include "localization/MainWindowNames.h"
 #include "chart/ChartView.h"
-#include "localization/MainWindowTexts.h"
-#include "mainwindow/MainWindow.h"
 #include "kit/ChartOptions.h"
 #include "kit/GraphExportMenu.h"
 #include "kit/Grids.h"
 #include "kit/IntervalTableView.h"
 #include "kit/NumericKeyFilter.h"
+#include "localization/MainWindowNames.h"
+#include "localization/MainWindowTexts.h"
+#include "mainwindow/MainWindow.h"
 #include "shell/ReOpenStack.h"
 
 namespace morvik {
@@ -137,7 +137,8 @@ void MainWindow::BuildMenus()
     exclusive(menu(setup, names::BottomAxis), {names::index1, names::NonIndex});
     exclusive(menu(setup, names::DateSeparator1), {names::tecka1, names::minus1, names::lomitko1});
     exclusive(menu(setup, names::TimeSeparator1), {names::tecka2, names::dvojtecka1});
-    for (const char* name : {names::KontVypis, names::PrikazRadka1, names::TCharCom}) AddAction(setup, name)->setCheckable(true);
+    for (const char* name : {names::KontVypis, names::PrikazRadka1, names::TCharCom})
+        AddAction(setup, name)->setCheckable(true);
     AddAction(setup, names::VypisIniSouboru);
     setup->addSeparator();
     AddAction(setup, names::VolejPicture1);
@@ -181,7 +182,8 @@ void MainWindow::BuildToolPanel()
     layout->addWidget(reopen);
     connect(reopen, &QToolButton::clicked, this, &MainWindow::ReOpenTableButtonClick);
     AddToolButton(toolPanel_, names::UlozHist, names::Ulozit3, QStyle::SP_DialogSaveButton);
-    QToolButton* results = AddToolButton(toolPanel_, names::UlozVysl, names::Ulozit2, QStyle::SP_FileDialogContentsView);
+    QToolButton* results =
+        AddToolButton(toolPanel_, names::UlozVysl, names::Ulozit2, QStyle::SP_FileDialogContentsView);
     results->setMenu(findChild<QMenu*>(QString::fromLatin1(names::PopupMenu1)));
     results->setPopupMode(QToolButton::MenuButtonPopup);
     QToolButton* graph = AddToolButton(toolPanel_, names::UlozGraf, names::UlozGraf1, QStyle::SP_DesktopIcon);

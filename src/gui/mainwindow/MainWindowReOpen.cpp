@@ -8,12 +8,12 @@
 #include <QToolButton>
 
 #include "chart/ChartView.h"
-#include "localization/MessageNumbers.h"
-#include "localization/MainWindowNames.h"
-#include "histogram/HistogramFile.h"
-#include "mainwindow/WidgetTexts.h"
-#include "mainwindow/MainWindow.h"
 #include "common/NumberText.h"
+#include "histogram/HistogramFile.h"
+#include "localization/MainWindowNames.h"
+#include "localization/MessageNumbers.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/WidgetTexts.h"
 #include "statlib/MessageDialog.h"
 
 namespace morvik {

@@ -3,6 +3,7 @@
 #include <QSocketNotifier>
 #include <QWidget>
 #include <csignal>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -41,8 +42,7 @@ SignalExit::~SignalExit()
 void SignalExit::OnSignal()
 {
     char byte = 0;
-    while (::read(signalPipe[0], &byte, 1) == 1) {
-    }
+    while (::read(signalPipe[0], &byte, 1) == 1) {}
     window_->close();
 }
 

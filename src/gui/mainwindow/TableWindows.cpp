@@ -29,19 +29,16 @@ TableWindows::TableWindows(MainWindow& main, WindowContext& context)
     };
 
     // The table of the shown histogram, marked as the main window's query marks its own.
-    QObject::connect(action(names::PopisVysledku1), &QAction::triggered, &main,
-                     [this, &main, fieldText] {
-                         const HistogramTableOpening opening = HistogramTableWindowModel::Open(
-                             {main.Model(), fieldText(names::EditXY), fieldText(names::EditP),
-                              !main.Options().colourHighlight});
-                         if (opening.refusal) {
-                             ShowMessage(*opening.refusal);
-                             return;
-                         }
-                         HistogramTableWindow* table =
-                             opening.model->FormNumber() == 3 ? valueTable_.get() : intervalTable_.get();
-                         table->Open(*opening.model, main.Options().colours);
-                     });
+    QObject::connect(action(names::PopisVysledku1), &QAction::triggered, &main, [this, &main, fieldText] {
+        const HistogramTableOpening opening = HistogramTableWindowModel::Open(
+            {main.Model(), fieldText(names::EditXY), fieldText(names::EditP), !main.Options().colourHighlight});
+        if (opening.refusal) {
+            ShowMessage(*opening.refusal);
+            return;
+        }
+        HistogramTableWindow* table = opening.model->FormNumber() == 3 ? valueTable_.get() : intervalTable_.get();
+        table->Open(*opening.model, main.Options().colours);
+    });
 
     // The lines of the current file; nothing without one.
     QObject::connect(action(names::VypisVstHist), &QAction::triggered, &main, [this, &main] {

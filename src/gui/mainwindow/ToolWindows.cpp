@@ -1,5 +1,7 @@
 #include "mainwindow/ToolWindows.h"
 
+#include <QAction>
+
 #include "combination/CombinationWindow.h"
 #include "combination/SummationWindow.h"
 #include "distribution/DistributionFunctionWindow.h"
@@ -11,8 +13,6 @@
 #include "rawdata/RawDataWindow.h"
 #include "windows/ToolWindow.h"
 #include "windows/WindowContext.h"
-
-#include <QAction>
 
 namespace morvik {
 

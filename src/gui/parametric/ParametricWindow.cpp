@@ -24,9 +24,9 @@
 #include "kit/IntervalTableView.h"
 #include "kit/NumericKeyFilter.h"
 #include "kit/QtText.h"
-#include "localization/MessageNumbers.h"
 #include "localization/CaptionSets.h"
 #include "localization/MainWindowTexts.h"
+#include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 #include "shell/ChartWindowSettings.h"
 #include "shell/ColourSlots.h"
@@ -94,14 +94,18 @@ void ParametricWindow::ConnectControls()
     connect(ChB_TypHist, &QCheckBox::clicked, this,
             [this](bool checked) { Run([this, checked] { return model_.SetPureDiscrete(checked); }); });
     connect(BChar, &QPushButton::clicked, this, [this] {
-        Dialogs().ShowMessage(TextCis(msg::CharacteristicsTitle), model_.CharacteristicsDialogText(), DialogKind::Information,
-                              DialogButtons::Ok, DialogResultOk);
+        Dialogs().ShowMessage(TextCis(msg::CharacteristicsTitle), model_.CharacteristicsDialogText(),
+                              DialogKind::Information, DialogButtons::Ok, DialogResultOk);
     });
     connect(StringGrid1, &QTableWidget::cellClicked, this, [] {
-        Dialogs().ShowMessage(TextCis(msg::ConfirmationTitle), TextCis(msg::ParametricGridHelp), DialogKind::Information, DialogButtons::Ok, DialogResultOk);
+        Dialogs().ShowMessage(TextCis(msg::ConfirmationTitle), TextCis(msg::ParametricGridHelp),
+                              DialogKind::Information, DialogButtons::Ok, DialogResultOk);
     });
     chartOptions_.Connect(
-        this, [this] { if (model_.ChartShown()) Redisplay(); },
+        this,
+        [this] {
+            if (model_.ChartShown()) Redisplay();
+        },
         [this](bool index1) {
             main_.index1 = index1;
             emit indexLabelsChanged(index1);
@@ -159,8 +163,8 @@ void ParametricWindow::Refresh()
     CBTypRozdeleni->setCurrentIndex(model_.Type());
     ChB_TypHist->setChecked(model_.PureDiscrete());
     GBParametry->setTitle(ToQString("  " + model_.GroupCaption() + "  "));
-    const ParametricField parameterFields[] = {ParametricField::Para1, ParametricField::Para2,
-                                               ParametricField::Para3, ParametricField::Para4};
+    const ParametricField parameterFields[] = {ParametricField::Para1, ParametricField::Para2, ParametricField::Para3,
+                                               ParametricField::Para4};
     for (int slot = 0; slot < 4; ++slot) {
         LabPara[slot]->setText(ToQString(model_.ParameterLabel(slot)));
         LabPara[slot]->setVisible(model_.ParameterVisible(slot));

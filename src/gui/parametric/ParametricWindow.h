@@ -4,12 +4,12 @@
 #include <functional>
 #include <map>
 
+#include "common/Colour.h"
 #include "kit/ChartOptions.h"
 #include "kit/GraphExportMenu.h"
 #include "parametric/ParametricDisplay.h"
-#include "windowmodels/ParametricWindowModel.h"
-#include "common/Colour.h"
 #include "shell/MainWindowSettings.h"
+#include "windowmodels/ParametricWindowModel.h"
 #include "windows/ToolWindow.h"
 
 class QAction;
@@ -107,7 +107,7 @@ private:
     GraphTargetItems graphTargets_{};  // Schranka, Bitmapa, Metafile, JPGFile
     ChartView* Chart1L = nullptr;
     ChartToolbar* Panel1 = nullptr;  // the chart's command bar
-    ChartOptions chartOptions_;  // CBMarks, SpinEdAngle, CheckBox1, CBValInd
+    ChartOptions chartOptions_;      // CBMarks, SpinEdAngle, CheckBox1, CBValInd
     QTableWidget* StringGrid1 = nullptr;
     IntervalTableView* StringGrid2 = nullptr;
 };

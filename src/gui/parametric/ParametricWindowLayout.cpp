@@ -19,8 +19,8 @@
 #include "chart/ChartView.h"
 #include "kit/GraphExportMenu.h"
 #include "kit/Grids.h"
-#include "kit/Named.h"
 #include "kit/IntervalTableView.h"
+#include "kit/Named.h"
 #include "kit/StableLayout.h"
 #include "localization/MainWindowTexts.h"
 #include "parametric/DistributionCatalogue.h"
@@ -53,8 +53,8 @@ void ParametricWindow::BuildControls()
     UlozGraf = graph.UlozGraf;
     PopupMenu2 = graph.PopupMenu2;
     graphTargets_ = graph.targets;
-    for (QWidget* tool : std::initializer_list<QWidget*>{BitBtn1, VypocetParaRoz, ChB_TypHist, BChar, SpeedButton1,
-                                                         UlozGraf}) {
+    for (QWidget* tool :
+         std::initializer_list<QWidget*>{BitBtn1, VypocetParaRoz, ChB_TypHist, BChar, SpeedButton1, UlozGraf}) {
         tools->addWidget(tool);
     }
     tools->addStretch();

@@ -1,7 +1,5 @@
 #include "rawdata/FitRankingWindow.h"
 
-#include <algorithm>
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -12,6 +10,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "chart/ChartView.h"
 #include "kit/Grids.h"
@@ -103,7 +102,8 @@ void FitRankingWindow::BuildControls()
     ConnectGraphTargets(graphTargets_);
     // The chart of the fit as it is shown: the histogram, or the P-P or Q-Q plot.
     connect(UlozGraf, &QToolButton::clicked, this, [this] {
-        ExportChart(Chart2->isVisible() ? *Chart2 : *Chart1, CheckedGraphTarget(graphTargets_), AppFolders().GraphsFolder);
+        ExportChart(Chart2->isVisible() ? *Chart2 : *Chart1, CheckedGraphTarget(graphTargets_),
+                    AppFolders().GraphsFolder);
     });
     Chart1 = Named(new ChartView, "Chart1");
     Chart2 = Named(new ChartView, "Chart2");
@@ -149,7 +149,8 @@ void FitRankingWindow::ApplyLanguage(Language language)
         SGCharPD->setColumnWidth(column, width);
     }
     const std::array<std::string, FitViewCount> views = FitRankingWindowModel::FitViewNames();
-    for (int view = 0; view < FitViewCount; ++view) CBFitView->setItemText(view, ToQString(views[static_cast<size_t>(view)]));
+    for (int view = 0; view < FitViewCount; ++view)
+        CBFitView->setItemText(view, ToQString(views[static_cast<size_t>(view)]));
     Chart2->setModel(model_.FitChart());
 }
 

@@ -47,7 +47,7 @@ private:
     QComboBox* CBTypVyberu = nullptr;
     QComboBox* CBVyber = nullptr;
     QCheckBox* ChBVymazRadkuTab = nullptr;
-    QComboBox* CBFitView = nullptr;  // the fit as histogram, P-P or Q-Q plot
+    QComboBox* CBFitView = nullptr;   // the fit as histogram, P-P or Q-Q plot
     QToolButton* UlozGraf = nullptr;  // exports the chart of the fit
     GraphTargetItems graphTargets_{};
     QPushButton* BKonec = nullptr;

@@ -1,5 +1,4 @@
 #include "rawdata/RawDataWindow.h"
-#include "rawdata/FitRankingWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,8 +12,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
-#include <QPlainTextEdit>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -41,6 +40,7 @@
 #include "localization/MessageNumbers.h"
 #include "localization/TextCis.h"
 #include "parametric/DistributionCatalogue.h"
+#include "rawdata/FitRankingWindow.h"
 #include "rawdata/RawListingModel.h"
 #include "rawdata/TypedRawData.h"
 #include "shell/ChartWindowSettings.h"
@@ -75,7 +75,8 @@ void SetTextIfChanged(QLineEdit* edit, const std::string& text)
 
 void SetColumn(QTableWidget* grid, std::span<const std::string> texts)
 {
-    for (size_t row = 0; row < texts.size(); ++row) grid->item(static_cast<int>(row), 1)->setText(ToQString(texts[row]));
+    for (size_t row = 0; row < texts.size(); ++row)
+        grid->item(static_cast<int>(row), 1)->setText(ToQString(texts[row]));
 }
 
 std::string DateTimeLine(const MainWindowSettings& main)
@@ -156,14 +157,15 @@ void RawDataWindow::ConnectControls()
     connect(StringGrid6, &QTableWidget::cellClicked, this, [this] {
         if (BTabChar->isEnabled() && model_.ChosenFit() >= 0)
             ShowHelp(79, FormatText(msg::ParametricHistogramHelp, CBTypPara->currentText().toStdString()));
-        else
-            ShowHelp(79, TextCis(msg::RawHistogramHelp));
+        else ShowHelp(79, TextCis(msg::RawHistogramHelp));
     });
-    chartOptions_.Connect(this, [this] { Redisplay(); }, [this](bool index1) {
-        main_.index1 = index1;
-        emit indexLabelsChanged(index1);
-        Redisplay();
-    });
+    chartOptions_.Connect(
+        this, [this] { Redisplay(); },
+        [this](bool index1) {
+            main_.index1 = index1;
+            emit indexLabelsChanged(index1);
+            Redisplay();
+        });
     connect(UlozGraf, &QToolButton::clicked, this, &RawDataWindow::ExportGraph);
     ConnectGraphTargets(graphTargets_);
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { CaptureScreenToClipboard(this); });
@@ -232,7 +234,8 @@ void RawDataWindow::SaveTypedData()
         Refresh();
         return;
     }
-    if (QFileInfo::exists(QString::fromStdString(*path)) && ShowMessage(OverwriteQuestion(*path)) != DialogResultYes) return;
+    if (QFileInfo::exists(QString::fromStdString(*path)) && ShowMessage(OverwriteQuestion(*path)) != DialogResultYes)
+        return;
     if (const std::optional<Message> failure = morvik::SaveTypedData(lines, *path)) {
         ShowMessage(*failure);
         return;
@@ -253,7 +256,8 @@ void RawDataWindow::BuParamClick()
     // The model is left to the fit thread until it ends: the controls that reach it are disabled meanwhile.
     fitThread_ = QThread::create([this, step] {
         *step = model_.Fit([this](int type) {
-            QMetaObject::invokeMethod(this, [this, type] { ProgressBar1->setValue(type + 1); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, type] { ProgressBar1->setValue(type + 1); }, Qt::QueuedConnection);
         });
     });
     // A child of the window: a window destroyed while its fit runs waits for it and then deletes it too.

@@ -64,8 +64,8 @@ void RawDataWindow::BuildControls()
     graphTargets_ = graph.targets;
     SpeedButton1 = Named(new QToolButton, "SpeedButton1");
     SpeedButton1->setText(QStringLiteral("[ ]"));
-    for (QWidget* tool : std::initializer_list<QWidget*>{OpenData, BitBtn1, ChB_TypHist, BNovy, BChar, UlozGraf,
-                                                         SpeedButton1}) {
+    for (QWidget* tool :
+         std::initializer_list<QWidget*>{OpenData, BitBtn1, ChB_TypHist, BNovy, BChar, UlozGraf, SpeedButton1}) {
         tools->addWidget(tool);
     }
     tools->addStretch();

@@ -5,12 +5,12 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "chart/ChartColour.h"
 #include "kit/QtText.h"
 #include "localization/AuxiliaryCaptionSets.h"
 #include "shell/MainWindowSettings.h"
 #include "shell/SettingsListing.h"
 #include "statlib/MessageDialog.h"
-#include "chart/ChartColour.h"
 #include "windows/WindowContext.h"
 
 namespace morvik {

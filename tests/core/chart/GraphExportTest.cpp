@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "chart/GraphExport.h"
 
@@ -16,9 +16,7 @@ TEST(GraphExport, TargetsActAsOneChoice)
     const G all[] = {G::Clipboard, G::Bitmap, G::Metafile, G::Jpeg};
     for (const G current : all) {
         for (const G clicked : all) {
-            const G expected = clicked != current         ? clicked
-                               : clicked == G::Clipboard ? G::Bitmap
-                                                         : G::Clipboard;
+            const G expected = clicked != current ? clicked : clicked == G::Clipboard ? G::Bitmap : G::Clipboard;
             EXPECT_EQ(ToggleGraphTarget(current, clicked), expected)
                 << static_cast<int>(current) << " " << static_cast<int>(clicked);
         }

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "TableTestSupport.h"
 #include "combination/CombinationTable.h"
@@ -111,12 +111,12 @@ TEST_F(CombinationTableTest, OffersButtonsAndEditingOnlyWhereTheyApply)
         bool editable, open, graph;
     };
     const Case cases[] = {
-        {1, 1, true, false, false}, {2, 7, true, false, false}, {1, 3, false, false, false},
-        {3, 1, false, false, false},  // an empty row cannot be edited
-        {1, 2, false, true, false},   // an existing row can be replaced
-        {3, 2, false, true, false},   // the next empty row can be filled
-        {4, 2, false, false, false},  // but not one further down
-        {2, 6, false, false, true},   {3, 6, false, false, false},
+        {1, 1, true, false, false},  {2, 7, true, false, false},
+        {1, 3, false, false, false}, {3, 1, false, false, false},  // an empty row cannot be edited
+        {1, 2, false, true, false},                                // an existing row can be replaced
+        {3, 2, false, true, false},                                // the next empty row can be filled
+        {4, 2, false, false, false},                               // but not one further down
+        {2, 6, false, false, true},  {3, 6, false, false, false},
     };
     for (const Case& c : cases) {
         const CellSelection selection = table.SelectCell(c.row, c.column);
@@ -151,8 +151,9 @@ TEST_F(CombinationTableTest, DeletesTheSelectedRowAndMovesTheRestUp)
     ASSERT_TRUE(table.CanDeleteRow());
     const Message question = table.DeleteQuestion();
     EXPECT_EQ(question.kind, DialogKind::Confirmation);
-    EXPECT_EQ(question.text, TextCis(73) + "\r\n\r\n|    2  |  2  |  second.dis  |  0.500000  |  2.50000  |  3  |  "
-                                           "Histograms/Loads  |    |  ");
+    EXPECT_EQ(question.text, TextCis(73) +
+                                 "\r\n\r\n|    2  |  2  |  second.dis  |  0.500000  |  2.50000  |  3  |  "
+                                 "Histograms/Loads  |    |  ");
     table.DeleteSelectedRow();
     EXPECT_EQ(table.Cell(2, 2), "third.dis");
     EXPECT_EQ(table.Cell(2, 0), "  2");

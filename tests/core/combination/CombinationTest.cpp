@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "TableTestSupport.h"
 #include "combination/Computation.h"
@@ -38,7 +38,7 @@ TEST(CombineRows, AddsTwoVariablesAndSplitsAHalfwayValueBetweenItsTwoIntervals)
     EXPECT_DOUBLE_EQ(h.Min, 0);
     EXPECT_DOUBLE_EQ(h.Max, 2);
     EXPECT_DOUBLE_EQ(h.Width, 2);
-    EXPECT_DOUBLE_EQ(h.Range, 4);  // both end intervals hold weight: the range stays T - U
+    EXPECT_DOUBLE_EQ(h.Range, 4);      // both end intervals hold weight: the range stays T - U
     EXPECT_DOUBLE_EQ(h.Total, 20000);  // the product of the Totals
 }
 
@@ -194,9 +194,10 @@ TEST(CombineRows, BinsEveryPairAsTheExtendedFormulaDoes)
         const RowHistogram* b;
         double mb;
     };
-    const Case cases[] = {{&dyadic, 1, &dyadic, 1}, {&dyadic, -2, &dyadic, 1}, {&awkward, -1.7, &dyadic, 2.3},
-                          {&awkward, 0.3, &awkward, 1}, {&far, 1, &awkward, -1e-3},
-                          {&hundredths, 1, &hundredths, 1}, {&hundredths, -1, &hundredths, 3}};
+    const Case cases[] = {{&dyadic, 1, &dyadic, 1},         {&dyadic, -2, &dyadic, 1},
+                          {&awkward, -1.7, &dyadic, 2.3},   {&awkward, 0.3, &awkward, 1},
+                          {&far, 1, &awkward, -1e-3},       {&hundredths, 1, &hundredths, 1},
+                          {&hundredths, -1, &hundredths, 3}};
     for (const Case& c : cases) {
         const int q = std::max(static_cast<int>(c.a->Bins), static_cast<int>(c.b->Bins));
         const ComputationResult result = CombineRows(std::vector<ScaledRow>{{c.a, c.ma}, {c.b, c.mb}}, q);

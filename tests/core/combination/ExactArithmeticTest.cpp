@@ -1,11 +1,11 @@
 // Combination and summation against exact mathematics: symmetric shapes, kept means, the Irwin-Hall
 // distribution, the exact convolution and the exact mixture of the shipped example histograms.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "TableTestSupport.h"
 #include "combination/Computation.h"
@@ -111,8 +111,8 @@ long double ExactMixtureCdf(const std::vector<ScaledRow>& rows, long double z)
 TEST(CombinationArithmetic, HalfwayPointsKeepSymmetryAndMean)
 {
     // Equal grids line up: half of all sums lie exactly halfway between two result intervals.
-    const RowHistogram quarters = MakeUniformRow(0.5, 1, 4);          // 0..4 in four intervals
-    const RowHistogram twoValues = MakeRow(0.5, 1, {0.5, 0.5});       // 0.5 and 1.5
+    const RowHistogram quarters = MakeUniformRow(0.5, 1, 4);           // 0..4 in four intervals
+    const RowHistogram twoValues = MakeRow(0.5, 1, {0.5, 0.5});        // 0.5 and 1.5
     const RowHistogram hundredths = MakeUniformRow(0.005, 0.01, 100);  // 0..1, halves not exact in binary
     struct Case {
         const char* name;
@@ -192,8 +192,8 @@ TEST(SummationArithmetic, RowsOfDifferentWidthsGiveTheExactMixture)
         EXPECT_NEAR(h.Prob[i - 1], static_cast<double>(upTo - below), 1e-9) << "interval " << i;
     }
     const long double weightDead = 0.3L * dead.Total, weightLive = 0.7L * live.Total;
-    const double exactMean = static_cast<double>((weightDead * MeanOf(dead) + weightLive * MeanOf(live)) /
-                                                 (weightDead + weightLive));
+    const double exactMean =
+        static_cast<double>((weightDead * MeanOf(dead) + weightLive * MeanOf(live)) / (weightDead + weightLive));
     EXPECT_NEAR(MeanOf(h), exactMean, 1e-3 * h.Width);
 }
 
@@ -201,7 +201,7 @@ TEST(SummationArithmetic, ARowWiderThanTheOuterEdgesGivesItsOverhangToTheEndInte
 {
     // With multiple 2 the row's intervals are 2 wide, yet the outer edges grow by only half a Width: the row
     // reaches past the upper edge, and that part stays in the last interval.
-    const RowHistogram unit = MakeUniformRow(1, 1, 4);  // 0.5 .. 4.5
+    const RowHistogram unit = MakeUniformRow(1, 1, 4);     // 0.5 .. 4.5
     const RowHistogram twice = MakeRow(1, 1, {0.5, 0.5});  // with A = 2: values 2 and 4, intervals 1..3, 3..5
     const std::vector<ScaledRow> rows{{&unit, 1, 1}, {&twice, 2, 1}};
     const ComputationResult result = SumRows(rows, 4);

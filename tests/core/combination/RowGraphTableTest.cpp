@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "histogram/IntervalTable.h"
 #include "combination/RowGraph.h"
-#include "localization/TextCis.h"
 #include "common/NumberText.h"
+#include "histogram/IntervalTable.h"
+#include "localization/TextCis.h"
 
 using namespace morvik;
 

@@ -3,8 +3,8 @@
 #include "TableTestSupport.h"
 #include "combination/CombinationTable.h"
 #include "combination/RowGraph.h"
-#include "localization/TextCis.h"
 #include "common/NumberText.h"
+#include "localization/TextCis.h"
 
 using namespace morvik;
 using morvik::testing::DisText;
@@ -16,7 +16,8 @@ TEST(RowGraph, ShowsTheSelectedRowAsLoaded)
     HistogramTree tree;
     CombinationTable table;
     // Values 0.1, 0.4, 0.7: the sum of widths drifts, but the last label is Max itself.
-    const std::string wind = tree.Write("Histograms/Loads/wind.v2.dis", DisText("Discrete", "-0.05", "0.85", {1, 2, 1}));
+    const std::string wind =
+        tree.Write("Histograms/Loads/wind.v2.dis", DisText("Discrete", "-0.05", "0.85", {1, 2, 1}));
     const std::string noDot = tree.Write("Histograms/Loads/nodot", DisText("Discrete", "0", "2", {1, 1}));
     ASSERT_FALSE(table.LoadRow(1, wind, tree.Root()));
     ASSERT_FALSE(table.LoadRow(2, noDot, tree.Root()));

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "TableTestSupport.h"
 #include "combination/Computation.h"
@@ -64,7 +64,7 @@ TEST(SumRows, WidensTheEdgesByTheRowsOwnHalfWidthOnly)
 
 TEST(SumRows, UsesUnitIntervalsWhenTheFirstRowHasSix)
 {
-    const RowHistogram die = MakeUniformRow(1, 1, 6, 6);  // the values 1 to 6, edges 0.5 and 6.5
+    const RowHistogram die = MakeUniformRow(1, 1, 6, 6);          // the values 1 to 6, edges 0.5 and 6.5
     const RowHistogram fine = MakeUniformRow(1.05, 0.1, 50, 50);  // 1.0 .. 6.0 in 50 intervals
     const std::vector<ScaledRow> rows{{&die, 1, 1}, {&fine, 1, 1}};
     const ComputationResult result = SumRows(rows, 50);

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstring>
+
+#include <gtest/gtest.h>
 
 #include "TableTestSupport.h"
 #include "combination/TableFile.h"
@@ -33,7 +33,9 @@ TEST(TaggedStream, WritesTheShortestIntegerAndLengthPrefixedStrings)
     writer.WriteInteger(-300);
     writer.WriteInteger(70000);
     writer.WriteString("ab");
-    EXPECT_EQ(writer.Bytes(), std::string("\x02\x08\x03\xD4\xFE\x04\x70\x11\x01\x00\x02" "ab", 13));
+    EXPECT_EQ(writer.Bytes(), std::string("\x02\x08\x03\xD4\xFE\x04\x70\x11\x01\x00\x02"
+                                          "ab",
+                                          13));
 
     TaggedReader reader(writer.Bytes());
     EXPECT_EQ(reader.ReadInteger(), 8);

@@ -68,8 +68,8 @@ TEST_F(TableModelFileTest, KeepsOnlyWholeRowsOfADamagedFile)
     ASSERT_TRUE(message);
     EXPECT_NE(message->text.find("cut.sum"), std::string::npos);
     EXPECT_EQ(opened.FilledRowNumbers(), std::vector<int>{1});
-    EXPECT_EQ(opened.Cell(2, 1), "1");   // what was read stays
-    EXPECT_EQ(opened.Cell(2, 2), "");    // but the row holds no histogram
+    EXPECT_EQ(opened.Cell(2, 1), "1");  // what was read stays
+    EXPECT_EQ(opened.Cell(2, 2), "");   // but the row holds no histogram
     EXPECT_FALSE(opened.ComputeEnabled());
     EXPECT_TRUE(opened.DelRowEnabled());
 }

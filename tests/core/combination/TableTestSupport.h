@@ -1,12 +1,12 @@
 #pragma once
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <numeric>
 #include <string>
 #include <vector>
+
+#include <stdlib.h>
 
 #include "combination/RowHistogram.h"
 

@@ -1,7 +1,7 @@
 // What fuzzing found, each from its failing input (kept in fuzz/corpus too, where CI's fuzz runs replay it).
-#include <gtest/gtest.h>
-
 #include <cmath>
+
+#include <gtest/gtest.h>
 
 #include "histogram/AbsoluteValue.h"
 #include "histogram/MainModel.h"

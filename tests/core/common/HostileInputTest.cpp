@@ -1,9 +1,6 @@
 // Files no user means to open as a histogram, table or settings file: huge ones, binary ones, folders, dangling
 // links, endless lines, NUL bytes. Each is refused with its format's message (the settings file reads as
 // defaults), and a file larger than the format's cap is refused from its size, before it is read.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -11,6 +8,9 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "combination/TableFile.h"
 #include "common/AtomicFile.h"
@@ -58,8 +58,8 @@ std::vector<Hostile> HostileFiles()
         {"a binary file", [](const std::string& path) { WriteText(path, BinaryBytes(64 << 10)); }, false},
         {"NUL bytes", [](const std::string& path) { WriteText(path, std::string(4096, '\0')); }, false},
         {"a folder", [](const std::string& path) { std::filesystem::create_directory(path); }, false},
-        {"a dangling link",
-         [](const std::string& path) { std::filesystem::create_symlink(path + ".missing", path); }, false},
+        {"a dangling link", [](const std::string& path) { std::filesystem::create_symlink(path + ".missing", path); },
+         false},
     };
 }
 
@@ -94,13 +94,14 @@ TEST(HostileInput, TheHistogramReadersRefuseWithTheirMessages)
 {
     SetLanguage(Language::English);
     ForEachHostile("hostile.dis", [](const Hostile& h, const std::string& path) {
-        for (const HistogramRead& read : {ReadHistogramFile(path, HistogramKind::Discrete),
-                                          ReadComponentFile(path, HistogramKind::Discrete)}) {
+        for (const HistogramRead& read :
+             {ReadHistogramFile(path, HistogramKind::Discrete), ReadComponentFile(path, HistogramKind::Discrete)}) {
             ASSERT_FALSE(read.ok()) << h.what;
             const std::string& text = read.message->text;
             if (h.tooLarge) {
-                EXPECT_EQ(text, "The histogram file hostile.dis cannot be read: it is larger than 1 MB, far more "
-                                "than a histogram of 1024 intervals takes.")
+                EXPECT_EQ(text,
+                          "The histogram file hostile.dis cannot be read: it is larger than 1 MB, far more "
+                          "than a histogram of 1024 intervals takes.")
                     << h.what;
             } else if (std::filesystem::is_regular_file(path)) {
                 EXPECT_FALSE(text.empty()) << h.what;
@@ -118,8 +119,9 @@ TEST(HostileInput, TheTableReaderRefusesWithItsMessages)
         ASSERT_FALSE(read.ok()) << h.what;
         const std::string& text = read.message->text;
         if (h.tooLarge) {
-            EXPECT_EQ(text, "The table file hostile.kom cannot be read: the file is larger than 4 MB, far more than "
-                            "any table takes.")
+            EXPECT_EQ(text,
+                      "The table file hostile.kom cannot be read: the file is larger than 4 MB, far more than "
+                      "any table takes.")
                 << h.what;
         } else if (std::filesystem::is_regular_file(path)) {
             EXPECT_TRUE(text.starts_with("The table file hostile.kom cannot be read: ")) << h.what << ": " << text;
@@ -148,9 +150,7 @@ TEST(HostileInput, TheSettingsFileReadsAsDefaultsAndAnUnreadableOneIsKept)
             EXPECT_TRUE(settings.Unreadable()) << h.what;
             ASSERT_TRUE(saved) << h.what;
             EXPECT_EQ(saved->text, FormatText(22, path)) << h.what;
-            if (small) {
-                EXPECT_EQ(ReadText(path), before) << h.what;
-            }
+            if (small) { EXPECT_EQ(ReadText(path), before) << h.what; }
             EXPECT_EQ(std::filesystem::file_size(path, noSize), sizeBefore) << h.what;
             EXPECT_EQ(std::filesystem::symlink_status(path).type(), typeBefore) << h.what;
         } else {

@@ -1,18 +1,18 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 
-#include "statlib/NumberParse.h"
+#include <gtest/gtest.h>
+
 #include "common/NumberText.h"
+#include "statlib/NumberParse.h"
 
 using namespace morvik;
 
 TEST(NumberText, DisplayTextKeepsSixSignificantDigitsWithoutTrailingPoint)
 {
     const std::pair<double, const char*> cases[] = {
-        {0, "0.00000"},           {1, "1.00000"},         {20.085536923, "20.0855"}, {0.0001, "0.000100000"},
-        {999999, "999999"},       {1e6, "1.00000E+06"},   {1.23456789e-7, "1.23457E-07"},
-        {-2.5, "-2.50000"},       {-0.0, "0.00000"},      {123456.7, "123457"},
+        {0, "0.00000"},     {1, "1.00000"},       {20.085536923, "20.0855"},      {0.0001, "0.000100000"},
+        {999999, "999999"}, {1e6, "1.00000E+06"}, {1.23456789e-7, "1.23457E-07"}, {-2.5, "-2.50000"},
+        {-0.0, "0.00000"},  {123456.7, "123457"},
     };
     for (auto [x, text] : cases) EXPECT_EQ(StrNaCarku(x), text) << x;
     EXPECT_EQ(StrNaCarku(UndefinedValue()), " undefined");
@@ -34,9 +34,14 @@ TEST(NumberText, FrequencyWithinRoundingOfAWholeNumberIsWhole)
 {
     // A frequency is Prob * Total: counts read as probabilities and multiplied back land a hair off.
     const std::pair<double, const char*> cases[] = {
-        {std::nextafter(994.0, 0.0), "     994"}, {7876.0 * (1 + 5e-10), "    7876"}, {16230.0 * (1 - 9e-10), "   16230"},
-        {std::nextafter(0.0, 1.0), "       0"},  {-3.0 * (1 + 1e-12), "      -3"},  {994.5, "  994.50"},
-        {994.01, "  994.01"},                    {16230.0 * (1 + 1e-7), "16230.00"},
+        {std::nextafter(994.0, 0.0), "     994"},
+        {7876.0 * (1 + 5e-10), "    7876"},
+        {16230.0 * (1 - 9e-10), "   16230"},
+        {std::nextafter(0.0, 1.0), "       0"},
+        {-3.0 * (1 + 1e-12), "      -3"},
+        {994.5, "  994.50"},
+        {994.01, "  994.01"},
+        {16230.0 * (1 + 1e-7), "16230.00"},
     };
     for (auto [x, text] : cases) EXPECT_EQ(TCetnost(8, x), text) << x;
 }

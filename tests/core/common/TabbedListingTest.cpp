@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <sstream>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "common/TabbedListing.h"
 #include "histogram/Characteristics.h"

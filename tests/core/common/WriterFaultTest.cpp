@@ -1,8 +1,6 @@
 // Every writer is made to fail on purpose: the disk fills up in the middle of the write, the target's folder is
 // a file, or the target is a folder. Each shows its message, leaves the file that was there byte for byte as it
 // was, and leaves no temporary file behind.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -11,13 +9,15 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "combination/CombinationTable.h"
+#include "editor/HistogramWorkbook.h"
 #include "histogram/HistogramFile.h"
 #include "histogram/MainModel.h"
 #include "localization/TextCis.h"
-#include "shell/SettingsFile.h"
-#include "editor/HistogramWorkbook.h"
 #include "rawdata/TypedRawData.h"
+#include "shell/SettingsFile.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
 

@@ -110,6 +110,7 @@ TEST(HistogramTables, ControlListingFollowsTheReader)
         std::string text;
         std::vector<ControlListingRow> rows;  // empty: no listing at all
     };
+    // clang-format off
     const Case cases[] = {
         {"every interval and the total", header + "3\n0\n\n12\n",
          {{TCetnost(7, 1), TCetnost(12, 3)}, {TCetnost(7, 2), TCetnost(12, 0)}, {TCetnost(7, 3), TCetnost(12, 12)},
@@ -125,6 +126,7 @@ TEST(HistogramTables, ControlListingFollowsTheReader)
           {TCetnost(7, 4), TCetnost(12, 9)}, {TextCis(49), TCetnost(12, 15)}}},
         {"a refused header", "[Parameters]\nMin=x\n[Bins]\n1\n", {}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const HistogramRead read = ParseHistogramText(c.text, ReaderMode::Main, HistogramKind::Discrete);

@@ -1,4 +1,5 @@
 #include <filesystem>
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 

@@ -1,17 +1,19 @@
-#include <gtest/gtest.h>
-
 #include <numeric>
+
+#include <gtest/gtest.h>
 
 #include "histogram/AbsoluteValue.h"
 #include "statlib/Statistics.h"
-
 #include "support/TestFiles.h"
 
 using namespace morvik;
 
 namespace {
 
-Histogram Make(double min, double width, std::vector<double> prob) { return test::MakeHistogram(min, width, prob, 1000); }
+Histogram Make(double min, double width, std::vector<double> prob)
+{
+    return test::MakeHistogram(min, width, prob, 1000);
+}
 
 std::vector<double> Probs(const Histogram& h) { return {h.Prob.begin(), h.Prob.begin() + h.Bins}; }
 

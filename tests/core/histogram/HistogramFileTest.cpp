@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -146,7 +145,8 @@ TEST(HistogramFile, WriterRoundsHalvesToEvenAndShrinksHugeTotals)
     h.Width = 1;
     h.Total = 4;
     h.Prob = {0.125, 0.375, 0.375, 0.125};  // frequencies 0.5, 1.5, 1.5, 0.5 -> 0, 2, 2, 0
-    EXPECT_NE(HistogramFileText("h.dis", h, HistogramKind::PureDiscrete).find("Total=4\r\n\r\n[Bins]\r\n0\r\n2\r\n2\r\n0\r\n"),
+    EXPECT_NE(HistogramFileText("h.dis", h, HistogramKind::PureDiscrete)
+                  .find("Total=4\r\n\r\n[Bins]\r\n0\r\n2\r\n2\r\n0\r\n"),
               std::string::npos);
 
     h.Total = 1e19;  // times the probabilities above 2^63 - 1: written with Total / 10

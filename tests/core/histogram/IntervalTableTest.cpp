@@ -1,9 +1,9 @@
 // The main window's table of intervals: its rows and which of them a query marks.
 #include <gtest/gtest.h>
 
+#include "common/NumberText.h"
 #include "histogram/IntervalTable.h"
 #include "localization/TextCis.h"
-#include "common/NumberText.h"
 #include "support/TestFiles.h"
 
 namespace morvik {
@@ -44,11 +44,11 @@ TEST(IntervalTable, QueryMarksRowsBelowItsLimit)
         RowShade expected;
     };
     const Case cases[] = {
-        {HistogramKind::Discrete, TableHighlight::Value, 1.25, 4, RowShade::Value},     // lower edge 1 < 1.25
-        {HistogramKind::Discrete, TableHighlight::Value, 1.25, 6, RowShade::Plain},     // lower edge 2
-        {HistogramKind::Discrete, TableHighlight::Value, 1.0, 4, RowShade::Plain},      // not below: equal
+        {HistogramKind::Discrete, TableHighlight::Value, 1.25, 4, RowShade::Value},  // lower edge 1 < 1.25
+        {HistogramKind::Discrete, TableHighlight::Value, 1.25, 6, RowShade::Plain},  // lower edge 2
+        {HistogramKind::Discrete, TableHighlight::Value, 1.0, 4, RowShade::Plain},   // not below: equal
         {HistogramKind::Discrete, TableHighlight::Quantile, 2.5, 6, RowShade::Quantile},
-        {HistogramKind::Discrete, TableHighlight::Value, 1.25, 3, RowShade::None},      // an edge row
+        {HistogramKind::Discrete, TableHighlight::Value, 1.25, 3, RowShade::None},  // an edge row
         {HistogramKind::Discrete, TableHighlight::Value, std::nullopt, 4, RowShade::Plain},
         {HistogramKind::Discrete, TableHighlight::None, 9.0, 10, RowShade::Total},
         {HistogramKind::PureDiscrete, TableHighlight::Value, 1.0, 2, RowShade::Value},  // 1.5 - 1 < 1
@@ -64,7 +64,7 @@ TEST(IntervalTable, QueryMarksRowsBelowItsLimit)
 // the total.
 TEST(IntervalTable, AlternateRowsShadeEvenRowsAndTheTotal)
 {
-    const RowShade expected[] = {RowShade::None, RowShade::None,  RowShade::Plain, RowShade::None,
+    const RowShade expected[] = {RowShade::None,  RowShade::None, RowShade::Plain, RowShade::None,
                                  RowShade::Plain, RowShade::None, RowShade::Total};
     for (int row = 0; row < 7; ++row) EXPECT_EQ(AlternateRowShade(7, row), expected[row]) << "row " << row;
 }

@@ -12,8 +12,7 @@ TEST(MainModel, OpenScaleQueryAndSave)
 {
     SetLanguage(Language::English);
     TempFolder folder;
-    const std::string path =
-        folder.Write("Loads/wind.gust.dis", DisText("Discrete", "0", "5", 5, 10, {0, 0, 4, 6, 0}));
+    const std::string path = folder.Write("Loads/wind.gust.dis", DisText("Discrete", "0", "5", 5, 10, {0, 0, 4, 6, 0}));
     MainModel model;
     ASSERT_FALSE(model.OpenHistogramFile(path).has_value());
     EXPECT_EQ(model.Name, "wind");

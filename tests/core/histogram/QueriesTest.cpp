@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "histogram/IntervalTable.h"
 #include "histogram/Queries.h"
@@ -37,10 +37,14 @@ TEST(Queries, ValueQueryOnDiscreteAndPureDiscrete)
     };
     const Histogram pure = Uniform(1, 1, 6);
     const Case cases[] = {
-        {HistogramKind::Discrete, 0, false, 0, 0},      {HistogramKind::Discrete, 3.25, true, 0.1, 0.325},
-        {HistogramKind::Discrete, 10, true, 0.1, 1},    {HistogramKind::Discrete, 9.75, true, 0.1, 0.975},
-        {HistogramKind::Discrete, 10.01, false, 0, 0},  {HistogramKind::PureDiscrete, 3.5, true, 1.0 / 6, 0.5},
-        {HistogramKind::PureDiscrete, 5.5, true, 1.0 / 6, 5.0 / 6}, {HistogramKind::PureDiscrete, 0.99, false, 0, 0},
+        {HistogramKind::Discrete, 0, false, 0, 0},
+        {HistogramKind::Discrete, 3.25, true, 0.1, 0.325},
+        {HistogramKind::Discrete, 10, true, 0.1, 1},
+        {HistogramKind::Discrete, 9.75, true, 0.1, 0.975},
+        {HistogramKind::Discrete, 10.01, false, 0, 0},
+        {HistogramKind::PureDiscrete, 3.5, true, 1.0 / 6, 0.5},
+        {HistogramKind::PureDiscrete, 5.5, true, 1.0 / 6, 5.0 / 6},
+        {HistogramKind::PureDiscrete, 0.99, false, 0, 0},
         {HistogramKind::PureDiscrete, 6, true, 1.0 / 6, 1},
     };
     for (const Case& c : cases) {

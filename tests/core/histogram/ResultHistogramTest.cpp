@@ -4,7 +4,6 @@
 #include "histogram/Histogram.h"
 #include "histogram/Multiple.h"
 #include "localization/TextCis.h"
-
 #include "support/TestFiles.h"
 
 using namespace morvik;
@@ -93,7 +92,9 @@ TEST(ResultHistogram, CharacteristicsGridAndText)
     const std::string text = CharacteristicsText("Histogram : x", h.Prob, 10, 0.5, 9.5, HistogramKind::Discrete, 10);
     EXPECT_EQ(text.substr(0, 15), "Histogram : x\r\n");
     EXPECT_NE(text.find("Min                              \t\t0\r\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("Number of intervals              \t        " "          10\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Number of intervals              \t        "
+                        "          10\r\n"),
+              std::string::npos);
     EXPECT_NE(text.find("Dispersion                       \t8.25\r\n"), std::string::npos);
     EXPECT_NE(text.find("\t   M e d i a n    \t5\r\n\t   M o d e        \t0.5\r\n\r\n"), std::string::npos);
 

@@ -1,14 +1,13 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <sstream>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "common/NumberText.h"
 #include "histogram/HistogramFile.h"
 #include "histogram/ResultsReport.h"
-#include "common/NumberText.h"
 #include "localization/TextCis.h"
-
 #include "support/TestFiles.h"
 
 using namespace morvik;
@@ -37,7 +36,8 @@ const ReportHeading heading{"dead load", "1.00", "10.12.2026", "14:05:09", "1.0.
 TEST(ResultsReport, DiscreteReportHasFixedHeadingAndEdgeRows)
 {
     SetLanguage(Language::English);
-    const auto lines = Lines(ResultsReportText(heading, MakeHistogram(0.5, 1, {0.25, 0.5, 0.25}, 4), HistogramKind::Discrete, 4));
+    const auto lines =
+        Lines(ResultsReportText(heading, MakeHistogram(0.5, 1, {0.25, 0.5, 0.25}, 4), HistogramKind::Discrete, 4));
     const std::vector<std::string> head{
         "   R E S U L T I N G   P R O B A B I L I T I E S   ",
         std::string(52, '_'),
@@ -79,7 +79,8 @@ TEST(ResultsReport, DiscreteReportHasFixedHeadingAndEdgeRows)
 TEST(ResultsReport, PureDiscreteRowsAndCzechHeading)
 {
     SetLanguage(Language::Czech);
-    const auto lines = Lines(ResultsReportText(heading, MakeHistogram(1, 1, {0.5, 0.5}, 3), HistogramKind::PureDiscrete, 3));
+    const auto lines =
+        Lines(ResultsReportText(heading, MakeHistogram(1, 1, {0.5, 0.5}, 3), HistogramKind::PureDiscrete, 3));
     SetLanguage(Language::English);
     ASSERT_GE(lines.size(), 7u);
     EXPECT_EQ(lines[0], " V Ý S L E D N É   P R A V D Ě P O D O B N O S T I ");

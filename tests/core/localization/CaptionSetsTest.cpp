@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <set>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "localization/CaptionSets.h"
 #include "localization/MainWindowTexts.h"
@@ -51,13 +51,14 @@ TEST(MainWindowCaptionSet, BothLanguagesNameTheSameElementsAndEveryHint)
     }
     // Chart1 takes its hint from the message catalogue (MainChartHint).
     for (const char* name :
-         {"Panel1", "Novyhistogram1", "Otevthistogram1", "ReOpen1", "N01", "PopisVysledku1", "VypisVstHist",
-          "OtevriWord1", "Ulozit3", "Ulozit2", "UlozGraf1", "UlozOkno1", "KrivkaTrvZat", "Konec1", "BarZvy",
-          "Barvy1", "DefaultNast1", "Zasobnik1", "VolejPicture1", "ProhlSoubor1", "Jazyk1", "Cestina",
-          "Anglictina", "KontVypis", "PrikazRadka1", "VypisIniSouboru", "TextAdobe", "OAdresach1", "OVerzi1",
-          "OProgramu1", "GroupBox1", "Edit1", "AbsHodHist", "Edit3", "EditMin", "EditMax", "CBTypHist",
-          "StringGrid1", "StringGrid4", "GroupBox2", "EditXY", "EditP", "StatusBar1", "BChar", "StringGrid2",
-          "StringGrid3", "TeeCommander1"}) {
+         {"Panel1",        "Novyhistogram1",  "Otevthistogram1", "ReOpen1",     "N01",          "PopisVysledku1",
+          "VypisVstHist",  "OtevriWord1",     "Ulozit3",         "Ulozit2",     "UlozGraf1",    "UlozOkno1",
+          "KrivkaTrvZat",  "Konec1",          "BarZvy",          "Barvy1",      "DefaultNast1", "Zasobnik1",
+          "VolejPicture1", "ProhlSoubor1",    "Jazyk1",          "Cestina",     "Anglictina",   "KontVypis",
+          "PrikazRadka1",  "VypisIniSouboru", "TextAdobe",       "OAdresach1",  "OVerzi1",      "OProgramu1",
+          "GroupBox1",     "Edit1",           "AbsHodHist",      "Edit3",       "EditMin",      "EditMax",
+          "CBTypHist",     "StringGrid1",     "StringGrid4",     "GroupBox2",   "EditXY",       "EditP",
+          "StatusBar1",    "BChar",           "StringGrid2",     "StringGrid3", "TeeCommander1"}) {
         EXPECT_TRUE(hinted.count(name)) << name;
     }
     // Every button that copies a menu item's hint finds one.
@@ -108,6 +109,7 @@ TEST(ToolWindowCaptionSets, TitlesAndHintsInBothLanguages)
         const char* englishTitle;
         std::vector<const char*> hinted;
     };
+    // clang-format off
     const Case cases[] = {
         {2, "  Morvik  -  O verzi", "  Morvik  -  About version", {"BitBtn1", "BitBtn2", "BitBtn3", "Label4", "Label5"}},
         {3, " Popis histogramu", "Histogram description", {"StringGrid1", "KontTisk", "ExitBtn"}},
@@ -120,6 +122,7 @@ TEST(ToolWindowCaptionSets, TitlesAndHintsInBothLanguages)
         {18, "  Morvik :  Popis nového histogramu", "  Morvik :  Description of new histogram",
          {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "BitBtn1", "BitBtn2", "Memo1", "ComboBox1"}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const auto czech = CaptionSet(c.form, Language::Czech);
         const auto english = CaptionSet(c.form, Language::English);

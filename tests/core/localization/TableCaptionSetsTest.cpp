@@ -17,7 +17,8 @@ TEST(TableCaptionSets, CombinationTakesTheSharedTextsOfTheSummationTable)
         EXPECT_EQ(FindHint(combination, "OtevHistKomb"), FindHint(summation, "OtevHistSuma"));
         for (int column : {1, 5, 6, 7}) {
             ASSERT_TRUE(FindCell(summation, "StrGrSumaProm", column, 0));
-            EXPECT_EQ(FindCell(combination, "StrGrKombProm", column, 0), FindCell(summation, "StrGrSumaProm", column, 0));
+            EXPECT_EQ(FindCell(combination, "StrGrKombProm", column, 0),
+                      FindCell(summation, "StrGrSumaProm", column, 0));
         }
     }
     EXPECT_EQ(FindCell(CaptionSet(7, Language::Czech), "StrGrSumaProm", 8, 0), " Váha");

@@ -19,7 +19,8 @@ TEST(TextCis, LooksUpTheCurrentLanguageAtEachCall)
 TEST(TextCis, KeepsControlCharactersAndFormatsOnePlaceholder)
 {
     EXPECT_EQ(FormatText(19, "5") + "3", "Min > Max\r\nContained: Min 5  Max 3");
-    EXPECT_EQ(TextCis(499, Language::English).substr(0, 58), "The selected file is not saved in the allowed directory : ");
+    EXPECT_EQ(TextCis(499, Language::English).substr(0, 58),
+              "The selected file is not saved in the allowed directory : ");
     EXPECT_NE(TextCis(499, Language::English).find("%s\\\r\n"), std::string::npos);
     EXPECT_EQ(TextCis(21, Language::English), "File \r\n\r\n\t%s\r\n\r\n\t\t\t\t exists.  O v e r w r i t e ?");
     EXPECT_EQ(FormatText(9, "/a b.dis"), "Data file  /a b.dis   does not exist !");

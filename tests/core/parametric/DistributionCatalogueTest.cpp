@@ -13,11 +13,11 @@ protected:
 
 TEST_F(CatalogueTest, ListTextsInBothLanguages)
 {
-    const char* english[] = {"Normal",       "LogNormal_2P", "Gumbelovo_I",    "Gumbelovo_II",  "Raised-cosine",
-                             "Cauchy",       "Fisher-Tippett", "Laplace",      "Logistic",      "Weibull",
-                             "Rayleigh",     "L\xC3\xA9vy",  "Students",       "Beta_in_zero",  "Beta_universal",
-                             "Gama",         "Snedecorovo",  "Pareto",         "Uniform",       "Triangular",
-                             "Exponencials", "X2",           "Half-Logistic",  "LogNormal_3P"};
+    const char* english[] = {
+        "Normal",         "LogNormal_2P", "Gumbelovo_I",    "Gumbelovo_II", "Raised-cosine", "Cauchy",
+        "Fisher-Tippett", "Laplace",      "Logistic",       "Weibull",      "Rayleigh",      "L\xC3\xA9vy",
+        "Students",       "Beta_in_zero", "Beta_universal", "Gama",         "Snedecorovo",   "Pareto",
+        "Uniform",        "Triangular",   "Exponencials",   "X2",           "Half-Logistic", "LogNormal_3P"};
     for (int type = 0; type < DistributionTypeCount; ++type) {
         EXPECT_EQ(TypeListText(type, Language::English), english[type]) << type;
     }

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <optional>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "localization/TextCis.h"
 #include "parametric/ParametricGenerator.h"
@@ -63,12 +63,18 @@ TEST(FitMode, EstimatesAreWrittenIntoTheParameterTexts)
         {RayleighType, Data(10, 2), {"2.00000", nullptr, nullptr, nullptr}, "Sigma=2.00000)"},
         {StudentType, Data(0, 2, -3, 3), {"2.66667", nullptr, nullptr, nullptr}, "n=2.66667)"},
         // Estimates below 0.01 keep six significant digits; beta comes from the unrounded alfa (0.00116645...).
-        {BetaInZeroType, Data(0.3, 0.1, 0.1, 0.6), {"1.16645E-03", "2.72172E-03", nullptr, nullptr},
+        {BetaInZeroType,
+         Data(0.3, 0.1, 0.1, 0.6),
+         {"1.16645E-03", "2.72172E-03", nullptr, nullptr},
          "alfa=1.16645E-03,beta=2.72172E-03)"},
-        {RayleighType, Data(0.0002, 0.000123456789, 0, 0.0006), {"1.23457E-04", nullptr, nullptr, nullptr},
+        {RayleighType,
+         Data(0.0002, 0.000123456789, 0, 0.0006),
+         {"1.23457E-04", nullptr, nullptr, nullptr},
          "Sigma=1.23457E-04)"},
         {RayleighType, Data(0.001, 0.01), {"0.01000", nullptr, nullptr, nullptr}, "Sigma=0.01000)"},
-        {BetaUniversalType, Data(4, 2, 0, 10), {"2.00000", "3.00000", "0.00000", "10.00000"},
+        {BetaUniversalType,
+         Data(4, 2, 0, 10),
+         {"2.00000", "3.00000", "0.00000", "10.00000"},
          "alfa=2.00000,beta=3.00000a=0.00000,b=10.00000)"},
         {GamaType, Data(4, 2, 0, 12), {"4.00000", "1.00000", nullptr, nullptr}, "k=4.00000,theta=1.00000)"},
         {SnedecorType, Data(3, 1, 0, 10), {"1.05882", "3.00000", nullptr, nullptr}, "n1=1.05882,n2=3.00000)"},
@@ -88,9 +94,7 @@ TEST(FitMode, EstimatesAreWrittenIntoTheParameterTexts)
         EXPECT_TRUE(run.outcome.GenerationOk) << label;
         EXPECT_FALSE(run.outcome.refusal) << label;
         EXPECT_FALSE(run.outcome.fault) << label;
-        if (run.outcome.result) {
-            EXPECT_NEAR(run.outcome.result->histogram.ProbabilitySum(), 1, 1e-12) << label;
-        }
+        if (run.outcome.result) { EXPECT_NEAR(run.outcome.result->histogram.ProbabilitySum(), 1, 1e-12) << label; }
     }
 }
 
@@ -146,9 +150,9 @@ TEST(FitMode, ArithmeticFaultsOfTheEstimatesShowTheirDialog)
         int message;
     };
     const FaultCase cases[] = {
-        {StudentType, Data(0, 1, -3, 3), FloatFault::DivisionByZero, 140},  // 2 s^2 / (s^2 - 1)
-        {SnedecorType, Data(1, 1, 0, 10), FloatFault::DivisionByZero, 140}, // 2 mean / (mean - 1)
-        {GamaType, Data(0, 0, 0, 10), FloatFault::InvalidOperation, 143},   // 0 / 0
+        {StudentType, Data(0, 1, -3, 3), FloatFault::DivisionByZero, 140},   // 2 s^2 / (s^2 - 1)
+        {SnedecorType, Data(1, 1, 0, 10), FloatFault::DivisionByZero, 140},  // 2 mean / (mean - 1)
+        {GamaType, Data(0, 0, 0, 10), FloatFault::InvalidOperation, 143},    // 0 / 0
     };
     for (const FaultCase& c : cases) {
         const FitRun run = Fit(c.type, c.fit);
@@ -158,8 +162,7 @@ TEST(FitMode, ArithmeticFaultsOfTheEstimatesShowTheirDialog)
         ASSERT_TRUE(run.outcome.fault) << label;
         EXPECT_EQ(*run.outcome.fault, c.fault) << label;
         ASSERT_TRUE(run.outcome.faultMessage) << label;
-        EXPECT_EQ(run.outcome.faultMessage->text,
-                  TextCis(139) + label + "\r\n\r\n" + "       " + TextCis(c.message));
+        EXPECT_EQ(run.outcome.faultMessage->text, TextCis(139) + label + "\r\n\r\n" + "       " + TextCis(c.message));
     }
 }
 
@@ -217,9 +220,7 @@ TEST(FitMode, TheFitsOwnRange)
     ASSERT_TRUE(cosine.outcome.result);
     EXPECT_NEAR(cosine.outcome.result->outerMin, 10 - 2.76616, 1e-12);
     const Histogram& h = cosine.outcome.result->histogram;
-    for (int i = 0; i < 100; ++i) {
-        EXPECT_EQ(h.Prob[static_cast<size_t>(i)] == 0, h.ValueAt(i) < 9) << i;
-    }
+    for (int i = 0; i < 100; ++i) { EXPECT_EQ(h.Prob[static_cast<size_t>(i)] == 0, h.ValueAt(i) < 9) << i; }
 
     // Types starting at zero only leave out the centres below 0.
     FitInputs weibull = WithUserRange(Data(10, 3, 2, 20), -2, 30);

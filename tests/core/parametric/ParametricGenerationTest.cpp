@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "localization/TextCis.h"
 #include "parametric/Densities.h"
@@ -33,9 +33,7 @@ void ExpectSoundHistogram(const GenerationOutcome& outcome, int type, int bins)
     EXPECT_NEAR(h.ProbabilitySum(), 1.0, 1e-12) << label;
     for (int i = 0; i < MaxBins; ++i) {
         EXPECT_GE(h.Prob[static_cast<size_t>(i)], 0) << label << " interval " << i;
-        if (i >= bins) {
-            EXPECT_EQ(h.Prob[static_cast<size_t>(i)], 0) << label;
-        }
+        if (i >= bins) { EXPECT_EQ(h.Prob[static_cast<size_t>(i)], 0) << label; }
     }
     const double lighter = LighterEnd(h);
     if (lighter != 0) {
@@ -116,12 +114,8 @@ TEST(ParametricGeneration, TypicalParametersGiveTheRangeOfTheirRule)
         const std::string label = TypeListText(c.type);
         ExpectSoundHistogram(outcome, c.type, 200);
         if (!outcome.result) continue;
-        if (!std::isnan(c.expectedMin)) {
-            EXPECT_NEAR(outcome.result->outerMin, c.expectedMin, c.tolerance) << label;
-        }
-        if (!std::isnan(c.expectedMax)) {
-            EXPECT_NEAR(outcome.result->outerMax, c.expectedMax, c.tolerance) << label;
-        }
+        if (!std::isnan(c.expectedMin)) { EXPECT_NEAR(outcome.result->outerMin, c.expectedMin, c.tolerance) << label; }
+        if (!std::isnan(c.expectedMax)) { EXPECT_NEAR(outcome.result->outerMax, c.expectedMax, c.tolerance) << label; }
     }
 }
 
@@ -202,15 +196,14 @@ TEST(ParametricGeneration, TailIntervalsBelowHalfAnObservationAreCleared)
     EXPECT_GT(h.Total, 9223372036854775807.0 / 10);
     for (int i = 0; i < 1024; ++i) {
         const double p = h.Prob[static_cast<size_t>(i)];
-        if (p != 0) {
-            EXPECT_GE(p * h.Total, 0.5) << i;
-        }
+        if (p != 0) { EXPECT_GE(p * h.Total, 0.5) << i; }
     }
 }
 
 TEST(ParametricGeneration, PureDiscreteLaysTheValuesOnTheRangeEnds)
 {
-    const GenerationOutcome outcome = Generate(NormalType, {"10", "1", "1", "1"}, 1e-7, 100, HistogramKind::PureDiscrete);
+    const GenerationOutcome outcome =
+        Generate(NormalType, {"10", "1", "1", "1"}, 1e-7, 100, HistogramKind::PureDiscrete);
     ASSERT_TRUE(outcome.result);
     const GeneratedHistogram& g = *outcome.result;
     EXPECT_EQ(g.kind, HistogramKind::PureDiscrete);

@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
 #include <cfenv>
 #include <cmath>
 #include <limits>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "localization/TextCis.h"
 #include "parametric/GenerationWork.h"
@@ -36,6 +36,7 @@ TEST(ParametricRefusal, EachRefusalShowsItsMessageAndFocusesItsEdit)
     const std::string needsNumber = TextCis(501) + "\r\n\r\n" + "        " + TextCis(502);
     const std::string notPositive = TextCis(503) + "\r\n\r\n" + "     ";
     const std::string cannotUse = TextCis(507);
+    // clang-format off
     const RefusalCase cases[] = {
         {"comma in a number", NormalType, {"10", "1,5", "1", "1"}, 1e-7, needsNumber + "Sigma : 1,5",
          DialogKind::Error, 2, true},
@@ -76,6 +77,7 @@ TEST(ParametricRefusal, EachRefusalShowsItsMessageAndFocusesItsEdit)
         {"upward scan with Eps 1", ExponentialType, {"2", "3", "1", "1"}, 1, cannotUse, DialogKind::Information, 0,
          false},
     };
+    // clang-format on
     for (const RefusalCase& c : cases) {
         const GenerationOutcome outcome = Generate(c.type, c.texts, c.eps);
         EXPECT_FALSE(outcome.GenerationOk) << c.what;
@@ -122,7 +124,7 @@ TEST(ParametricRefusal, OverflowMidwayNormalisesTheIntervalsFilledBefore)
     const Histogram& h = outcome.result->histogram;
     EXPECT_NEAR(h.ProbabilitySum(), 1, 1e-12);
     EXPECT_GT(h.Prob[0], 0);
-    EXPECT_EQ(h.Prob[64], 0);   // the peak and everything after it were never filled
+    EXPECT_EQ(h.Prob[64], 0);  // the peak and everything after it were never filled
     EXPECT_EQ(h.Prob[127], 0);
 }
 

@@ -1,12 +1,12 @@
 // Generations recorded bit for bit, so that faster range searches are held to the very same step points.
-#include <gtest/gtest.h>
-
 #include <cinttypes>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <optional>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "localization/TextCis.h"
 #include "parametric/ParametricGenerator.h"
@@ -89,6 +89,7 @@ const ParameterTexts Defaults = {"", "", "", ""};
 
 TEST(RecordedGenerations, EveryTypeAndTypicalParametersGiveTheirRecordedOutcome)
 {
+    // clang-format off
     const RecordedCase cases[] = {
         // Every type at its default texts, 1024 intervals.
         {NormalType, Defaults, 1e-7, 1024, {},
@@ -231,6 +232,7 @@ TEST(RecordedGenerations, EveryTypeAndTypicalParametersGiveTheirRecordedOutcome)
         {FisherTippettType, Defaults, 1e-7, 64, RawData(10, 3, 2, 40),
          {true, false, -1, 0x1p+1, 0x1.9057d25db05f4p+5, 0x1.6b97b159aed8cp+34, 0x2b7445abf6c37273ULL}},
     };
+    // clang-format on
     for (const RecordedCase& c : cases) {
         const Recorded actual = Generate(c);
         const Recorded& e = c.expected;

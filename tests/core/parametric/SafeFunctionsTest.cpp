@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <cfenv>
 #include <cmath>
 #include <functional>
 #include <limits>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "parametric/SafeFunctions.h"
 

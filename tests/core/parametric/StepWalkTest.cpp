@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <random>
+
+#include <gtest/gtest.h>
 
 #include "parametric/RangeSearch.h"
 #include "parametric/StepWalk.h"
@@ -40,10 +40,10 @@ TEST(StepWalk, PointsAheadAreThoseOfSteppingOneByOne)
         long long n;
     };
     const Case cases[] = {
-        {10, 0.01L, 3},             // fewer steps than a jump needs
-        {10, 0.01L, 5'000'000},     // through several binades upwards
-        {10, -0.01L, 2'000},        // down through zero into negative values
-        {-3.7L, 0.001L, 1'000'000}, // up through zero
+        {10, 0.01L, 3},              // fewer steps than a jump needs
+        {10, 0.01L, 5'000'000},      // through several binades upwards
+        {10, -0.01L, 2'000},         // down through zero into negative values
+        {-3.7L, 0.001L, 1'000'000},  // up through zero
         {3.3333333333333333L, 0.01L, 5'400'000},
         {0.00001L, 0.0008L, 100'000},
         {1, 3 * std::ldexp(1.0L, -64), 1'000},  // every step a rounding tie

@@ -1,10 +1,10 @@
 // Searches that stride over smooth tails end exactly where stepping one point at a time ends.
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <functional>
 #include <random>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "parametric/Densities.h"
 #include "parametric/DistributionCatalogue.h"
@@ -30,8 +30,8 @@ double Uniform(std::mt19937_64& random, double low, double high)
 }
 
 // The search of the family's rule; `outcome` is the range found or the name of what stopped it.
-std::string Search(const Family& family, const DensityState& state, long double x0, long double step,
-                   long double eps, TailShape shape)
+std::string Search(const Family& family, const DensityState& state, long double x0, long double step, long double eps,
+                   TailShape shape)
 {
     const DensityFunction f = [&state](long double x) {
         const long double v = DensityAt(state, x);
@@ -65,6 +65,7 @@ std::string Search(const Family& family, const DensityState& state, long double 
 TEST(StridedSearch, EndsWhereSteppingEndsForRandomParameters)
 {
     using R = std::mt19937_64;
+    // clang-format off
     const Family families[] = {
         {NormalType, Rule::Threshold,
          [](R& r, DensityState& s, long double& x0, long double& step) {
@@ -150,6 +151,7 @@ TEST(StridedSearch, EndsWhereSteppingEndsForRandomParameters)
              s.P4 = s.P3 + Uniform(r, 0.2, 4), x0 = s.P3, step = 0.0001L;
          }, -12},
     };
+    // clang-format on
     std::mt19937_64 random(2024);
     for (const Family& family : families) {
         for (int i = 0; i < 12; ++i) {

@@ -1,13 +1,13 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <set>
 
+#include <gtest/gtest.h>
+
 #include "common/NumberText.h"
 #include "localization/TextCis.h"
-#include "rawdata/RawTestData.h"
 #include "rawdata/FitRanking.h"
+#include "rawdata/RawTestData.h"
 #include "statlib/Statistics.h"
 
 namespace morvik {
@@ -43,9 +43,7 @@ TEST(FitRanking, NormalDataAreRankedByCloseness)
     std::set<int> accepted;
     for (int i = 0; i < DistributionTypeCount; ++i) {
         const RankedFit& fit = ranking.ranked[static_cast<size_t>(i)];
-        if (i > 0) {
-            EXPECT_GE(ranking.ranked[static_cast<size_t>(i - 1)].closeness, fit.closeness);
-        }
+        if (i > 0) { EXPECT_GE(ranking.ranked[static_cast<size_t>(i - 1)].closeness, fit.closeness); }
         EXPECT_EQ(i < ranking.acceptedCount, FitAccepted(fit.closeness)) << i;
         if (fit.closeness > 0) accepted.insert(fit.type);
     }
@@ -159,9 +157,7 @@ TEST(FitRanking, AFitWhoseOwnRangeFailsIsNotAccepted)
     const FitRanking ranking = RankFits(source);
     EXPECT_FALSE(ranking.RowOf(GamaType));
     for (const RankedFit& fit : ranking.ranked) {
-        if (fit.type == GamaType) {
-            EXPECT_EQ(fit.closeness, 0);
-        }
+        if (fit.type == GamaType) { EXPECT_EQ(fit.closeness, 0); }
     }
     EXPECT_EQ(static_cast<int>(ranking.rows.size()), ranking.acceptedCount);
 }

@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "rawdata/GoodnessOfFit.h"
 #include "rawdata/RawDataFile.h"

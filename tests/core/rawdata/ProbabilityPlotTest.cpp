@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "rawdata/ProbabilityPlot.h"
 
@@ -17,9 +17,7 @@ TEST(ProbabilityPlot, CdfAndQuantileOfAHistogram)
     const Case cases[] = {{-1, 0}, {0, 0}, {0.5, 0.05}, {1, 0.1}, {1.5, 0.25}, {2.25, 0.55}, {3, 1}, {7, 1}};
     for (const Case& c : cases) {
         EXPECT_NEAR(HistogramCdf(prob, 0, 3, c.x), c.cdf, 1e-12) << c.x;
-        if (c.cdf > 0 && c.cdf < 1) {
-            EXPECT_NEAR(HistogramQuantile(prob, 0, 3, c.cdf), c.x, 1e-12) << c.cdf;
-        }
+        if (c.cdf > 0 && c.cdf < 1) { EXPECT_NEAR(HistogramQuantile(prob, 0, 3, c.cdf), c.x, 1e-12) << c.cdf; }
     }
     // Probabilities that do not sum to 1 are taken as shares of their sum.
     const std::vector<double> halves{0.5, 1.5};

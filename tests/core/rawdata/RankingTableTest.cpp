@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "rawdata/RankingTable.h"
 #include "common/NumberText.h"
+#include "rawdata/RankingTable.h"
 
 namespace morvik {
 namespace {
@@ -74,7 +74,7 @@ TEST(RankingTable, OpensSortedByClosenessWithEqualValuesInTypeOrder)
 TEST(RankingTable, Keys)
 {
     const Tabled s = Make({Row(0, 0.95, 10, 10.4, 2.3, 0.1, 0.05), Row(1, 0.9, 10, 9.9, 2.05, 0.9, 0.02),
-                          Row(7, 0.85, 10, 10.02, 1.6, 0.32, 0.2)});
+                           Row(7, 0.85, 10, 10.02, 1.6, 0.32, 0.2)});
     RankingTable table(s.ranking, s.data);
 
     // Standard deviation from the data's s = 2: nearest first.
@@ -162,9 +162,7 @@ TEST(RankingTable, ThePurgeRemovesTheMarkedFitsAfterAReSort)
 
     table.RemoveMarked(s.ranking);
     EXPECT_EQ(Names(table), (Names_{"T0"}));
-    for (const RankedFit& fit : s.ranking.ranked) {
-        EXPECT_EQ(fit.closeness > 0, fit.type == 0) << fit.type;
-    }
+    for (const RankedFit& fit : s.ranking.ranked) { EXPECT_EQ(fit.closeness > 0, fit.type == 0) << fit.type; }
     ASSERT_EQ(s.ranking.rows.size(), size_t(1));
     EXPECT_EQ(s.ranking.rows[0].type, 0);
     EXPECT_FALSE(table.IsMarked(0));

@@ -1,13 +1,13 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <string>
 
+#include <gtest/gtest.h>
+
+#include "common/NumberText.h"
 #include "localization/TextCis.h"
 #include "rawdata/RawDataFile.h"
 #include "rawdata/TypedRawData.h"
 #include "support/TempFolder.h"
-#include "common/NumberText.h"
 
 namespace morvik {
 namespace {
@@ -18,6 +18,7 @@ TEST(RawDataFile, ValuesOfLines)
         const char* line;
         std::optional<double> value;
     };
+    // clang-format off
     const Case cases[] = {
         {"12.5", 12.5},    {"3,5", 3.5},      {"-3", -3},         {"1.2E-3", 1.2e-3}, {"1e3", 1000},
         {"   7.25", 7.25}, {"\t-0,5", -0.5},  {"+4", 4},          {".5", 0.5},        {"3,5,1", std::nullopt},
@@ -25,6 +26,7 @@ TEST(RawDataFile, ValuesOfLines)
         {"nan", std::nullopt},   {"0x1p3", std::nullopt}, {"1e999", std::nullopt}, {"-", std::nullopt},
         {"", std::nullopt},
     };
+    // clang-format on
     for (const Case& c : cases) EXPECT_EQ(ParseRawValue(c.line), c.value) << '"' << c.line << '"';
 }
 
@@ -86,6 +88,7 @@ TEST(RawDataFile, Refusals)
         const char* content;
         std::string message;
     };
+    // clang-format off
     const Case cases[] = {
         {"1\n2\n", TextCis(213) + " !"},
         {"1\n2\n\n", TextCis(213) + " !"},
@@ -95,6 +98,7 @@ TEST(RawDataFile, Refusals)
         // Lines are counted as they stand in the file, blank ones included.
         {"1\n\n2 3\n", TextCis(118) + "\r\n\r\n\tLine 3 : 2 3"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const RawDataRead read = ParseRawData(c.content);
         ASSERT_FALSE(read.ok()) << c.content;

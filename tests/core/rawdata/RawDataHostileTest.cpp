@@ -2,14 +2,14 @@
 // files of nothing but separators, and far more values than allowed with a huge tail behind them. The file
 // reader takes them line by line: it refuses each with the message the text itself would get, stops at the first
 // line it refuses, and holds no more than one bounded line besides the values.
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "localization/TextCis.h"
 #include "rawdata/RawDataFile.h"
@@ -56,15 +56,18 @@ TEST(RawDataHostile, TheFileAndItsTextGetTheSameAnswer)
     };
     const std::vector<Case> cases = {
         {"a number of 10,000 digits", "1\n2\n" + nines + "\n", Refusal118(3, CutShown(nines))},
-        {"10,000 digits that make a double", "1\n" + std::string(9998, '0') + "15\n0." + std::string(9990, '5') +
-                                                 "\n2\n",
-         "", {5.0 / 9, 1, 2, 15}},
+        {"10,000 digits that make a double",
+         "1\n" + std::string(9998, '0') + "15\n0." + std::string(9990, '5') + "\n2\n",
+         "",
+         {5.0 / 9, 1, 2, 15}},
         {"an endless line of digits", std::string(10u << 20, '7'), Refusal118(1, CutShown(std::string(200, '7')))},
         {"an endless line of blanks before values", blanks10MB + "\r\n1\n2\n3\n", "", {1, 2, 3}},
         {"an endless line of blanks ending in a number", "1\n" + blanks10MB + "5\n",
          Refusal118(2, std::string(200, ' ') + " ...")},
         {"the longest line a number may take, its CR not counted",
-         std::string(longest - 1, ' ') + "7\r\n8\n9\n", "", {7, 8, 9}},
+         std::string(longest - 1, ' ') + "7\r\n8\n9\n",
+         "",
+         {7, 8, 9}},
         {"one blank more than the longest line", std::string(longest, ' ') + "7\r\n8\n9\n",
          Refusal118(1, std::string(200, ' ') + " ...")},
         {"NUL bytes", std::string(4096, '\0'), Refusal118(1, CutShown(std::string(4096, '\0')))},

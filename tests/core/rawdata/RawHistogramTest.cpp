@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <numeric>
 
+#include <gtest/gtest.h>
+
 #include "localization/TextCis.h"
-#include "rawdata/RawTestData.h"
 #include "rawdata/RawHistogram.h"
+#include "rawdata/RawTestData.h"
 #include "statlib/Statistics.h"
 
 namespace morvik {

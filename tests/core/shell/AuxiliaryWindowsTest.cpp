@@ -1,8 +1,8 @@
 // The rules behind the auxiliary windows and commands: the settings viewer's rows, the "Default values" command
 // for the other windows, the main window's first place on a large screen and the help pages.
-#include <gtest/gtest.h>
-
 #include <set>
+
+#include <gtest/gtest.h>
 
 #include "localization/TextCis.h"
 #include "shell/ChartWindowSettings.h"
@@ -16,16 +16,19 @@ using namespace morvik;
 
 TEST(SettingsListing, OneRowPerLineWithSectionsAsRows)
 {
-    const std::string text = "[--  Position  --]\r\n"
-                             "Prob_u-Form1.left=12\r\n"
-                             "\r\n"
-                             "[--  Setting  --]\n"
-                             "text nadpisu)=255\n"
-                             "ReOpen-soubor  [0]=/home/a=b.dis\n"
-                             "empty=\n";
+    const std::string text =
+        "[--  Position  --]\r\n"
+        "Prob_u-Form1.left=12\r\n"
+        "\r\n"
+        "[--  Setting  --]\n"
+        "text nadpisu)=255\n"
+        "ReOpen-soubor  [0]=/home/a=b.dis\n"
+        "empty=\n";
     const std::vector<SettingsRow> expected = {
-        {"[--  Position  --]", ""},  {"Prob_u-Form1.left", "12"},
-        {"[--  Setting  --]", ""},   {"text nadpisu)", "255"},
+        {"[--  Position  --]", ""},
+        {"Prob_u-Form1.left", "12"},
+        {"[--  Setting  --]", ""},
+        {"text nadpisu)", "255"},
         {"ReOpen-soubor  [0]", "/home/a=b.dis"},  // split at the first "=" only
         {"empty", ""},
     };
@@ -90,8 +93,7 @@ TEST(StartPlacement, ALargeScreenIsUsedUntilASizeIsStored)
          {0, 0, 2000, 1000},
          {5, 6, 640, 400}},
         // Keys are matched without regard to case.
-        {"[--  position  --]\nprob_u-form1.WIDTH=800\nPROB_U-FORM1.Height=500\n", {0, 0, 2000, 1000},
-         {0, 0, 800, 500}},
+        {"[--  position  --]\nprob_u-form1.WIDTH=800\nPROB_U-FORM1.Height=500\n", {0, 0, 2000, 1000}, {0, 0, 800, 500}},
         // Without a screen the stored defaults stand.
         {"", {0, 0, 0, 0}, {0, 0, 700, 496}},
     };

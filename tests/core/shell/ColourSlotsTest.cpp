@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "shell/ChartWindowSettings.h"
 #include "shell/ColourSlots.h"
@@ -13,6 +13,7 @@ namespace morvik {
 namespace {
 
 // Every colour key the program keeps in the settings file.
+// clang-format off
 const std::vector<std::string> AllColourKeys = {
     "FORM1 pozadi", "panel nastroju", "status bar", "PANEL Vstupniho histogramu", "text zahlavi 1",
     "texty na panelu 1", "edit.okno Nasobek A", "text Nasobek A", "GRAF pozadi", "histogram", "Histogram KTZ",
@@ -21,6 +22,7 @@ const std::vector<std::string> AllColourKeys = {
     "GRAF pozadí KTZ", "GRAF pozadí PR", "KrivkaTrvani-Form10.Color- GRAF pozadí KTZ",
     "ParamRozdel-Form12.Color- GRAF pozadí PR", "PrvotniData-Form14.Color- GRAF pozadí PR",
 };
+// clang-format on
 
 SettingsFile WrittenAtProgramEnd(const MainWindowColours& colours)
 {
@@ -36,6 +38,7 @@ SettingsFile WrittenAtProgramEnd(const MainWindowColours& colours)
 // the slot's preview box again.
 TEST(ColourSlots, EachSlotWritesExactlyItsKeys)
 {
+    // clang-format off
     const std::vector<std::vector<std::string>> slotKeys = {
         {"FORM1 pozadi", "panel nastroju", "PANEL Vstupniho histogramu", "PANEL vysledneho histogramu"},
         {"texty na panelu 1"},
@@ -54,6 +57,7 @@ TEST(ColourSlots, EachSlotWritesExactlyItsKeys)
         {"GRAF pozadí PR", "ParamRozdel-Form12.Color- GRAF pozadí PR", "PrvotniData-Form14.Color- GRAF pozadí PR"},
         {"Histogram PR"},
     };
+    // clang-format on
     ASSERT_EQ(slotKeys.size(), static_cast<size_t>(ColourSlotCount));
     const Colour chosen = RgbColour(12, 34, 56);  // no default is this colour
     for (int slot = 0; slot < ColourSlotCount; ++slot) {

@@ -1,12 +1,12 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <set>
 
-#include "support/TempFolder.h"
+#include <gtest/gtest.h>
+
 #include "histogram/HistogramFile.h"
 #include "shell/DataFolder.h"
 #include "statlib/NumberParse.h"
+#include "support/TempFolder.h"
 
 using namespace morvik;
 namespace fs = std::filesystem;

@@ -1,13 +1,13 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 
-#include "support/TempFolder.h"
+#include <gtest/gtest.h>
+
 #include "histogram/HistogramFile.h"
 #include "localization/TextCis.h"
 #include "shell/DataFolder.h"
 #include "shell/FirstStart.h"
 #include "shell/Folders.h"
+#include "support/TempFolder.h"
 
 using namespace morvik;
 using morvik::test::ReadText;
@@ -24,8 +24,7 @@ TEST(Folders, FollowFromTheDocumentsAndDataFolders)
     EXPECT_EQ(folders.ResultsFolder, "/home/u/Documents/Verosal/Histograms/Calculated");
     EXPECT_EQ(folders.GraphsFolder, "/home/u/Documents/Verosal/Graphs and Prints");
     EXPECT_EQ(folders.RawDataFolder, "/home/u/Documents/Verosal/Raw data");
-    EXPECT_EQ(folders.CategoryFolders()[4],
-              "/home/u/Documents/Verosal/Histograms/Solidity and material characterics");
+    EXPECT_EQ(folders.CategoryFolders()[4], "/home/u/Documents/Verosal/Histograms/Solidity and material characterics");
     // The results folder is a category folder: computed histograms can be opened again.
     EXPECT_FALSE(IsOutsideCategoryFolders(folders.ResultsFolder + "/x.dis", folders.HistogramsRoot));
     EXPECT_EQ(MakeFolders("", "/p").FamilyFolder, "/Verosal");

@@ -12,7 +12,7 @@ TEST(MainWindowSettings, AnEmptyFileGivesTheDefaults)
     EXPECT_EQ(main, MainWindowSettings{});
     EXPECT_EQ(main.placement, (WindowPlacement{0, 0, 700, 496}));
     EXPECT_EQ(main.language, Language::English);
-    EXPECT_FALSE(main.index1);  // value labels
+    EXPECT_FALSE(main.index1);                // value labels
     EXPECT_EQ(main.colours.bars, 0x00FFFFu);  // yellow bars
     EXPECT_EQ(main.colours.windowBackground, ButtonFaceColour);
     EXPECT_EQ(ShortDateFormat(main.DateSeparator), "d.m.yyyy");
@@ -43,13 +43,26 @@ TEST(MainWindowSettings, RoundTripThroughTheFileUnderItsKeys)
     const std::string text = settings.Text();
     EXPECT_EQ(ReadMainWindowSettings(SettingsFile::FromText(text)), main);
 
-    for (const char* line : {"[--  Position  --]", "Prob_u-Form1.width=1024", "[--  Nastaveni  --]",
-                             "Form1 Kontrolni vypis=1", "Form1 HELP WIN=1", "Form1 Help-HTML=0",
-                             "[--  Component  --]", "FORM1 Index Ano=1", "FORM1 Index Ne=0", "jazyk cesky=1",
-                             "jazyk anglicky=0", "Barevné zvýraznění Ano=0", "Barevné zvýraznění Ne=1",
-                             "text nadpisu)=1193046", "FORM1 pozadi=-16777211", "GRAF pozadí PR=11259375",
-                             "Prob_u-Form1.CBMarks.ItemIndex=4", "Prob_u-Form1.SpinEdAngle.Value=45",
-                             "DateSeparator=47", "TimeSeparator=46"}) {
+    for (const char* line : {"[--  Position  --]",
+                             "Prob_u-Form1.width=1024",
+                             "[--  Nastaveni  --]",
+                             "Form1 Kontrolni vypis=1",
+                             "Form1 HELP WIN=1",
+                             "Form1 Help-HTML=0",
+                             "[--  Component  --]",
+                             "FORM1 Index Ano=1",
+                             "FORM1 Index Ne=0",
+                             "jazyk cesky=1",
+                             "jazyk anglicky=0",
+                             "Barevné zvýraznění Ano=0",
+                             "Barevné zvýraznění Ne=1",
+                             "text nadpisu)=1193046",
+                             "FORM1 pozadi=-16777211",
+                             "GRAF pozadí PR=11259375",
+                             "Prob_u-Form1.CBMarks.ItemIndex=4",
+                             "Prob_u-Form1.SpinEdAngle.Value=45",
+                             "DateSeparator=47",
+                             "TimeSeparator=46"}) {
         EXPECT_NE(text.find(std::string(line) + "\n"), std::string::npos) << line;
     }
 }
@@ -78,6 +91,7 @@ TEST(MainWindowSettings, TheItemTheProgramAsksDecidesAnExclusivePair)
         bool colourHighlight;
         HelpForm help;
     };
+    // clang-format off
     const Case cases[] = {
         {"jazyk cesky=1\njazyk anglicky=1\n", Language::Czech, true, HelpForm::WebPage},
         {"jazyk cesky=0\njazyk anglicky=0\n", Language::English, true, HelpForm::WebPage},
@@ -87,6 +101,7 @@ TEST(MainWindowSettings, TheItemTheProgramAsksDecidesAnExclusivePair)
         {"[--  Nastaveni  --]\nForm1 Help-HTML=0\nForm1 HELP WIN=1\n", Language::English, true,
          HelpForm::HelpViewer},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const MainWindowSettings main =
             ReadMainWindowSettings(SettingsFile::FromText(std::string("[--  Setting  --]\n") + c.text));

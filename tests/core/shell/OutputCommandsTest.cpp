@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "localization/TextCis.h"
 #include "shell/DesktopPrograms.h"
@@ -12,8 +12,8 @@ namespace {
 
 TEST(GraphTargetSetting, TheChoiceSurvivesTheProgramAndDamageReadsAsTheClipboard)
 {
-    for (const GraphTarget target : {GraphTarget::Clipboard, GraphTarget::Bitmap, GraphTarget::Metafile,
-                                     GraphTarget::Jpeg}) {
+    for (const GraphTarget target :
+         {GraphTarget::Clipboard, GraphTarget::Bitmap, GraphTarget::Metafile, GraphTarget::Jpeg}) {
         SettingsFile settings;
         WriteGraphTarget(settings, target);
         EXPECT_EQ(ReadGraphTarget(SettingsFile::FromText(settings.Text())), target);
@@ -36,7 +36,8 @@ TEST(Separators, EachItemGivesItsFormat)
     for (const Case& c : {Case{'.', "d.m.yyyy"}, Case{'-', "d-m-yyyy"}, Case{'/', "d/m/yyyy"}}) {
         EXPECT_EQ(ShortDateFormat(c.separator), c.format);
     }
-    for (const Case& c : {Case{':', "hh:mm:ss"}, Case{'.', "hh.mm.ss"}}) EXPECT_EQ(LongTimeFormat(c.separator), c.format);
+    for (const Case& c : {Case{':', "hh:mm:ss"}, Case{'.', "hh.mm.ss"}})
+        EXPECT_EQ(LongTimeFormat(c.separator), c.format);
 }
 
 TEST(WordProcessor, WriterFirstThenAbiWordThenTheDesktopsChoiceForTheNewDocument)

@@ -25,8 +25,8 @@ TEST(ReOpenStack, PushRules)
     // The same name with the same multiple, from anywhere: nothing changes and nothing moves.
     EXPECT_FALSE(stack.Push("/h/Loads/x.dis", "1.00", "99"));
     EXPECT_FALSE(stack.Push("/h/Tests/x.dis", "1.00", "10"));
-    EXPECT_EQ(stack.Entries(), (std::vector<ReOpenEntry>{{"/h/Tests/y.dis", "1.00", "20"},
-                                                         {"/h/Loads/x.dis", "1.00", "10"}}));
+    EXPECT_EQ(stack.Entries(),
+              (std::vector<ReOpenEntry>{{"/h/Tests/y.dis", "1.00", "20"}, {"/h/Loads/x.dis", "1.00", "10"}}));
     // Another multiple or another letter case is another entry.
     EXPECT_TRUE(stack.Push("/h/Loads/x.dis", "2.50", "10"));
     EXPECT_TRUE(stack.Push("/h/Loads/X.dis", "1.00", "10"));

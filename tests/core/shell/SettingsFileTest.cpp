@@ -1,10 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 
-#include "support/TempFolder.h"
+#include <gtest/gtest.h>
+
 #include "localization/TextCis.h"
 #include "shell/SettingsFile.h"
+#include "support/TempFolder.h"
 
 using namespace morvik;
 using morvik::test::ReadText;
@@ -24,8 +24,13 @@ TEST(SettingsFile, TypedValuesFallBackOnDamage)
         const char* key;
         int expected;
     };
-    for (const IntegerCase& c : {IntegerCase{"whole", 42}, {"negative", -7}, {"fraction", 5}, {"word", 5},
-                                 {"empty", 5}, {"huge", 5}, {"missing", 5}}) {
+    for (const IntegerCase& c : {IntegerCase{"whole", 42},
+                                 {"negative", -7},
+                                 {"fraction", 5},
+                                 {"word", 5},
+                                 {"empty", 5},
+                                 {"huge", 5},
+                                 {"missing", 5}}) {
         EXPECT_EQ(settings.ReadInteger(s, c.key, 5), c.expected) << c.key;
     }
     EXPECT_TRUE(settings.ReadBool(s, "on", false));

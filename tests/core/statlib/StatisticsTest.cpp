@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cmath>
+
+#include <gtest/gtest.h>
 
 #include "common/NumberText.h"
 #include "statlib/Statistics.h"
@@ -35,7 +35,7 @@ TEST(Statistics, UndefinedMomentsAreMarked)
     EXPECT_DOUBLE_EQ(mean, 0);
     EXPECT_TRUE(IsUndefined(Skewness(single, 3, -1, 1, mean, 100)));  // no spread
     EXPECT_TRUE(IsUndefined(Kurtosis(single, 3, -1, 1, mean, 100)));
-    EXPECT_TRUE(IsUndefined(KoefVariX(0, 1)));                      // mean 0
+    EXPECT_TRUE(IsUndefined(KoefVariX(0, 1)));  // mean 0
     const std::array<double, 3> spread{1, 1, 1};
     EXPECT_TRUE(IsUndefined(Skewness(spread, 3, 0, 2, 1, 2)));  // N <= 2
     EXPECT_TRUE(IsUndefined(Kurtosis(spread, 3, 0, 2, 1, 3)));  // N <= 3

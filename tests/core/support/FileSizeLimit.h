@@ -1,12 +1,12 @@
 #pragma once
+#include <functional>
+#include <optional>
+#include <string>
+
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <functional>
-#include <optional>
-#include <string>
 
 namespace morvik::test {
 
@@ -55,7 +55,8 @@ inline std::optional<std::string> WriteWithFileSizeLimitHere(rlim_t limit,
     rlimit saved{};
     if (getrlimit(RLIMIT_FSIZE, &saved) != 0) return "getrlimit failed";
     const rlimit lowered{limit, saved.rlim_max};
-    struct sigaction ignore {}, previous {};
+    struct sigaction ignore {
+    }, previous{};
     ignore.sa_handler = SIG_IGN;
     sigaction(SIGXFSZ, &ignore, &previous);
     std::optional<std::string> failure = "setrlimit failed";

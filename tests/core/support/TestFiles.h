@@ -15,8 +15,8 @@ inline std::string DisText(const std::string& type, const std::string& min, cons
 {
     std::string text = "[Description]\r\nIdentification=" + identification + "\r\n";
     if (!type.empty()) text += "Type=" + type + "\r\n";
-    text += "Form=Frequency\r\n\r\n[Parameters]\r\nMin=" + min + "\r\nMax=" + max + "\r\nBins=" +
-            std::to_string(bins) + "\r\nTotal=" + std::to_string(total) + "\r\n\r\n[Bins]\r\n";
+    text += "Form=Frequency\r\n\r\n[Parameters]\r\nMin=" + min + "\r\nMax=" + max + "\r\nBins=" + std::to_string(bins) +
+            "\r\nTotal=" + std::to_string(total) + "\r\n\r\n[Bins]\r\n";
     for (long long f : frequencies) text += std::to_string(f) + "\r\n";
     return text;
 }

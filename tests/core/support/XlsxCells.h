@@ -75,10 +75,8 @@ inline std::map<std::string, Cell> ReadCells(const std::string& path)
         if (!value) continue;
         Cell read;
         read.isText = attributes.find("t=\"s\"") != std::string::npos;
-        if (read.isText)
-            read.text = strings.at(std::stoul(*value));
-        else
-            read.number = std::stod(*value);
+        if (read.isText) read.text = strings.at(std::stoul(*value));
+        else read.number = std::stod(*value);
         cells[reference] = read;
     }
     return cells;

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
+
+#include <gtest/gtest.h>
 
 #include "common/NumberText.h"
 #include "localization/TextCis.h"
@@ -66,15 +66,13 @@ TEST_F(FittedBell, OpeningShowsTheFitsByClosenessWithTheRawRows)
     ASSERT_EQ(model.Count(), static_cast<int>(fits.size()));
     for (int r = 1; r <= model.Count(); ++r) {
         EXPECT_EQ(rows[static_cast<size_t>(r - 1)][1], fits[static_cast<size_t>(r - 1)]) << r;
-        if (r > 1) {
-            EXPECT_GE(Cell(r - 1, 2), Cell(r, 2)) << r;
-        }
+        if (r > 1) { EXPECT_GE(Cell(r - 1, 2), Cell(r, 2)) << r; }
         EXPECT_FALSE(rows[static_cast<size_t>(r - 1)][12].empty()) << "the KS distance of row " << r;
     }
     EXPECT_EQ(model.RawRow()[1], TextCis(58));
     const RawDataSet& data = *raw.Data();
-    EXPECT_EQ(model.DataRow(), (std::array<std::string, 3>{StrNaCarku(data.mean), StrNaCarku(data.stdDev),
-                                                            StrNaCarku(data.skewness)}));
+    EXPECT_EQ(model.DataRow(),
+              (std::array<std::string, 3>{StrNaCarku(data.mean), StrNaCarku(data.stdDev), StrNaCarku(data.skewness)}));
 
     // Chart1: the raw-data histogram in navy, its bars numbered from 0.
     const ChartModel reference = model.ReferenceChart();
@@ -95,8 +93,10 @@ TEST_F(FittedBell, TheDistanceKeysSortByTheChosenReference)
         SortReference reference;
     };
     const RawDataSet& data = *raw.Data();
-    const Case cases[] = {{4, 5, SortReference::RawData},      {6, 7, SortReference::RawData},
-                          {8, 9, SortReference::RawData},      {6, 7, SortReference::RawHistogram},
+    const Case cases[] = {{4, 5, SortReference::RawData},
+                          {6, 7, SortReference::RawData},
+                          {8, 9, SortReference::RawData},
+                          {6, 7, SortReference::RawHistogram},
                           {4, 5, SortReference::RawHistogram}};
     for (const Case& c : cases) {
         model.SetReference(c.reference);
@@ -104,7 +104,9 @@ TEST_F(FittedBell, TheDistanceKeysSortByTheChosenReference)
         EXPECT_TRUE(model.ReferenceShown());
         const double from = c.reference == SortReference::RawHistogram
                                 ? RankingNumber(model.RawRow()[static_cast<size_t>(c.column)])
-                                : c.key == 4 ? data.mean : c.key == 6 ? data.stdDev : data.skewness;
+                            : c.key == 4 ? data.mean
+                            : c.key == 6 ? data.stdDev
+                                         : data.skewness;
         // The reference is taken as the table shows it.
         const double shown = c.reference == SortReference::RawData ? RankingNumber(StrNaCarku(from)) : from;
         for (int r = 2; r <= model.Count(); ++r) {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
+
+#include <gtest/gtest.h>
 
 #include "common/NumberText.h"
 #include "localization/TextCis.h"
@@ -39,10 +39,10 @@ TEST_F(MainWindowFixture, ChartCarriesTheBarsTitleAndAxesOfTheShownHistogram)
     model.MarksShown = true;
 
     const ChartModel chart = model.Chart();
-    EXPECT_EQ(chart.titleLines, (std::vector<std::string>{" ( 1.2.2026 , 10:00:00 )",
-                                                          "Histogram :     wind   * A  (A=" +
-                                                              model.Current.MultipleText + ")",
-                                                          std::string(23, ' ') + "a note"}));
+    EXPECT_EQ(chart.titleLines,
+              (std::vector<std::string>{" ( 1.2.2026 , 10:00:00 )",
+                                        "Histogram :     wind   * A  (A=" + model.Current.MultipleText + ")",
+                                        std::string(23, ' ') + "a note"}));
     ASSERT_EQ(chart.main.bars.size(), 4u);
     for (const ChartBar& bar : chart.main.bars) {
         EXPECT_DOUBLE_EQ(bar.height, 0.25);

@@ -1,12 +1,12 @@
-#include <gtest/gtest.h>
-
 #include <string>
 
+#include <gtest/gtest.h>
+
+#include "common/NumberText.h"
 #include "localization/CaptionSets.h"
 #include "localization/TextCis.h"
 #include "parametric/ParametricDisplay.h"
 #include "windowmodels/ParametricWindowModel.h"
-#include "common/NumberText.h"
 
 namespace morvik {
 namespace {
@@ -61,8 +61,8 @@ TEST_F(ParametricWindowModelTest, StartResetsTheWindowAndTheFirstComputationFill
     EXPECT_EQ(model.ParameterLabel(3), "4.parametr");
     EXPECT_TRUE(model.ParameterVisible(3));
     EXPECT_EQ(model.GroupCaption(), "Frekvenční funkce : F ( x | ? , ? , ? )");
-    EXPECT_FALSE(model.ParametersEnabled() || model.IntervalsEnabled() || model.RangeEnabled() ||
-                 model.CharEnabled() || model.ChartShown());
+    EXPECT_FALSE(model.ParametersEnabled() || model.IntervalsEnabled() || model.RangeEnabled() || model.CharEnabled() ||
+                 model.ChartShown());
 }
 
 TEST_F(ParametricWindowModelTest, TypeChangeWritesTheTypeDefaultsAndItsControls)
@@ -271,10 +271,17 @@ TEST(ParametricDisplay, KeyFiltersOfTheFields)
         std::optional<char> result;
     };
     const Case cases[] = {
-        {KeySet::Real, 'e', 'E'},          {KeySet::Real, ',', '.'},         {KeySet::Real, '-', '-'},
-        {KeySet::Real, 'x', std::nullopt}, {KeySet::Real, '\r', std::nullopt}, {KeySet::UnsignedReal, ',', '.'},
-        {KeySet::UnsignedReal, '-', std::nullopt}, {KeySet::UnsignedReal, 'E', std::nullopt},
-        {KeySet::Digits, '7', '7'},        {KeySet::Digits, '.', std::nullopt}, {KeySet::Digits, '\b', '\b'},
+        {KeySet::Real, 'e', 'E'},
+        {KeySet::Real, ',', '.'},
+        {KeySet::Real, '-', '-'},
+        {KeySet::Real, 'x', std::nullopt},
+        {KeySet::Real, '\r', std::nullopt},
+        {KeySet::UnsignedReal, ',', '.'},
+        {KeySet::UnsignedReal, '-', std::nullopt},
+        {KeySet::UnsignedReal, 'E', std::nullopt},
+        {KeySet::Digits, '7', '7'},
+        {KeySet::Digits, '.', std::nullopt},
+        {KeySet::Digits, '\b', '\b'},
     };
     for (const Case& c : cases) EXPECT_EQ(FilterFieldKey(c.keys, c.key), c.result) << c.key;
 }

@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
-
 #include <cmath>
 
+#include <gtest/gtest.h>
+
+#include "common/NumberText.h"
 #include "localization/TextCis.h"
 #include "rawdata/RawTestData.h"
 #include "windowmodels/RawDataWindowModel.h"
-#include "common/NumberText.h"
 
 namespace morvik {
 namespace {
@@ -68,9 +68,7 @@ TEST(RawDataWindowModel, IntervalCountRules)
         EXPECT_EQ(Texts(step), c.messages) << c.text;
         EXPECT_EQ(model.Text(RawDataField::Intervals), c.textAfter) << c.text;
         EXPECT_EQ(model.Histogram().has_value(), c.built) << c.text;
-        if (c.built) {
-            EXPECT_EQ(model.Histogram()->n, std::stoi(c.text));
-        }
+        if (c.built) { EXPECT_EQ(model.Histogram()->n, std::stoi(c.text)); }
     }
 }
 

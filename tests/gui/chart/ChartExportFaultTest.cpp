@@ -2,7 +2,6 @@
 // target's folder is a file, or the target is a folder. Each export says why, leaves the file that was there
 // byte for byte as it was, and leaves no temporary file behind.
 #include <QtTest>
-
 #include <algorithm>
 #include <filesystem>
 #include <functional>

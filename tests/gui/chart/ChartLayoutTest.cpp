@@ -13,7 +13,8 @@ ChartModel ValueLabelledChart(int bars)
 {
     ChartModel chart;
     for (int i = 0; i < bars; ++i) {
-        chart.main.bars.push_back({1.0 / bars, RgbColour(0, 0, 255), QString::number(-12.5 + i * 0.0375).toStdString()});
+        chart.main.bars.push_back(
+            {1.0 / bars, RgbColour(0, 0, 255), QString::number(-12.5 + i * 0.0375).toStdString()});
     }
     return chart;
 }
@@ -66,9 +67,7 @@ private slots:
         for (const ChartBar& bar : chart.main.bars) {
             widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(bar.label)));
         }
-        for (const BottomLabel& label : layout.labels) {
-            QCOMPARE(label.bar % layout.labelStep, 0);
-        }
+        for (const BottomLabel& label : layout.labels) { QCOMPARE(label.bar % layout.labelStep, 0); }
         for (size_t i = 1; i < layout.labels.size(); ++i) {
             const int gap = layout.labels[i].rect.left() - layout.labels[i - 1].rect.right() - 1;
             QVERIFY2(gap >= chart.labelSeparation - 1, qPrintable(QString("gap %1 px").arg(gap)));

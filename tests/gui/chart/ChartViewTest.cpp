@@ -1,8 +1,8 @@
 // The widget: the bar reported for a click is the bar painted under it, clicks flip the zoom flag, a dragged
 // region zooms the bars, and exports match the screen.
 #include <QSignalSpy>
-#include <set>
 #include <QtTest>
+#include <set>
 
 #include "GuiTest.h"
 #include "TestCharts.h"

@@ -1,8 +1,8 @@
 // The combination window: rows are loaded through the open dialog (only from the category folders), typed
 // multiples pass the key filter, the computation asks and shows its result, rows are deleted, the table goes
 // to a file and back, and closing hands the result to the main window.
-#include <QLabel>
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>

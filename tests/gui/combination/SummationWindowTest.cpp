@@ -1,8 +1,8 @@
 // The summation window: the row graph of a loaded histogram, the caption sets of the table and its graph, the
 // weight column's key filter, the fill-in questions of the computation, the .sum table file, and the result
 // handed over on close.
-#include <QLabel>
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -63,8 +63,8 @@ private slots:
         QCOMPARE(f.window.objectName(), QStringLiteral("TForm7"));
         QCOMPARE(f.window.size(), QSize(770, 440));
         QCOMPARE(Text(f.grid, 16, 0), QStringLiteral("   16"));
-        f.LoadRow(1, f.folders.WriteHistogram("Verosal/Histograms/Tests", "dice.v1.dis", "0.5", "6.5",
-                                              {1, 2, 3, 4, 5, 6}));
+        f.LoadRow(
+            1, f.folders.WriteHistogram("Verosal/Histograms/Tests", "dice.v1.dis", "0.5", "6.5", {1, 2, 3, 4, 5, 6}));
 
         ClickCell(f.grid, 2, 6);  // an empty row has no graph
         QVERIFY(!OfferedButton(&f.window, "GrafHistSuma"));

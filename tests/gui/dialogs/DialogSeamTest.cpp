@@ -123,12 +123,14 @@ private slots:
     {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QStringList>("names");
+        // clang-format off
         QTest::newRow("described patterns") << HistogramFilter
                                             << QStringList{"Histograms (*.dis)", "All files (*)"};
         QTest::newRow("several patterns") << "Raw data|*.txt;*.dat" << QStringList{"Raw data (*.txt *.dat)"};
         QTest::newRow("description names other patterns") << "Pictures (*.bmp)|*.svg"
                                                           << QStringList{"Pictures (*.svg)"};
         QTest::newRow("no filter") << "" << QStringList{};
+        // clang-format on
     }
     void filtersBecomeQtNameFilters()
     {
@@ -156,9 +158,9 @@ private slots:
         QCOMPARE(text, QString("File\n\n\tbeam.bmp exists."));
 
         WhenShown<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
-        QCOMPARE(seam.ShowMessage("Confirmation", "Go?", DialogKind::Confirmation, DialogButtons::YesNo,
-                                  DialogResultNo),
-                 DialogResultYes);
+        QCOMPARE(
+            seam.ShowMessage("Confirmation", "Go?", DialogKind::Confirmation, DialogButtons::YesNo, DialogResultNo),
+            DialogResultYes);
     }
 
     // The splash deletes itself after a few seconds; a message box it carried would go with it while open.

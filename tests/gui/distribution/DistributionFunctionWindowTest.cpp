@@ -3,18 +3,18 @@
 // gives the main window back unchanged.
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QPushButton>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <filesystem>
-#include <fstream>
 #include <QtTest>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 
 #include "GuiTest.h"
 #include "MainWindowFixture.h"
@@ -146,9 +146,11 @@ private slots:
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QByteArray>("start");
+        // clang-format off
         QTest::newRow("bitmap") << "Bitmapa" << "bmp" << QByteArray("BM");
         QTest::newRow("vector") << "Metafile" << "svg" << QByteArray("<?xml");
         QTest::newRow("JPEG") << "JPGFile" << "jpg" << QByteArray("\xff\xd8");
+        // clang-format on
     }
     void theGraphGoesToAPictureFile()
     {
@@ -248,8 +250,10 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("valueItem");
         QTest::addColumn<QString>("exitHint");
+        // clang-format off
         QTest::newRow("Czech") << int(Language::Czech) << "Hodnota  x" << QString::fromUtf8("Zavřít");
         QTest::newRow("English") << int(Language::English) << "Value  x" << "Close";
+        // clang-format on
     }
     void textsInBothLanguages()
     {

@@ -24,7 +24,8 @@ struct ControlFixture : test::MainWindowFixture {
 
     QString Text(int row, int column)
     {
-        const QTableWidgetItem* item = listing.findChild<QTableWidget*>(QStringLiteral("StringGrid1"))->item(row, column);
+        const QTableWidgetItem* item =
+            listing.findChild<QTableWidget*>(QStringLiteral("StringGrid1"))->item(row, column);
         return item ? item->text() : QString();
     }
     int Rows() { return listing.findChild<QTableWidget*>(QStringLiteral("StringGrid1"))->rowCount(); }

@@ -145,11 +145,13 @@ private slots:
         QTest::addColumn<QString>("max");
         QTest::addColumn<QString>("memo");
         QTest::addColumn<int>("message");
+        // clang-format off
         QTest::newRow("no frequencies") << "a" << "0" << "1" << "" << 135;
         QTest::newRow("all zero") << "a" << "0" << "1" << "0\n0" << 135;
         QTest::newRow("Min not above Max") << "a" << "5" << "1" << "1\n2" << 31;
         QTest::newRow("no name") << "" << "0" << "1" << "1\n2" << 134;
         QTest::newRow("no Min") << "a" << "" << "1" << "1\n2" << 133;
+        // clang-format on
     }
     void saveChecksRefuseWithTheirMessages()
     {
@@ -226,8 +228,10 @@ private slots:
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("title");
+        // clang-format off
         QTest::newRow("Czech") << int(Language::Czech) << QString::fromUtf8("  Morvik :  Popis nového histogramu");
         QTest::newRow("English") << int(Language::English) << "  Morvik :  Description of new histogram";
+        // clang-format on
     }
     void textsInBothLanguages()
     {

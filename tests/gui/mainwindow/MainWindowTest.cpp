@@ -11,18 +11,18 @@
 
 #include "GuiTest.h"
 #include "IntervalTableChecks.h"
-#include "localization/MainWindowNames.h"
 #include "MainWindowFixture.h"
 #include "chart/ChartColour.h"
 #include "combination/CombinationTable.h"
+#include "common/NumberText.h"
 #include "histogram/HistogramFile.h"
 #include "histogram/IntervalTable.h"
 #include "kit/IntervalTableView.h"
+#include "localization/MainWindowNames.h"
 #include "localization/TextCis.h"
 #include "mainwindow/SignalExit.h"
 #include "mainwindow/ToolWindows.h"
 #include "shell/ReOpenStack.h"
-#include "common/NumberText.h"
 
 using namespace morvik;
 using test::MainWindowFixture;
@@ -235,8 +235,9 @@ private slots:
         QCOMPARE(Q(f.dialogs.Last().text), Q(TextCis(30)));
         QCOMPARE(f.Edit(names::EditMax)->text(), Q(StrNaCarku(19.5)));
 
-        f.Open(f.Write(f.Loads() + "/dice-pure.dis", "[Parameters]\r\nType=Pure Discrete\r\nMin=1\r\nMax=6\r\n"
-                                                     "Bins=6\r\nTotal=6\r\n\r\n[Bins]\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n"));
+        f.Open(f.Write(f.Loads() + "/dice-pure.dis",
+                       "[Parameters]\r\nType=Pure Discrete\r\nMin=1\r\nMax=6\r\n"
+                       "Bins=6\r\nTotal=6\r\n\r\n[Bins]\r\n1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n"));
         f.Type(names::EditMax, "7.5");
         f.window->MaxExit();
         QCOMPARE(Q(f.dialogs.Last().text), Q(TextCis(132)));
@@ -444,14 +445,21 @@ private slots:
             for (QWidget* widget : f.window->centralWidget()->findChildren<QWidget*>()) {
                 if (!widget->isVisible() || widget->objectName().startsWith("qt_")) continue;
                 if (!widget->parentWidget() || widget->parentWidget()->inherits("QAbstractScrollArea")) continue;
-                if (widget->parentWidget()->inherits("QComboBox") || widget->parentWidget()->inherits("QAbstractSpinBox")) continue;
-                if (widget->inherits("QScrollBar") || widget->inherits("QHeaderView") || widget->inherits("QFocusFrame")) continue;
+                if (widget->parentWidget()->inherits("QComboBox") ||
+                    widget->parentWidget()->inherits("QAbstractSpinBox"))
+                    continue;
+                if (widget->inherits("QScrollBar") || widget->inherits("QHeaderView") ||
+                    widget->inherits("QFocusFrame"))
+                    continue;
                 controls.append(widget);
             }
-            auto place = [&](QWidget* widget) { return QRect(widget->mapTo(f.window.get(), QPoint(0, 0)), widget->size()); };
+            auto place = [&](QWidget* widget) {
+                return QRect(widget->mapTo(f.window.get(), QPoint(0, 0)), widget->size());
+            };
             const QRect window(QPoint(0, 0), f.window->size());
             for (QWidget* control : controls) {
-                QVERIFY2(window.contains(place(control)), qPrintable(control->objectName() + " reaches out of the window"));
+                QVERIFY2(window.contains(place(control)),
+                         qPrintable(control->objectName() + " reaches out of the window"));
                 // A table scrolls; any other control at less than its least size is cut.
                 const QSize least = control->inherits("QAbstractScrollArea") ? QSize() : control->minimumSizeHint();
                 QVERIFY2(control->width() >= least.width() && control->height() >= least.height(),

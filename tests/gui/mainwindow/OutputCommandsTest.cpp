@@ -13,12 +13,12 @@
 #include "GuiTest.h"
 #include "MainWindowFixture.h"
 #include "chart/GraphExport.h"
+#include "distribution/DistributionFunctionWindow.h"
 #include "kit/DesktopCommands.h"
 #include "localization/MainWindowNames.h"
-#include "distribution/DistributionFunctionWindow.h"
+#include "localization/TextCis.h"
 #include "mainwindow/ToolWindows.h"
 #include "parametric/ParametricWindow.h"
-#include "localization/TextCis.h"
 #include "shell/DateTimeText.h"
 #include "shell/Folders.h"
 #include "shell/GraphTargetSetting.h"
@@ -71,8 +71,7 @@ private slots:
         };
         const Click clicks[] = {
             {"Schranka", "Bitmapa"},  // unticking the clipboard falls to the bitmap
-            {"JPGFile", "JPGFile"},
-            {"Metafile", "Metafile"},
+            {"JPGFile", "JPGFile"},   {"Metafile", "Metafile"},
             {"Metafile", "Schranka"},  // unticking any other target falls to the clipboard
             {"JPGFile", "JPGFile"},
         };
@@ -93,9 +92,11 @@ private slots:
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QByteArray>("start");
         QTest::addColumn<int>("dialog");
+        // clang-format off
         QTest::newRow("bitmap") << "Bitmapa" << "bmp" << QByteArray("BM") << int(DialogType::SaveFile);
         QTest::newRow("vector") << "Metafile" << "svg" << QByteArray("<?xml") << int(DialogType::SaveFile);
         QTest::newRow("jpeg") << "JPGFile" << "jpg" << QByteArray("\xFF\xD8\xFF") << int(DialogType::SavePicture);
+        // clang-format on
     }
     void everyFileTargetWritesItsPicture()
     {
@@ -131,9 +132,11 @@ private slots:
     void jpegLeavesNoTemporaryBitmap_data()
     {
         QTest::addColumn<QString>("answer");
+        // clang-format off
         QTest::newRow("yes") << "yes";
         QTest::newRow("no") << "no";
         QTest::newRow("cancel") << "cancel";
+        // clang-format on
     }
     void jpegLeavesNoTemporaryBitmap()
     {
@@ -163,8 +166,10 @@ private slots:
     void chartWindowsExportThroughTheSameCommand_data()
     {
         QTest::addColumn<QString>("form");
+        // clang-format off
         QTest::newRow("distribution function") << "TForm10";
         QTest::newRow("parametric distribution") << "TForm12";
+        // clang-format on
     }
     void chartWindowsExportThroughTheSameCommand()
     {

@@ -30,19 +30,19 @@ QString NameOf(const QObject* object)
 
 // What a user may type into a field: numbers of every kind and size, separators, signs, letters, blanks.
 const char* const TextPieces[] = {
-    "0",    "1",     "2",      "3",     "5",    "9",     "10",   "12",    "64",  "100",  "1024", "1025",
-    "-1",   "-3,5",  ",5",     ".25",   "0,5",  "0.999", "1e3",  "1E-300", "1e308", "9e999", "-0", "+4",
-    "1,2,3", "abc",  "x",      " ",     "",     "-",     "+",    ",",      ".",   "e",    "999999999", "2147483648",
-    "0.0001", "3.14159", "1e-9", "\t", "50", "99.9", "100.1",
+    "0",    "1",         "2",          "3",      "5",       "9",    "10",    "12",  "64",     "100",   "1024",
+    "1025", "-1",        "-3,5",       ",5",     ".25",     "0,5",  "0.999", "1e3", "1E-300", "1e308", "9e999",
+    "-0",   "+4",        "1,2,3",      "abc",    "x",       " ",    "",      "-",   "+",      ",",     ".",
+    "e",    "999999999", "2147483648", "0.0001", "3.14159", "1e-9", "\t",    "50",  "99.9",   "100.1",
 };
 
 const Qt::Key Keys[] = {
-    Qt::Key_0,      Qt::Key_1,        Qt::Key_5,     Qt::Key_9,     Qt::Key_Period, Qt::Key_Comma,
-    Qt::Key_Minus,  Qt::Key_E,        Qt::Key_A,     Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Delete,
-    Qt::Key_Return, Qt::Key_Enter,    Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_Escape, Qt::Key_Up,
-    Qt::Key_Down,   Qt::Key_Left,     Qt::Key_Right, Qt::Key_Home,  Qt::Key_End,    Qt::Key_PageUp,
-    Qt::Key_PageDown, Qt::Key_F1,     Qt::Key_F2,    Qt::Key_F5,    Qt::Key_F10,    Qt::Key_Insert,
-    Qt::Key_N,      Qt::Key_O,        Qt::Key_S,     Qt::Key_V,     Qt::Key_F,      Qt::Key_C,
+    Qt::Key_0,        Qt::Key_1,     Qt::Key_5,     Qt::Key_9,       Qt::Key_Period,    Qt::Key_Comma,
+    Qt::Key_Minus,    Qt::Key_E,     Qt::Key_A,     Qt::Key_Space,   Qt::Key_Backspace, Qt::Key_Delete,
+    Qt::Key_Return,   Qt::Key_Enter, Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_Escape,    Qt::Key_Up,
+    Qt::Key_Down,     Qt::Key_Left,  Qt::Key_Right, Qt::Key_Home,    Qt::Key_End,       Qt::Key_PageUp,
+    Qt::Key_PageDown, Qt::Key_F1,    Qt::Key_F2,    Qt::Key_F5,      Qt::Key_F10,       Qt::Key_Insert,
+    Qt::Key_N,        Qt::Key_O,     Qt::Key_S,     Qt::Key_V,       Qt::Key_F,         Qt::Key_C,
 };
 
 }  // namespace
@@ -70,10 +70,7 @@ MonkeyDriver::~MonkeyDriver()
 
 void MonkeyDriver::OpenUrl(const QUrl&) {}
 
-int MonkeyDriver::Pick(int count)
-{
-    return count <= 1 ? 0 : std::uniform_int_distribution<int>(0, count - 1)(random_);
-}
+int MonkeyDriver::Pick(int count) { return count <= 1 ? 0 : std::uniform_int_distribution<int>(0, count - 1)(random_); }
 
 QString MonkeyDriver::RandomText()
 {
@@ -94,7 +91,8 @@ void MonkeyDriver::PrepareAnswers()
         case 2: dialogs_.AnswerOk(); break;
         case 3: dialogs_.AnswerCancel(); break;
         case 4:
-            if (!paths_.empty()) dialogs_.AnswerPath(paths_[static_cast<size_t>(Pick(static_cast<int>(paths_.size())))]);
+            if (!paths_.empty())
+                dialogs_.AnswerPath(paths_[static_cast<size_t>(Pick(static_cast<int>(paths_.size())))]);
             break;
         default: dialogs_.AnswerColour(static_cast<Colour>(Pick(1 << 24))); break;
         }
@@ -232,8 +230,7 @@ QString MonkeyDriver::ClickInTable(QWidget* window)
     }
     if (views.empty()) return QStringLiteral("no table");
     QAbstractItemView* view = views[static_cast<size_t>(Pick(static_cast<int>(views.size())))];
-    const QModelIndex index =
-        view->model()->index(Pick(view->model()->rowCount()), Pick(view->model()->columnCount()));
+    const QModelIndex index = view->model()->index(Pick(view->model()->rowCount()), Pick(view->model()->columnCount()));
     view->scrollTo(index);
     const QRect cell = view->visualRect(index);
     const QString name = NameOf(view);

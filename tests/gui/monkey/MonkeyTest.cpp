@@ -75,8 +75,8 @@ private slots:
         const unsigned long long seed = EnvironmentNumber("MORVIK_MONKEY_SEED", 1210);
         const unsigned long long steps = EnvironmentNumber("MORVIK_MONKEY_STEPS", 400);
         const bool log = qEnvironmentVariableIsSet("MORVIK_MONKEY_LOG");
-        std::fprintf(stderr, "monkey: seed %llu, %llu steps (MORVIK_MONKEY_SEED=%llu replays this run)\n", seed,
-                     steps, seed);
+        std::fprintf(stderr, "monkey: seed %llu, %llu steps (MORVIK_MONKEY_SEED=%llu replays this run)\n", seed, steps,
+                     seed);
 
         MainWindowFixture f;
         ToolWindows tools(*f.window, f.context);

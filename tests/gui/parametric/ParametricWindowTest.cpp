@@ -14,13 +14,13 @@
 #include "GuiTest.h"
 #include "IntervalTableChecks.h"
 #include "chart/ChartView.h"
+#include "common/NumberText.h"
 #include "dialogs/ScriptedDialogSeam.h"
 #include "kit/IntervalTableView.h"
 #include "localization/TextCis.h"
 #include "parametric/DistributionCatalogue.h"
 #include "parametric/ParametricWindow.h"
 #include "shell/WindowPlacement.h"
-#include "common/NumberText.h"
 #include "windows/WindowContext.h"
 
 using namespace morvik;
@@ -30,8 +30,7 @@ namespace {
 // A window of its own run: an empty settings file and folders in a temporary directory.
 struct ParametricFixture {
     QTemporaryDir dir;
-    WindowContext context{SettingsFile::FromText(""),
-                          MakeFolders(dir.path().toStdString(), dir.path().toStdString())};
+    WindowContext context{SettingsFile::FromText(""), MakeFolders(dir.path().toStdString(), dir.path().toStdString())};
     ScriptedDialogSeam dialogs;
     ScopedDialogSeam installed{dialogs};
     ParametricWindow window{context};
@@ -147,6 +146,7 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("after");  // the field's text afterwards; empty: the text before
         auto text = [](int n) { return QString::fromStdString(TextCis(n)); };
+        // clang-format off
         QTest::newRow("88 too few intervals") << "EdPocetIntervalu" << "2" << text(88) + "1024 !" << "";
         QTest::newRow("88 too many") << "EdPocetIntervalu" << "2000" << text(88) + "1024 !" << "";
         QTest::newRow("97 Eps zero") << "EdEps" << "0" << text(97) << "";
@@ -158,6 +158,7 @@ private slots:
                                              << text(501) + "\r\n\r\n        " + text(502) + "Mi : 1-2" << "";
         QTest::newRow("Min above Max") << "EdMin" << "100" << "MinX >= MaxX !" << "";
         QTest::newRow("Max no number") << "EdMax" << "-" << text(99) + " MaxX -" << "";
+        // clang-format on
     }
     void refusalsShowTheirMessageAndPutTheTextBack()
     {
@@ -183,12 +184,14 @@ private slots:
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
+        // clang-format off
         QTest::newRow("Weibull k -1") << int(WeibullType) << "EdPara1" << "-1";
         QTest::newRow("2 intervals") << 0 << "EdPocetIntervalu" << "2";
         QTest::newRow("1025 intervals") << 0 << "EdPocetIntervalu" << "1025";
         QTest::newRow("Min above Max") << 0 << "EdMin" << "100";
         QTest::newRow("Sigma -1") << 0 << "EdPara2" << "-1";
         QTest::newRow("Eps 0") << 0 << "EdEps" << "0";
+        // clang-format on
     }
     void refusalsLeaveTheLayoutAlone()
     {
@@ -200,8 +203,8 @@ private slots:
         f.window.Start();
         if (type != 0) f.ChooseType(type);
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-        const char* watched[] = {"CBMarks", "SpinEdAngle", "CheckBox1", "CBValInd", "Chart1L", "Label6", "EdEps",
-                                 "EdMin",   "EdMax",       "StringGrid1", "StringGrid2"};
+        const char* watched[] = {"CBMarks", "SpinEdAngle", "CheckBox1", "CBValInd",    "Chart1L",    "Label6",
+                                 "EdEps",   "EdMin",       "EdMax",     "StringGrid1", "StringGrid2"};
         auto places = [&] {
             QList<QRect> rects;
             for (const char* name : watched) {

@@ -32,8 +32,7 @@ namespace {
 
 struct RankingFixture {
     QTemporaryDir dir;
-    WindowContext context{SettingsFile::FromText(""),
-                          MakeFolders(dir.path().toStdString(), dir.path().toStdString())};
+    WindowContext context{SettingsFile::FromText(""), MakeFolders(dir.path().toStdString(), dir.path().toStdString())};
     ScriptedDialogSeam dialogs;
     ScopedDialogSeam installed{dialogs};
     RawDataWindow window{context};
@@ -131,13 +130,15 @@ private slots:
         emit keys->activated(6);
         QVERIFY(reference->isVisible());
         const double s = RankingNumber(StrNaCarku(data.stdDev));
-        for (int r = 2; r <= f.Count(); ++r) QVERIFY(std::fabs(f.Number(r - 1, 7) - s) <= std::fabs(f.Number(r, 7) - s));
+        for (int r = 2; r <= f.Count(); ++r)
+            QVERIFY(std::fabs(f.Number(r - 1, 7) - s) <= std::fabs(f.Number(r, 7) - s));
 
         // The raw-data histogram's row as the reference.
         reference->setCurrentIndex(1);
         emit reference->activated(1);
         const double h = RankingNumber(f.Cell("SGCharPD", 1, 7).toStdString());
-        for (int r = 2; r <= f.Count(); ++r) QVERIFY(std::fabs(f.Number(r - 1, 7) - h) <= std::fabs(f.Number(r, 7) - h));
+        for (int r = 2; r <= f.Count(); ++r)
+            QVERIFY(std::fabs(f.Number(r - 1, 7) - h) <= std::fabs(f.Number(r, 7) - h));
 
         // A key without a reference sorts descending and hides the choice.
         keys->setCurrentIndex(2);
@@ -187,7 +188,8 @@ private slots:
             emit keys->activated(key);
             // The marking follows the marked fits to wherever the sort has put them.
             for (int r = 1; r <= f.Count(); ++r) {
-                QCOMPARE(grid->selectionModel()->isRowSelected(r, QModelIndex()), marked.contains(f.Cell("SGChar", r, 1)));
+                QCOMPARE(grid->selectionModel()->isRowSelected(r, QModelIndex()),
+                         marked.contains(f.Cell("SGChar", r, 1)));
             }
         }
         purge->click();
@@ -235,7 +237,9 @@ private slots:
         QVERIFY(qq.scatter.low <= data.dataMin);
 
         // The plot is exported as the chart shows it.
-        f.ranking->findChild<QMenu*>(QStringLiteral("PopupMenu2"))->findChild<QAction*>(QStringLiteral("Metafile"))->trigger();
+        f.ranking->findChild<QMenu*>(QStringLiteral("PopupMenu2"))
+            ->findChild<QAction*>(QStringLiteral("Metafile"))
+            ->trigger();
         const QString path = f.dir.path() + "/qq.svg";
         f.dialogs.AnswerPath(path.toStdString());
         f.Find<QToolButton>("UlozGraf")->click();

@@ -3,21 +3,21 @@
 // histogram shown to the main window.
 #include <QAbstractButton>
 #include <QAction>
-#include <QFile>
-#include <QSpinBox>
-#include <QMenu>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QThread>
@@ -162,9 +162,11 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
+        // clang-format off
         QTest::newRow("Min no number") << "EdMin" << "1-" << Q(TextCis(20) + " MinX 1-");
         QTest::newRow("Min above Max") << "EdMin" << "1E6" << "MinX >= MaxX !";
         QTest::newRow("Max below Min") << "EdMax" << "-1E6" << "MaxX <= MinX !";
+        // clang-format on
     }
     void invalidFieldsShowTheirMessageAndReset()
     {
@@ -224,7 +226,7 @@ private slots:
         f.Find<QPushButton>("BuParam")->click();
         QVERIFY(f.window.FitRunning());
         f.Find<QPushButton>("BuParam")->click();  // a second click while it runs does nothing
-        f.window.close();                          // nor does closing
+        f.window.close();                         // nor does closing
         QVERIFY(f.window.isVisible());
         QVERIFY(!f.Edit("EdMin")->isEnabled());
         QVERIFY(finished.wait(240000));
@@ -337,12 +339,14 @@ private slots:
         QTest::addColumn<QString>("group");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("hint");
+        // clang-format off
         QTest::newRow("Czech") << int(Language::Czech) << QString::fromUtf8("  Morvik :   Prvotní data")
                                << QString::fromUtf8("Počet dat") << QString::fromUtf8("Těsnost")
                                << QString::fromUtf8("  Datový soubor  ") << "NeParam"
                                << QString::fromUtf8("Otevřít dat.soubor ");
         QTest::newRow("English") << int(Language::English) << "  Morvik :   Raw data" << "Number of values"
                                  << "Closeness" << "  Data file  " << "NotParam" << "Open data file ";
+        // clang-format on
     }
     void captionsInBothLanguages()
     {
@@ -371,8 +375,7 @@ private slots:
             auto* grid = f.Find<QTableWidget>(name);
             for (int row = 0; row < grid->rowCount(); ++row) {
                 const QString caption = grid->item(row, 0)->text();
-                QVERIFY2(grid->fontMetrics().horizontalAdvance(caption) < grid->columnWidth(0),
-                         qPrintable(caption));
+                QVERIFY2(grid->fontMetrics().horizontalAdvance(caption) < grid->columnWidth(0), qPrintable(caption));
             }
         }
     }
@@ -382,9 +385,11 @@ private slots:
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QByteArray>("start");
+        // clang-format off
         QTest::newRow("bitmap") << "Bitmapa" << "bmp" << QByteArray("BM");
         QTest::newRow("vector") << "Metafile" << "svg" << QByteArray("<?xml");
         QTest::newRow("JPEG") << "JPGFile" << "jpg" << QByteArray("\xFF\xD8");
+        // clang-format on
     }
     void graphExportWritesTheTickedPicture()
     {
@@ -440,8 +445,8 @@ private slots:
             int title;
             std::string text;
         };
-        const Case data[] = {{"StringGrid1", 1, TextCis(154)}, {"StringGrid3", 1, TextCis(155)},
-                             {"StringGrid6", 79, TextCis(160)}};
+        const Case data[] = {
+            {"StringGrid1", 1, TextCis(154)}, {"StringGrid3", 1, TextCis(155)}, {"StringGrid6", 79, TextCis(160)}};
         for (const Case& c : data) {
             const RecordedDialog shown = help(c.grid);
             QCOMPARE(shown.title, TextCis(c.title));
@@ -506,10 +511,11 @@ private slots:
 
     void settingsAreReadAndWritten()
     {
-        RawDataFixture f("[--  Position  --]\nPrvotniData-Form14.width=900\nPrvotniData-Form14.Eps=1E-6\n"
-                         "PrvotniData-Form14.PocetIntervalu=64\n[--  Setting  --]\n"
-                         "PrvotniData-Form14.CBMarks.ItemIndex=4\nPrvotniData-Form14.SpinEdAngle.Value=44\n"
-                         "PrvotniData-Form14.Color- GRAF pozad\u00ed PR=255\n");
+        RawDataFixture f(
+            "[--  Position  --]\nPrvotniData-Form14.width=900\nPrvotniData-Form14.Eps=1E-6\n"
+            "PrvotniData-Form14.PocetIntervalu=64\n[--  Setting  --]\n"
+            "PrvotniData-Form14.CBMarks.ItemIndex=4\nPrvotniData-Form14.SpinEdAngle.Value=44\n"
+            "PrvotniData-Form14.Color- GRAF pozad\u00ed PR=255\n");
         f.window.Start();
         QCOMPARE(f.window.width(), 900);
         QCOMPARE(f.Edit("EdEps")->text(), QString("1E-6"));

@@ -11,11 +11,11 @@
 #include "chart/ChartColour.h"
 #include "chart/ChartView.h"
 #include "localization/MainWindowNames.h"
+#include "localization/TextCis.h"
 #include "mainwindow/ToolWindows.h"
 #include "parametric/ParametricWindow.h"
 #include "shell/ChartWindowSettings.h"
 #include "shell/ColourSlots.h"
-#include "localization/TextCis.h"
 
 using namespace morvik;
 

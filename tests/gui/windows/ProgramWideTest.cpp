@@ -96,8 +96,8 @@ private slots:
         f.Action(names::OVerzi1)->trigger();  // one window open, the others hidden
         const std::map<QString, QStringList> english = TextsOfEveryWindow(f);
         // The windows made at start-up; the fit ranking is made when first asked for.
-        for (const char* name : {"TForm1", "TForm2", "TForm6", "TForm7", "TForm8", "TForm10", "TForm11",
-                                 "TForm11 2", "TForm12", "TForm14", "TForm18", "HelpViewer"}) {
+        for (const char* name : {"TForm1", "TForm2", "TForm6", "TForm7", "TForm8", "TForm10", "TForm11", "TForm11 2",
+                                 "TForm12", "TForm14", "TForm18", "HelpViewer"}) {
             QVERIFY2(english.count(QString::fromLatin1(name)), name);
         }
         QVERIFY(!QtSpeaksCzech());
@@ -142,13 +142,15 @@ private slots:
     void everyWindowGoesBackToItsDefaults()
     {
         // A run whose settings moved every window and changed the options, colours and language.
-        std::string settings = "[--  Nastaveni  --]\nForm1 Kontrolni vypis=1\nForm1 Prikazova radka=0\n"
-                               "[--  Setting  --]\njazyk cesky=1\njazyk anglicky=0\nBarevné zvýraznění Ano=0\n"
-                               "Barevné zvýraznění Ne=1\nhistogram=255\nDateSeparator=47\nTimeSeparator=46\n"
-                               "Prob_u-Form1.CBMarks.ItemIndex=4\nProb_u-Form1.SpinEdAngle.Value=45\n";
+        std::string settings =
+            "[--  Nastaveni  --]\nForm1 Kontrolni vypis=1\nForm1 Prikazova radka=0\n"
+            "[--  Setting  --]\njazyk cesky=1\njazyk anglicky=0\nBarevné zvýraznění Ano=0\n"
+            "Barevné zvýraznění Ne=1\nhistogram=255\nDateSeparator=47\nTimeSeparator=46\n"
+            "Prob_u-Form1.CBMarks.ItemIndex=4\nProb_u-Form1.SpinEdAngle.Value=45\n";
         for (int form : {10, 12, 14}) {
-            const std::string prefix = form == 10 ? "KrivkaTrvani-Form10" : form == 12 ? "ParamRozdel-Form12"
-                                                                                      : "PrvotniData-Form14";
+            const std::string prefix = form == 10   ? "KrivkaTrvani-Form10"
+                                       : form == 12 ? "ParamRozdel-Form12"
+                                                    : "PrvotniData-Form14";
             settings += prefix + ".CBMarks.ItemIndex=0\n" + prefix + ".SpinEdAngle.Value=30\n";
         }
         settings += "[--  Position  --]\nParamRozdel-Form12.Eps=1E-3\nPrvotniData-Form14.PocetIntervalu=16\n";
@@ -163,7 +165,8 @@ private slots:
         f.dialogs.AnswerNo();
         f.Action(names::DefaultNast1)->trigger();
         QCOMPARE(f.dialogs.Recorded().size(), before + 1);
-        QCOMPARE(f.dialogs.Last().text, std::string("Chcete opravdu přejít k default hodnotám barev objektů a textů ?"));
+        QCOMPARE(f.dialogs.Last().text,
+                 std::string("Chcete opravdu přejít k default hodnotám barev objektů a textů ?"));
         QCOMPARE(f.dialogs.Last().kind, DialogKind::Confirmation);
         QCOMPARE(f.window->Options().language, Language::Czech);
         QVERIFY(f.Find<QCheckBox>(names::CheckBox1)->isChecked());
@@ -195,8 +198,8 @@ private slots:
             const WindowPlacement reset = ResetWindowPlacement(form, ScreenWidthForTest());
             QVERIFY2(window->pos() == QPoint(0, 0), qPrintable(window->objectName()));
             // A window of fixed or least size keeps it; the others take the reset size.
-            const QSize expected = QSize(reset.width, reset.height).expandedTo(window->minimumSize()).boundedTo(
-                window->maximumSize());
+            const QSize expected =
+                QSize(reset.width, reset.height).expandedTo(window->minimumSize()).boundedTo(window->maximumSize());
             QVERIFY2(window->size() == expected, qPrintable(window->objectName()));
             if (form == 10 || form == 12 || form == 14) {
                 QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("CBMarks"))->currentIndex(), 2);

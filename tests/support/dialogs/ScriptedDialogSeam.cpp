@@ -9,10 +9,7 @@ void ScriptedDialogSeam::AnswerPath(std::string path)
 {
     answers_.push_back({Answer::Kind::Path, 0, std::move(path), 0});
 }
-void ScriptedDialogSeam::AnswerColour(Colour colour)
-{
-    answers_.push_back({Answer::Kind::Colour, 0, {}, colour});
-}
+void ScriptedDialogSeam::AnswerColour(Colour colour) { answers_.push_back({Answer::Kind::Colour, 0, {}, colour}); }
 void ScriptedDialogSeam::AnswerCancel() { answers_.push_back({}); }
 
 void ScriptedDialogSeam::Clear()
@@ -24,9 +21,7 @@ void ScriptedDialogSeam::Clear()
 
 std::optional<ScriptedDialogSeam::Answer> ScriptedDialogSeam::TakeAnswer()
 {
-    if (answers_.empty()) {
-        return std::nullopt;
-    }
+    if (answers_.empty()) { return std::nullopt; }
     Answer answer = std::move(answers_.front());
     answers_.pop_front();
     return answer;
@@ -51,9 +46,7 @@ int ScriptedDialogSeam::ShowMessage(const std::string& title, const std::string&
     recorded_.push_back(std::move(dialog));
 
     const std::optional<Answer> answer = TakeAnswer();
-    if (!answer || answer->kind == Answer::Kind::Cancel) {
-        return defaultResult;
-    }
+    if (!answer || answer->kind == Answer::Kind::Cancel) { return defaultResult; }
     const bool yesNo = answer->kind == Answer::Kind::Result && answer->result != DialogResultOk;
     const bool fits = answer->kind == Answer::Kind::Result && yesNo == (buttons == DialogButtons::YesNo);
     if (!fits) {
@@ -72,9 +65,7 @@ std::optional<std::string> ScriptedDialogSeam::AnswerFileDialog(DialogType type,
     recorded_.push_back(std::move(dialog));
 
     const std::optional<Answer> answer = TakeAnswer();
-    if (!answer || answer->kind == Answer::Kind::Cancel) {
-        return std::nullopt;
-    }
+    if (!answer || answer->kind == Answer::Kind::Cancel) { return std::nullopt; }
     if (answer->kind != Answer::Kind::Path) {
         NoteMismatch("a file dialog needs a path or a cancel");
         return std::nullopt;
@@ -105,9 +96,7 @@ std::optional<Colour> ScriptedDialogSeam::ChooseColour(Colour initial)
     recorded_.push_back(std::move(dialog));
 
     const std::optional<Answer> answer = TakeAnswer();
-    if (!answer || answer->kind == Answer::Kind::Cancel) {
-        return std::nullopt;
-    }
+    if (!answer || answer->kind == Answer::Kind::Cancel) { return std::nullopt; }
     if (answer->kind != Answer::Kind::Colour) {
         NoteMismatch("the colour dialog needs a colour or a cancel");
         return std::nullopt;
