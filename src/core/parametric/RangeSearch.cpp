@@ -90,13 +90,18 @@ bool Stride(const DensityFunction& f, StepWalk& walk, long long& stride, long do
     }
 }
 
+// Where a walk starts. `PeakToLevel`: at the peak of a density that is symmetric about it and computed as a
+// chain of operations each monotone in the distance from it, so that along the walk the density, rounded or not,
+// never rises; and the walk stops only at or below the level.
+enum class WalkFrom { Anywhere, PeakToLevel };
+
 // One walk of a search from x0 (where the density is v0 and the walk has not stopped) until `verdict`(v,
 // previous v, x) says Stop or Flat at a step point. With smooth tails the walk strides over stretches where the
 // density clearly falls and stays clearly above `level`, the density at or below which the walk stops; the point
 // and the verdict it ends with are those of stepping one by one.
 template <typename VerdictRule>
 WalkEnd Walk(const DensityFunction& f, long double x0, long double delta, long double v0, TailShape shape,
-             long double level, VerdictRule verdict)
+             long double level, VerdictRule verdict, WalkFrom from = WalkFrom::Anywhere)
 {
     StepWalk walk(x0, delta);
     long double v = v0;
@@ -105,9 +110,24 @@ WalkEnd Walk(const DensityFunction& f, long double x0, long double delta, long d
     long long stride = FirstStride;
     int stepsToStride = 0;
     for (;;) {
+        if (from == WalkFrom::PeakToLevel && shape == TailShape::SmoothTails && stepsToStride <= 0 && v > level) {
+            // The density never rises along the walk, so when a stretch's end is clearly above the level, or has
+            // exactly the density of its start, every point between is above the level too, however flat the
+            // density is there. This passes the plateaus where the rounded density no longer changes from one
+            // step to the next, which stepping would walk to the end of its steps.
+            const long double vStart = v;
+            auto clearlyAbove = [&](long double, long double vEnd, long double end) {
+                return (vEnd > level * (1 + ClearMargin) || vEnd == vStart) && verdict(vEnd, vEnd, end) == Verdict::Go;
+            };
+            if (Stride(f, walk, stride, previous, v, clearlyAbove)) {
+                stepped = true;
+                continue;
+            }
+            stepsToStride = StepsBeforeNextStride;
+        }
         const bool falling =
             stepped && previous > 0 && v > 0 && v < previous * (1 - ClearMargin) && v < v0 * (1 - ClearMargin);
-        if (shape == TailShape::SmoothTails && falling && stepsToStride <= 0) {
+        if (from == WalkFrom::Anywhere && shape == TailShape::SmoothTails && falling && stepsToStride <= 0) {
             // The stretch from the last step to `stride` steps ahead: both its end steps clearly fall, so every
             // step between does, and its last point is clearly above the level, so every point between is.
             auto clearlyFalling = [&](long double vBeforeEnd, long double vEnd, long double end) {
@@ -138,8 +158,8 @@ SearchRange ThresholdSearch(const DensityFunction& f, long double x0, long doubl
     const long double f0 = f(x0);
     const long double threshold = f0 * eps;
     auto atOrBelow = [threshold](long double v, long double, long double) { return StopWhen(!(v > threshold)); };
-    range.max = !(f0 > threshold) ? x0 : Walk(f, x0, step, f0, shape, threshold, atOrBelow).x;
-    range.min = !(f0 > threshold) ? x0 : Walk(f, x0, -step, f0, shape, threshold, atOrBelow).x;
+    range.max = !(f0 > threshold) ? x0 : Walk(f, x0, step, f0, shape, threshold, atOrBelow, WalkFrom::PeakToLevel).x;
+    range.min = !(f0 > threshold) ? x0 : Walk(f, x0, -step, f0, shape, threshold, atOrBelow, WalkFrom::PeakToLevel).x;
     return range;
 }
 

@@ -25,7 +25,9 @@ struct SearchRange {
     long double max = 0;
 };
 
-// From x0 both ways to the first points x0 +- k Step where f is at or below f(x0) Eps.
+// From x0 both ways to the first points x0 +- k Step where f is at or below f(x0) Eps. With smooth tails x0 is
+// the peak of a density symmetric about it whose evaluation is monotone in the distance from x0, so the walks may
+// also pass its flat stretches.
 SearchRange ThresholdSearch(const DensityFunction& f, long double x0, long double step, long double eps,
                             TailShape shape = TailShape::Unknown);
 // From x0 both ways to the first points where |f / f(x0)| is at or below Eps (downwards also where f = f(x0)).

@@ -171,5 +171,43 @@ TEST(StridedSearch, EndsWhereSteppingEndsForRandomParameters)
     }
 }
 
+// Student with a huge n: 1 + x^2 / n rounds to 1 near the peak, so the density stays exactly f(0) for a long
+// stretch before it falls in steps as large as the rounding of 1 + x^2 / n allows.
+TEST(StridedSearch, PassesRoundedPlateausAndEndsWhereSteppingEnds)
+{
+    const Family student{StudentType, Rule::Threshold, nullptr, 0};
+    struct Case {
+        long double n;
+        long double eps;
+    };
+    const Case cases[] = {{1e20L, 1e-7L}, {1e24L, 1e-3L}, {1e26L, 1e-8L}, {1e24L, 0.9999999999L}};
+    for (const Case& c : cases) {
+        DensityState state;
+        state.type = StudentType;
+        state.P1 = c.n;
+        ClearFloatFlags();
+        ComputeConstants(state);
+        const std::string stepped = Search(student, state, 0, 0.1L, c.eps, TailShape::Unknown);
+        const std::string strided = Search(student, state, 0, 0.1L, c.eps, TailShape::SmoothTails);
+        EXPECT_NE(stepped, "refused") << static_cast<double>(c.n);
+        EXPECT_EQ(strided, stepped) << static_cast<double>(c.n) << " eps " << static_cast<double>(c.eps);
+    }
+}
+
+// With n = 6.4e91, 1 + x^2 / n is 1 for every point the search may reach (|x| up to 1e7), so the density never
+// falls below any level: stepping would evaluate all its steps (about a minute) before refusing.
+TEST(StridedSearch, RefusesAPlateauThatOutlastsEveryStep)
+{
+    const Family student{StudentType, Rule::Threshold, nullptr, 0};
+    DensityState state;
+    state.type = StudentType;
+    state.P1 = 6.4e91L;
+    ClearFloatFlags();
+    ComputeConstants(state);
+    const long double reach = 0.1L * MaxSearchSteps;
+    ASSERT_EQ(1 + reach * reach / state.P1, 1.0L);
+    EXPECT_EQ(Search(student, state, 0, 0.1L, 1e-7L, TailShape::SmoothTails), "refused");
+}
+
 }  // namespace
 }  // namespace morvik
