@@ -77,6 +77,16 @@ TailShape TailShapeOf(const GenerationWork& work)
     }
 }
 
+// Beta_universal is (x - a)^A (b - x)^B over constants: with one exponent 0 it is a power of one distance, and
+// the sign of the other exponent tells whether it rises or falls from a to b (with both 0 it is flat, which the
+// climb passes as it passes a rise).
+Slope BetaSlope(const DensityState& density)
+{
+    if (density.B == 0) return density.A >= 0 ? Slope::Rising : Slope::Falling;
+    if (density.A == 0) return density.B > 0 ? Slope::Falling : Slope::Rising;
+    return Slope::Unknown;
+}
+
 void TakeUserRange(GenerationWork& work)
 {
     work.min = work.fit->userMin;
@@ -167,8 +177,8 @@ void ScanForRange(GenerationWork& work, const DensityFunction& f)
         break;
     }
     case RangeRule::IntervalScan: {
-        const SearchRange found =
-            IntervalScan(f, work.parameters[2], work.parameters[3], start.step, work.eps, rejectFlat, shape);
+        const SearchRange found = IntervalScan(f, work.parameters[2], work.parameters[3], start.step, work.eps,
+                                               rejectFlat, shape, BetaSlope(work.density));
         work.min = static_cast<double>(found.min);
         work.max = static_cast<double>(found.max);
         break;

@@ -90,9 +90,9 @@ bool Stride(const DensityFunction& f, StepWalk& walk, long long& stride, long do
     }
 }
 
-// Where a walk starts. `PeakToLevel`: at the peak of a density that is symmetric about it and computed as a
-// chain of operations each monotone in the distance from it, so that along the walk the density, rounded or not,
-// never rises; and the walk stops only at or below the level.
+// Where a walk starts. `PeakToLevel`: at the peak of the density, so that along the walk the density never rises
+// (beyond a rounding far below ClearMargin, and not at all on a stretch whose ends are equal, where the rounded
+// density is flat); and the walk stops only at or below the level, or past a fixed end it walks towards.
 enum class WalkFrom { Anywhere, PeakToLevel };
 
 // One walk of a search from x0 (where the density is v0 and the walk has not stopped) until `verdict`(v,
@@ -241,7 +241,8 @@ namespace {
 // The climb of the Beta scan from a while the density does not fall (points at or beyond b count as 0); the
 // first point where it falls. With a logarithm of the density that is concave, a step that clearly rises tells
 // that every step before it rose, so stretches ending in such a step are passed without evaluating every point.
-long double ClimbPastMode(const DensityFunction& f, long double a, long double b, long double step, TailShape shape)
+long double ClimbPastMode(const DensityFunction& f, long double a, long double b, long double step, TailShape shape,
+                          Slope slope)
 {
     StepWalk walk(a, step);
     long double previous = 0;
@@ -249,6 +250,16 @@ long double ClimbPastMode(const DensityFunction& f, long double a, long double b
     long long stride = FirstStride;
     int stepsToStride = 0;
     for (;;) {
+        if (slope != Slope::Unknown && stepsToStride <= 0) {
+            // A density that only rises never stops the climb before b; one that only falls lets it go on only
+            // where it is flat, and a stretch with equal ends is flat throughout.
+            const long double vStart = v;
+            auto climbsOn = [b, slope, vStart](long double, long double vEnd, long double end) {
+                return end < b && (slope == Slope::Rising || vEnd == vStart);
+            };
+            if (Stride(f, walk, stride, previous, v, climbsOn)) continue;
+            stepsToStride = StepsBeforeNextStride;
+        }
         const bool rising = previous > 0 && v > previous * (1 + ClearMargin);
         if (shape == TailShape::SmoothTails && rising && stepsToStride <= 0) {
             auto clearlyRising = [b](long double vBeforeEnd, long double vEnd, long double end) {
@@ -268,9 +279,9 @@ long double ClimbPastMode(const DensityFunction& f, long double a, long double b
 }  // namespace
 
 SearchRange IntervalScan(const DensityFunction& f, long double a, long double b, long double step, long double eps,
-                         bool rejectFlat, TailShape shape)
+                         bool rejectFlat, TailShape shape, Slope slope)
 {
-    const long double mode = ClimbPastMode(f, a, b, step, shape) - step;
+    const long double mode = ClimbPastMode(f, a, b, step, shape, slope) - step;
 
     SearchRange range{a, b};
     long double v = f(mode);
@@ -278,9 +289,13 @@ SearchRange IntervalScan(const DensityFunction& f, long double a, long double b,
     long double x = mode;
     if (v > threshold) {
         // Points at or below a count as 0.
-        x = Walk(f, mode, -step, v, shape, threshold, [a, threshold](long double value, long double, long double at) {
-                return StopWhen(at <= a || !(value > threshold));
-            }).x;
+        x = Walk(
+                f, mode, -step, v, shape, threshold,
+                [a, threshold](long double value, long double, long double at) {
+                    return StopWhen(at <= a || !(value > threshold));
+                },
+                WalkFrom::PeakToLevel)
+                .x;
     }
     if (x > a) range.min = x + step;
 

@@ -41,11 +41,16 @@ SearchRange SearchFromZero(const DensityFunction& f, long double x0, long double
 long double ClimbToMode(const DensityFunction& f, long double start, long double step, bool stopWhenFlat);
 // Beta in [0, 1]: from the mode both ways to the first points at or below f(mode) Eps, clamped to 0 and 1.
 SearchRange UnitScan(const DensityFunction& f, long double mode, long double step, long double eps);
+// How a density runs over a whole interval when it is evaluated as a power of one distance from an end: it then
+// only rises or only falls, rounded or not.
+enum class Slope { Unknown, Rising, Falling };
+
 // Beta in [a, b]: climbs from a to the mode, then keeps the last points above f(mode) Eps. A flat step on the
 // way up ends the scan, or throws ScanRejected with `rejectFlat`. With smooth tails the logarithm of the density
-// must be concave (then the climb may stride too).
+// must be concave (then the climb and the walk down from the mode may stride too); a known slope lets the climb
+// pass the stretches it would step through without stopping.
 SearchRange IntervalScan(const DensityFunction& f, long double a, long double b, long double step, long double eps,
-                         bool rejectFlat, TailShape shape = TailShape::Unknown);
+                         bool rejectFlat, TailShape shape = TailShape::Unknown, Slope slope = Slope::Unknown);
 // Pareto: upwards from P1 to the last point above f(P1) Eps; a flat step ends it, or throws ScanRejected.
 long double ParetoScanMax(const DensityFunction& f, long double p1, long double step, long double eps, bool rejectFlat,
                           TailShape shape = TailShape::Unknown);

@@ -209,5 +209,56 @@ TEST(StridedSearch, RefusesAPlateauThatOutlastsEveryStep)
     EXPECT_EQ(Search(student, state, 0, 0.1L, 1e-7L, TailShape::SmoothTails), "refused");
 }
 
+// Beta_universal with one exponent 0 is a power of one distance: its rounded density only rises or only falls,
+// and a large other exponent makes that power the largest double over most of (a, b), a plateau the climb used to
+// step through. Each scan ends where the scan stepping one point at a time ends.
+TEST(StridedSearch, BetaWithOneExponentZeroScansAsSteppingDoes)
+{
+    struct Case {
+        long double alfa, beta, a, b, eps;
+        Slope slope;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {111446, 1, 1.1L, 60, 1e-7L, Slope::Rising},    // (x - a)^111445 is the largest double beyond a + 1.0064
+        {3.5L, 1, -2, 3, 1e-5L, Slope::Rising},
+        {1, 1, 0, 40, 1e-7L, Slope::Rising},            // flat: the climb goes to b
+        {1, 50000, 0, 45, 1e-7L, Slope::Falling},       // (b - x)^49999 is the largest double until b - 1.0143
+        {1, 2.5L, 10, 12, 1e-3L, Slope::Falling},
+        {0.5L, 1, 0, 30, 1e-7L, Slope::Falling},        // (x - a)^-0.5 falls from a
+        {1, 0.25L, 0, 30, 1e-7L, Slope::Rising},        // (b - x)^-0.75 rises towards b
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        DensityState state;
+        state.type = BetaUniversalType;
+        state.P1 = c.alfa, state.P2 = c.beta, state.P3 = c.a, state.P4 = c.b;
+        ClearFloatFlags();
+        ComputeConstants(state);
+        const DensityFunction f = [&state](long double x) {
+            const long double v = DensityAt(state, x);
+            ForceEvaluated(v);
+            CheckFloatFlags();
+            return v;
+        };
+        auto scan = [&](TailShape shape, Slope slope) {
+            ClearFloatFlags();
+            try {
+                const SearchRange range = IntervalScan(f, c.a, c.b, 0.0001L, c.eps, false, shape, slope);
+                char text[100];
+                std::snprintf(text, sizeof text, "%La .. %La", range.min, range.max);
+                return std::string(text);
+            } catch (const SearchRefused&) {
+                return std::string("refused");
+            } catch (const FloatingPointFault& fault) {
+                return "fault " + std::to_string(static_cast<int>(fault.fault));
+            }
+        };
+        const TailShape shape = state.A >= 0 && state.B >= 0 ? TailShape::SmoothTails : TailShape::Unknown;
+        EXPECT_EQ(scan(shape, c.slope), scan(TailShape::Unknown, Slope::Unknown))
+            << "alfa " << static_cast<double>(c.alfa) << " beta " << static_cast<double>(c.beta);
+    }
+}
+
 }  // namespace
 }  // namespace morvik
