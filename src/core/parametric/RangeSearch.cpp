@@ -90,10 +90,12 @@ bool Stride(const DensityFunction& f, StepWalk& walk, long long& stride, long do
     }
 }
 
-// Where a walk starts. `PeakToLevel`: at the peak of the density, so that along the walk the density never rises
-// (beyond a rounding far below ClearMargin, and not at all on a stretch whose ends are equal, where the rounded
-// density is flat); and the walk stops only at or below the level, or past a fixed end it walks towards.
-enum class WalkFrom { Anywhere, PeakToLevel };
+// What a walk knows of its density and its stops. The `...ToLevel` walks stop only at or below the level, or past
+// a fixed end they walk towards, and their density has a single peak (a rounding far below ClearMargin aside), so
+// the lowest density of a stretch is at one of its ends: a stretch whose ends are clearly above the level lies
+// wholly above it. `PeakToLevel` walks start at the peak, so the density never rises along them, and a stretch
+// whose ends are equal is flat (the rounded density no longer changing) and passes too.
+enum class WalkFrom { Anywhere, AnywhereToLevel, PeakToLevel };
 
 // One walk of a search from x0 (where the density is v0 and the walk has not stopped) until `verdict`(v,
 // previous v, x) says Stop or Flat at a step point. With smooth tails the walk strides over stretches where the
@@ -110,14 +112,14 @@ WalkEnd Walk(const DensityFunction& f, long double x0, long double delta, long d
     long long stride = FirstStride;
     int stepsToStride = 0;
     for (;;) {
-        if (from == WalkFrom::PeakToLevel && shape == TailShape::SmoothTails && stepsToStride <= 0 && v > level) {
-            // The density never rises along the walk, so when a stretch's end is clearly above the level, or has
-            // exactly the density of its start, every point between is above the level too, however flat the
-            // density is there. This passes the plateaus where the rounded density no longer changes from one
-            // step to the next, which stepping would walk to the end of its steps.
+        const bool toLevel = from == WalkFrom::AnywhereToLevel || from == WalkFrom::PeakToLevel;
+        if (toLevel && shape == TailShape::SmoothTails && stepsToStride <= 0 &&
+            v > level * (from == WalkFrom::PeakToLevel ? 1 : 1 + ClearMargin)) {
+            // This passes plateaus and slow rises too, which stepping would walk through to the end of its steps.
             const long double vStart = v;
             auto clearlyAbove = [&](long double, long double vEnd, long double end) {
-                return (vEnd > level * (1 + ClearMargin) || vEnd == vStart) && verdict(vEnd, vEnd, end) == Verdict::Go;
+                const bool flat = from == WalkFrom::PeakToLevel && vEnd == vStart;
+                return (vEnd > level * (1 + ClearMargin) || flat) && verdict(vEnd, vEnd, end) == Verdict::Go;
             };
             if (Stride(f, walk, stride, previous, v, clearlyAbove)) {
                 stepped = true;
@@ -127,7 +129,7 @@ WalkEnd Walk(const DensityFunction& f, long double x0, long double delta, long d
         }
         const bool falling =
             stepped && previous > 0 && v > 0 && v < previous * (1 - ClearMargin) && v < v0 * (1 - ClearMargin);
-        if (from == WalkFrom::Anywhere && shape == TailShape::SmoothTails && falling && stepsToStride <= 0) {
+        if (!toLevel && shape == TailShape::SmoothTails && falling && stepsToStride <= 0) {
             // The stretch from the last step to `stride` steps ahead: both its end steps clearly fall, so every
             // step between does, and its last point is clearly above the level, so every point between is.
             auto clearlyFalling = [&](long double vBeforeEnd, long double vEnd, long double end) {
@@ -336,7 +338,7 @@ long double UpwardScanMax(const DensityFunction& f, long double p1, long double 
     const long double v0 = f(p1);
     if (!(v0 > threshold)) return p1 - step;
     auto atOrBelow = [threshold](long double v, long double, long double) { return StopWhen(!(v > threshold)); };
-    return Walk(f, p1, step, v0, shape, threshold, atOrBelow).x - step;
+    return Walk(f, p1, step, v0, shape, threshold, atOrBelow, WalkFrom::AnywhereToLevel).x - step;
 }
 
 }  // namespace morvik

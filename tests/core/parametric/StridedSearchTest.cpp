@@ -260,5 +260,26 @@ TEST(StridedSearch, BetaWithOneExponentZeroScansAsSteppingDoes)
     }
 }
 
+// Half-Logistic far below 0: exp(-x) beyond the double range gives the largest double, so the density is flat
+// there, then rises to its peak at 0 and falls. The upward scan passes the plateau and the rise.
+TEST(StridedSearch, UpwardScanPassesAPlateauAndARise)
+{
+    const Family halfLogistic{HalfLogisticType, Rule::Upward, nullptr, 0};
+    struct Case {
+        long double p1, eps;
+    };
+    const Case cases[] = {{-2000, 1e-8L}, {-800.5L, 1e-7L}, {-50, 0.5L}, {-3000, 1}};
+    for (const Case& c : cases) {
+        DensityState state;
+        state.type = HalfLogisticType;
+        state.P1 = c.p1;
+        ClearFloatFlags();
+        ComputeConstants(state);
+        const std::string stepped = Search(halfLogistic, state, c.p1, 0.1L, c.eps, TailShape::Unknown);
+        EXPECT_EQ(Search(halfLogistic, state, c.p1, 0.1L, c.eps, TailShape::SmoothTails), stepped)
+            << static_cast<double>(c.p1);
+    }
+}
+
 }  // namespace
 }  // namespace morvik
