@@ -25,8 +25,8 @@ struct TestRegistration {
 
 // Registers a QtTest class (defined in a .cpp that includes its own .moc) with the one test executable. The
 // build gives every registered class its own ctest entry (tests/gui/CMakeLists.txt finds this macro's uses).
+// clang-format off
 #define MORVIK_GUI_TEST(Class)                                        \
     static const ::morvik::test::TestRegistration registration##Class \
-    {                                                                 \
-#Class, [] { return std::unique_ptr<QObject>(new Class); }    \
-    }
+        {#Class, [] { return std::unique_ptr<QObject>(new Class); }}
+// clang-format on

@@ -108,6 +108,16 @@ std::optional<Colour> FormChartBackground(const MainWindowColours& colours, int 
     }
 }
 
+bool TakeChartWindowColours(const MainWindowColours& colours, int formNumber, MainWindowColours& current,
+                            Colour& chartBackground)
+{
+    const Colour background = FormChartBackground(colours, formNumber).value_or(chartBackground);
+    if (current == colours && chartBackground == background) return false;
+    current = colours;
+    chartBackground = background;
+    return true;
+}
+
 void ReadChartWindowBackgrounds(const SettingsFile& settings, MainWindowColours& colours)
 {
     colours.distributionChartBackground = ReadChartWindowSettings(settings, 10).chartBackground;

@@ -32,6 +32,10 @@ FormColouredControls ColouredControls(int formNumber);
 // The chart background the window of `formNumber` takes (10: the distribution function, 12 and 14: the
 // parametric and raw-data windows); other windows have none.
 std::optional<Colour> FormChartBackground(const MainWindowColours& colours, int formNumber);
+// A chart window of `formNumber` takes the run's new colours into `current` and its `chartBackground`; true when
+// either changed, so that its chart must be drawn again.
+bool TakeChartWindowColours(const MainWindowColours& colours, int formNumber, MainWindowColours& current,
+                            Colour& chartBackground);
 
 // The chart backgrounds of the distribution-function and parametric windows are kept under those windows' own
 // keys: these take them into the run's colours, and write the run's colours back to the three windows' keys.

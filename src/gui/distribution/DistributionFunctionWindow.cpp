@@ -87,12 +87,7 @@ void DistributionFunctionWindow::ConnectControls()
     ConnectGraphTargets(graphTargets_);
     connect(OtevriWord, &QToolButton::clicked, this, [this] { StartWordProcessor(this); });
     chartOptions_.Connect(
-        this, [this] { Redisplay(); },
-        [this](bool index1) {
-            main_.index1 = index1;
-            emit indexLabelsChanged(index1);
-            Redisplay();
-        });
+        this, [this] { Redisplay(); }, main_.index1, [this](bool index1) { emit indexLabelsChanged(index1); });
 }
 
 bool DistributionFunctionWindow::Open(const Histogram& result, HistogramKind kind, const std::string& histogramName,
@@ -194,11 +189,7 @@ void DistributionFunctionWindow::resizeEvent(QResizeEvent* event)
 void DistributionFunctionWindow::TakeColours(const MainWindowColours& colours)
 {
     ToolWindow::TakeColours(colours);
-    const Colour background = FormChartBackground(colours, DistributionForm).value_or(chartBackground_);
-    if (main_.colours == colours && chartBackground_ == background) return;
-    main_.colours = colours;
-    chartBackground_ = background;
-    Redisplay();
+    if (TakeChartWindowColours(colours, DistributionForm, main_.colours, chartBackground_)) Redisplay();
 }
 
 }  // namespace morvik

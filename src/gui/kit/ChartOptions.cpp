@@ -33,15 +33,19 @@ void ChartOptions::WriteKeys(SettingsFile& settings, int formNumber, Colour char
     WriteChartWindowSettings(settings, formNumber, {chartBackground, CBMarks->currentIndex(), SpinEdAngle->value()});
 }
 
-void ChartOptions::Connect(QObject* context, const std::function<void()>& redisplay,
-                           const std::function<void(bool index1)>& labelsChosen) const
+void ChartOptions::Connect(QObject* context, const std::function<void()>& redisplay, bool& index1,
+                           const std::function<void(bool index1)>& announce) const
 {
     QObject::connect(CheckBox1, &QCheckBox::toggled, context, [redisplay] { redisplay(); });
     QObject::connect(CBMarks, &QComboBox::currentIndexChanged, context, [box = CheckBox1, redisplay] {
         if (box->isChecked()) redisplay();
     });
     QObject::connect(SpinEdAngle, &QSpinBox::valueChanged, context, [box = CheckBox1] { box->setChecked(false); });
-    QObject::connect(CBValInd, &QComboBox::activated, context, [labelsChosen](int index) { labelsChosen(index != 1); });
+    QObject::connect(CBValInd, &QComboBox::activated, context, [&index1, announce, redisplay](int index) {
+        index1 = index != 1;
+        announce(index1);
+        redisplay();
+    });
 }
 
 void ChartOptions::ApplyLanguage(Language language) const

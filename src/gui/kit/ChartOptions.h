@@ -33,10 +33,11 @@ struct ChartOptions {
     // Stores the marks choice and angle as the controls say, with the chart's background.
     void WriteKeys(SettingsFile& settings, int formNumber, Colour chartBackground) const;
     // Wires the options as every chart window wants them: the marks box and a marks choice while it is ticked
-    // redraw, a new angle hides the marks until they are ticked again (they then take the angle), and the
-    // index/value list hands its choice (true for index labels) to `labelsChosen`.
-    void Connect(QObject* context, const std::function<void()>& redisplay,
-                 const std::function<void(bool index1)>& labelsChosen) const;
+    // redraw, a new angle hides the marks until they are ticked again (they then take the angle), and a choice in
+    // the index/value list sets `index1` (true for index labels), is announced, then redraws. `index1` must live
+    // as long as `context`.
+    void Connect(QObject* context, const std::function<void()>& redisplay, bool& index1,
+                 const std::function<void(bool index1)>& announce) const;
     // The index/value list's items in the given language.
     void ApplyLanguage(Language language) const;
 };

@@ -106,11 +106,7 @@ void ParametricWindow::ConnectControls()
         [this] {
             if (model_.ChartShown()) Redisplay();
         },
-        [this](bool index1) {
-            main_.index1 = index1;
-            emit indexLabelsChanged(index1);
-            if (model_.ChartShown()) Redisplay();
-        });
+        main_.index1, [this](bool index1) { emit indexLabelsChanged(index1); });
     connect(UlozGraf, &QToolButton::clicked, this,
             [this] { ExportChart(*Chart1L, CheckedGraphTarget(graphTargets_), AppFolders().GraphsFolder); });
     ConnectGraphTargets(graphTargets_);
@@ -315,11 +311,8 @@ void ParametricWindow::SetMainWindowSettings(const MainWindowSettings& settings)
 void ParametricWindow::TakeColours(const MainWindowColours& colours)
 {
     ToolWindow::TakeColours(colours);
-    const Colour background = FormChartBackground(colours, ParametricForm).value_or(chartBackground_);
-    if (main_.colours == colours && chartBackground_ == background) return;
-    main_.colours = colours;
-    chartBackground_ = background;
-    if (model_.ChartShown()) Redisplay();
+    if (TakeChartWindowColours(colours, ParametricForm, main_.colours, chartBackground_) && model_.ChartShown())
+        Redisplay();
 }
 
 }  // namespace morvik

@@ -160,12 +160,7 @@ void RawDataWindow::ConnectControls()
         else ShowHelp(79, TextCis(msg::RawHistogramHelp));
     });
     chartOptions_.Connect(
-        this, [this] { Redisplay(); },
-        [this](bool index1) {
-            main_.index1 = index1;
-            emit indexLabelsChanged(index1);
-            Redisplay();
-        });
+        this, [this] { Redisplay(); }, main_.index1, [this](bool index1) { emit indexLabelsChanged(index1); });
     connect(UlozGraf, &QToolButton::clicked, this, &RawDataWindow::ExportGraph);
     ConnectGraphTargets(graphTargets_);
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { CaptureScreenToClipboard(this); });
@@ -485,11 +480,7 @@ void RawDataWindow::SetMainWindowSettings(const MainWindowSettings& settings)
 void RawDataWindow::TakeColours(const MainWindowColours& colours)
 {
     ToolWindow::TakeColours(colours);
-    const Colour background = FormChartBackground(colours, RawDataForm).value_or(chartBackground_);
-    if (main_.colours == colours && chartBackground_ == background) return;
-    main_.colours = colours;
-    chartBackground_ = background;
-    Redisplay();
+    if (TakeChartWindowColours(colours, RawDataForm, main_.colours, chartBackground_)) Redisplay();
 }
 
 }  // namespace morvik

@@ -103,4 +103,23 @@ TEST(ColourSlots, ChartWindowBackgroundsLiveUnderTheWindowsKeys)
 }
 
 }  // namespace
+// A chart window redraws only when the run's colours or its own chart background really changed.
+TEST(ColourSlots, ChartWindowsTakeNewColoursOnce)
+{
+    MainWindowColours current;
+    Colour chartBackground = current.distributionChartBackground;
+    MainWindowColours changed = current;
+    changed.distributionChartBackground = 0x123456;
+    EXPECT_TRUE(TakeChartWindowColours(changed, 10, current, chartBackground));
+    EXPECT_EQ(current, changed);
+    EXPECT_EQ(chartBackground, Colour(0x123456));
+    EXPECT_FALSE(TakeChartWindowColours(changed, 10, current, chartBackground));
+
+    // A window without a chart background of its own in the run's colours keeps the one it has.
+    Colour ownBackground = 0xABCDEF;
+    MainWindowColours other;
+    EXPECT_TRUE(TakeChartWindowColours(changed, 3, other, ownBackground));
+    EXPECT_EQ(ownBackground, Colour(0xABCDEF));
+}
+
 }  // namespace morvik

@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "FindNamed.h"
 #include "GuiTest.h"
 #include "MainWindowFixture.h"
 #include "chart/ChartColour.h"
@@ -39,9 +40,7 @@ struct DistributionFixture : test::MainWindowFixture {
     template <typename T>
     T* Child(const char* name)
     {
-        T* found = distribution.findChild<T*>(QString::fromLatin1(name));
-        if (!found) qFatal("no %s", name);
-        return found;
+        return test::FindNamed<T>(distribution, name);
     }
     const ChartModel& Chart() { return Child<ChartView>("Chart1L")->model(); }
     IntervalTableView* Table() { return Child<IntervalTableView>("StringGrid2"); }

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "FindNamed.h"
 #include "GuiTest.h"
 #include "MainWindowFixture.h"
 #include "common/NumberText.h"
@@ -30,9 +31,7 @@ struct EditorFixture : test::MainWindowFixture {
     template <typename T>
     T* Child(const char* name)
     {
-        T* found = editor.findChild<T*>(QString::fromLatin1(name));
-        if (!found) qFatal("no %s", name);
-        return found;
+        return test::FindNamed<T>(editor, name);
     }
     void OpenEditor() { Action(names::Novyhistogram1)->trigger(); }
     void Fill(const QString& name, const QString& min, const QString& max, const QString& memo)

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "FindNamed.h"
 #include "GuiTest.h"
 #include "IntervalTableChecks.h"
 #include "chart/ChartView.h"
@@ -38,9 +39,7 @@ struct ParametricFixture {
     template <typename T>
     T* Find(const char* name)
     {
-        T* found = window.findChild<T*>(QString::fromLatin1(name));
-        if (!found) qFatal("no %s", name);
-        return found;
+        return test::FindNamed<T>(window, name);
     }
     QLineEdit* Edit(const char* name) { return Find<QLineEdit>(name); }
 

@@ -15,6 +15,7 @@
 #include <QtTest>
 #include <cmath>
 
+#include "FindNamed.h"
 #include "GuiTest.h"
 #include "chart/ChartView.h"
 #include "common/NumberText.h"
@@ -59,9 +60,7 @@ struct RankingFixture {
     template <typename T>
     T* Find(const char* name)
     {
-        T* found = ranking->findChild<T*>(QString::fromLatin1(name));
-        if (!found) qFatal("no %s", name);
-        return found;
+        return test::FindNamed<T>(*ranking, name);
     }
     QString Cell(const char* grid, int row, int column) { return Find<QTableWidget>(grid)->item(row, column)->text(); }
     double Number(int row, int column) { return RankingNumber(Cell("SGChar", row, column).toStdString()); }

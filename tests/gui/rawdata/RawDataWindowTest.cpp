@@ -26,6 +26,7 @@
 #include <cmath>
 #include <memory>
 
+#include "FindNamed.h"
 #include "GuiTest.h"
 #include "MainWindowFixture.h"
 #include "chart/ChartView.h"
@@ -62,9 +63,7 @@ struct RawDataFixture {
     template <typename T>
     T* Find(const char* name)
     {
-        T* found = window.findChild<T*>(QString::fromLatin1(name));
-        if (!found) qFatal("no %s", name);
-        return found;
+        return test::FindNamed<T>(window, name);
     }
     QLineEdit* Edit(const char* name) { return Find<QLineEdit>(name); }
     void Open(const std::string& path)
